@@ -1,0 +1,9 @@
+#include "BlockGroupMember.h"
+
+#include "BlockGroup.h"
+
+void BlockGroupMember::leaveBlockGroup()
+{
+    if (group_)
+        group_->removeMember(this);
+}

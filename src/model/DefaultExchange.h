@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Exchange.h"
+
+// The placeholder of an empty slot.
+class DefaultExchange : public Exchange
+{
+public:
+    using Exchange::Exchange;
+
+    const ExchangeTraits& traits() const override;
+};

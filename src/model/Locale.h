@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The user-interface language as the model needs it: the two-letter code (model
+// R-4720MS exists only under "ja") and the single-byte/double-byte code page that names
+// typed by the user are stored in.
+class Locale
+{
+public:
+    // Unknown codes fall back to English, code page 1252. Dashes are ignored, case too.
+    static Locale fromCode(std::string_view code);
+    static Locale english() { return fromCode("en"); }
+
+    const std::string& code() const { return code_; }
+    int codePage() const { return codePage_; }
+    bool isJapanese() const { return code_ == "ja"; }
+
+    // True for the first byte of a double-byte character in this code page.
+    bool isLeadByte(unsigned char byte) const;
+
+private:
+    Locale(std::string code, int codePage) : code_(std::move(code)), codePage_(codePage) {}
+
+    std::string code_;
+    int codePage_;
+};

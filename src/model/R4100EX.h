@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Exchange.h"
+
+// The standard exchange: 16 stations, two paging-amplifier outputs, BGM channels.
+class R4100EX : public Exchange
+{
+public:
+    using Exchange::Exchange;
+
+    const ExchangeTraits& traits() const override;
+    void applyCreationSteps() override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Exchange.h"
+
+// The IP master station: an equipment that holds one station of its own model.
+class R4700MS : public Exchange
+{
+public:
+    using Exchange::Exchange;
+
+    const ExchangeTraits& traits() const override;
+    void applyCreationSteps() override;
+
+protected:
+    bool acceptsStation(const Station& station) const override;
+};

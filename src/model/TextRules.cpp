@@ -1,0 +1,77 @@
+#include "TextRules.h"
+
+#include "Locale.h"
+
+#include <cctype>
+
+namespace TextRules {
+
+bool isControl(unsigned char byte)
+{
+    return byte < 0x20 || byte == 0x7f;
+}
+
+bool isShortLabel(std::string_view text, std::size_t maxBytes, const Locale& locale)
+{
+    if (text.size() > maxBytes)
+        return false;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isControl(byte) || locale.isLeadByte(byte))
+            return false;
+    }
+    return true;
+}
+
+bool isDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+unsigned long leadingNumber(std::string_view text)
+{
+    constexpr unsigned long kLimit = 1000000000ul;
+    unsigned long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            break;
+        value = value * 10 + unsigned(c - '0');
+        if (value > kLimit)
+            return kLimit;
+    }
+    return value;
+}
+
+bool parseNumber(std::string_view text, unsigned long max, unsigned long& out)
+{
+    if (!isDigits(text))
+        return false;
+    unsigned long value = 0;
+    for (char c : text) {
+        value = value * 10 + unsigned(c - '0');
+        if (value > max)
+            return false;
+    }
+    out = value;
+    return true;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i]))
+            != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace TextRules

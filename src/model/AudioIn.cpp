@@ -6,9 +6,11 @@
 
 namespace {
 
-constexpr Keyword kModes[] = {
-    {"NONE", AudioIn::None}, {"PBX", AudioIn::Pbx}, {"TIE_LINE", AudioIn::TieLine},
-    {"AUX_INPUT_PAG", AudioIn::AuxInputPag}, {"BGM", AudioIn::Bgm}};
+constexpr Keyword kModes[] = {{"NONE", AudioIn::None},
+                              {"PBX", AudioIn::Pbx},
+                              {"TIE_LINE", AudioIn::TieLine},
+                              {"AUX_INPUT_PAG", AudioIn::AuxInputPag},
+                              {"BGM", AudioIn::Bgm}};
 constexpr Keyword kLineAttributes[] = {
     {"PB", AudioIn::PB}, {"DP10", AudioIn::DP10}, {"DP20", AudioIn::DP20}};
 constexpr Keyword kLineStarts[] = {{"WINK_START", AudioIn::WinkStart},

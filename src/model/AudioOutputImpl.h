@@ -1,8 +1,7 @@
 #pragma once
 
 // The values of one audio output line.
-struct AudioOutputImpl
-{
+struct AudioOutputImpl {
     int number = 0;
     int mode = 0;
     int outputLevel = 3;

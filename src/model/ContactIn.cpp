@@ -7,7 +7,6 @@
 #include "LineLoss.h"
 #include "Station.h"
 
-
 namespace {
 
 constexpr Keyword kModes[] = {{"NONE", ContactIn::None},
@@ -94,17 +93,17 @@ bool ContactIn::setRemoteDial(std::string_view text)
 
 void ContactIn::applyLinkRules(int equipmentInUse)
 {
-    if (audioInLink_
-        && !isLiveLine(audioInLink_->owner(), audioInLink_->number(),
-                       audioInLink_->owner().exchange().audioInCount(), equipmentInUse))
+    if (audioInLink_ &&
+        !isLiveLine(audioInLink_->owner(), audioInLink_->number(),
+                    audioInLink_->owner().exchange().audioInCount(), equipmentInUse))
         audioInLink_ = nullptr;
-    if (bridgeOutput_
-        && !isLiveLine(bridgeOutput_->owner(), bridgeOutput_->number(),
-                       bridgeOutput_->owner().exchange().contactOutCount(), equipmentInUse))
+    if (bridgeOutput_ &&
+        !isLiveLine(bridgeOutput_->owner(), bridgeOutput_->number(),
+                    bridgeOutput_->owner().exchange().contactOutCount(), equipmentInUse))
         bridgeOutput_ = nullptr;
-    if (remoteStation_
-        && !isLiveLine(remoteStation_->owner(), remoteStation_->id,
-                       remoteStation_->owner().exchange().stationCount(), equipmentInUse))
+    if (remoteStation_ &&
+        !isLiveLine(remoteStation_->owner(), remoteStation_->id,
+                    remoteStation_->owner().exchange().stationCount(), equipmentInUse))
         remoteStation_ = nullptr;
 
     switch (mode_) {

@@ -2,8 +2,7 @@
 
 const ExchangeTraits& DefaultExchange::traits() const
 {
-    static const ExchangeTraits kTraits{"NONE", "NONE", false, false, false, false,
-                                        true, true, true, false,
-                                        16, 2, 2, 16, 16, 8};
+    static const ExchangeTraits kTraits{"NONE", "NONE", false, false, false, false, true, true,
+                                        true,   false,  16,    2,     2,     16,    16,   8};
     return kTraits;
 }

@@ -2,7 +2,7 @@
 
 const StationTraits& DefaultStation::traits() const
 {
-    static const StationTraits kTraits{"NONE", "NONE", false, false, false,
-                                       StationTraits::MessagePaging::None};
+    static const StationTraits kTraits{"NONE", "NONE", false,
+                                       false,  false,  StationTraits::MessagePaging::None};
     return kTraits;
 }

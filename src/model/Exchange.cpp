@@ -49,8 +49,7 @@ Exchange::~Exchange()
         record_.exchange_ = nullptr;
 }
 
-template <class T>
-bool Exchange::assign(T& field, const T& value, bool valid, bool alwaysFlag)
+template <class T> bool Exchange::assign(T& field, const T& value, bool valid, bool alwaysFlag)
 {
     if (!valid)
         return false;
@@ -98,8 +97,8 @@ bool Exchange::acceptsStation(const Station&) const
 
 std::unique_ptr<Station> Exchange::replaceStation(int line, std::unique_ptr<Station> station)
 {
-    if (!station || line < 1 || line > stationCount()
-        || &station->settings() != record_.stationSettings(line) || !acceptsStation(*station))
+    if (!station || line < 1 || line > stationCount() ||
+        &station->settings() != record_.stationSettings(line) || !acceptsStation(*station))
         return nullptr;
     std::unique_ptr<Station> old = std::move(record_.stations_[line - 1]);
     record_.stations_[line - 1] = std::move(station);
@@ -122,16 +121,16 @@ void Exchange::replaceIPStationsByEmpty()
     for (int line = 1; line <= stationCount(); ++line) {
         if (!record_.stationObject(line)->isIPStation())
             continue;
-        if (replaceStation(line, system_.staManager().create("NONE", *record_.stationSettings(line),
-                                                             system_)))
+        if (replaceStation(
+                line, system_.staManager().create("NONE", *record_.stationSettings(line), system_)))
             record_.stationObject(line)->setNumber("");
     }
 }
 
 void Exchange::installOwnStation(std::string_view stationModel)
 {
-    replaceStation(1, system_.staManager().create(stationModel, *record_.stationSettings(1),
-                                                  system_));
+    replaceStation(1,
+                   system_.staManager().create(stationModel, *record_.stationSettings(1), system_));
     for (int line = 2; line <= ExchangeImpl::kStations; ++line)
         record_.stationObject(line)->setNumber("");
 }
@@ -171,8 +170,7 @@ bool Exchange::setExchangeName(std::string_view name)
 
 bool Exchange::setSystemName(std::string_view name)
 {
-    return assign(record_.systemName_, std::string(name), !name.empty() && name.size() <= 15,
-                  true);
+    return assign(record_.systemName_, std::string(name), !name.empty() && name.size() <= 15, true);
 }
 
 bool Exchange::setPassword(std::string_view stored)
@@ -204,8 +202,8 @@ bool Exchange::setSubnetMaskText(std::string_view text)
 
 bool Exchange::setGatewayAddress(Ipv4Address address)
 {
-    return assign(record_.gateway_, address,
-                  address.isZero() || address.isHostFor(record_.mask_), true);
+    return assign(record_.gateway_, address, address.isZero() || address.isHostFor(record_.mask_),
+                  true);
 }
 
 bool Exchange::setGatewayAddressText(std::string_view text)
@@ -243,7 +241,8 @@ bool Exchange::setTcpPort(int port)
 bool Exchange::setUdpPort(int port)
 {
     // The unit uses 20 ports from here on; 14981..15000 would reach the discovery port.
-    const bool valid = port >= 1 && port <= 65516 && port % 2 == 0 && (port < 14981 || port > 15000);
+    const bool valid =
+        port >= 1 && port <= 65516 && port % 2 == 0 && (port < 14981 || port > 15000);
     return assign(record_.udpPort_, port, valid);
 }
 
@@ -294,9 +293,9 @@ void Exchange::setNapt(bool on)
 
 void Exchange::updateNaptFromValues()
 {
-    record_.napt_ = record_.wanIp_ != record_.ip_ || record_.wanWebsPort_ != record_.websPort_
-                    || record_.wanTcpPort_ != record_.tcpPort_
-                    || record_.wanUdpPort_ != record_.udpPort_;
+    record_.napt_ = record_.wanIp_ != record_.ip_ || record_.wanWebsPort_ != record_.websPort_ ||
+                    record_.wanTcpPort_ != record_.tcpPort_ ||
+                    record_.wanUdpPort_ != record_.udpPort_;
 }
 
 void Exchange::mirrorWanValues()
@@ -334,8 +333,8 @@ bool Exchange::setSynMode(std::string_view mode)
 bool Exchange::addSynDestination(std::string_view address, int port)
 {
     Ipv4Address parsed;
-    if (!Ipv4Address::fromText(address, parsed) || parsed == record_.ip_
-        || !(parsed.isHostFor(record_.mask_) || parsed.isMulticast()))
+    if (!Ipv4Address::fromText(address, parsed) || parsed == record_.ip_ ||
+        !(parsed.isHostFor(record_.mask_) || parsed.isMulticast()))
         return false;
     record_.synDestinations_.insert(std::string(address) + ":" + std::to_string(port));
     setChanged();
@@ -362,16 +361,16 @@ bool Exchange::removeSynDestination(std::string_view address, int port)
 bool Exchange::setSynSource(std::string_view text)
 {
     Ipv4Address address;
-    const bool valid = Ipv4Address::fromText(text, address) && address != record_.ip_
-                       && address.isHostFor(record_.mask_);
+    const bool valid = Ipv4Address::fromText(text, address) && address != record_.ip_ &&
+                       address.isHostFor(record_.mask_);
     return assign(record_.synSource_, address, valid, true);
 }
 
 bool Exchange::setSynMulti(std::string_view text)
 {
     Ipv4Address address;
-    const bool valid = Ipv4Address::fromText(text, address)
-                       && (address.isZero() || address.isMulticast());
+    const bool valid =
+        Ipv4Address::fromText(text, address) && (address.isZero() || address.isMulticast());
     if (!assign(record_.synMulti_, address, valid, true))
         return false;
     record_.multicastReceive_ = !address.isZero();
@@ -388,7 +387,8 @@ void Exchange::applyMulticastReceiveRule()
 
 bool Exchange::isReceiveMulticast(int exchange) const
 {
-    return exchange >= 1 && exchange <= system_.maxEquipment() && record_.receiveMulticast_[exchange];
+    return exchange >= 1 && exchange <= system_.maxEquipment() &&
+           record_.receiveMulticast_[exchange];
 }
 
 bool Exchange::setReceiveMulticast(int exchange, bool on)
@@ -569,7 +569,8 @@ bool Exchange::setOneShotTime(int value)
 
 AudioIn* Exchange::bgmSource(int channel) const
 {
-    return channel >= 1 && channel <= bgmChannelCount() ? record_.bgmSources_[channel - 1] : nullptr;
+    return channel >= 1 && channel <= bgmChannelCount() ? record_.bgmSources_[channel - 1]
+                                                        : nullptr;
 }
 
 bool Exchange::setBgmSource(int channel, AudioIn* input)
@@ -586,8 +587,8 @@ void Exchange::dropInvalidBgmSources()
         if (!source)
             continue;
         const Exchange& owner = source->owner().exchange();
-        if (source->mode() != AudioIn::Bgm || owner.isNone()
-            || source->number() > owner.audioInCount() || owner.exchangeNumber() > inUse)
+        if (source->mode() != AudioIn::Bgm || owner.isNone() ||
+            source->number() > owner.audioInCount() || owner.exchangeNumber() > inUse)
             source = nullptr;
     }
 }

@@ -235,8 +235,7 @@ protected:
 private:
     // Stores value when it passes; raises the changed flag when the value changed, or on
     // every accepted call when alwaysFlag is set.
-    template <class T>
-    bool assign(T& field, const T& value, bool valid, bool alwaysFlag = false);
+    template <class T> bool assign(T& field, const T& value, bool valid, bool alwaysFlag = false);
     bool setSwitchText(bool (Exchange::*setter)(bool), std::string_view onOff);
 
     ExchangeImpl& record_;

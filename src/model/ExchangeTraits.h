@@ -3,8 +3,7 @@
 #include <string_view>
 
 // What an equipment model is and how many lines of each kind it uses.
-struct ExchangeTraits
-{
+struct ExchangeTraits {
     std::string_view modelName;
     std::string_view displayName;
     bool isExchange;

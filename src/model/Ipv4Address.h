@@ -12,8 +12,8 @@ public:
     constexpr Ipv4Address() = default;
     constexpr explicit Ipv4Address(std::uint32_t value) : value_(value) {}
     constexpr Ipv4Address(int a, int b, int c, int d)
-        : value_((std::uint32_t(a & 0xff) << 24) | (std::uint32_t(b & 0xff) << 16)
-                 | (std::uint32_t(c & 0xff) << 8) | std::uint32_t(d & 0xff))
+        : value_((std::uint32_t(a & 0xff) << 24) | (std::uint32_t(b & 0xff) << 16) |
+                 (std::uint32_t(c & 0xff) << 8) | std::uint32_t(d & 0xff))
     {
     }
 

@@ -5,8 +5,7 @@
 #include <string_view>
 
 // One entry of a keyword table: the text a settings file or dialog uses and its value.
-struct Keyword
-{
+struct Keyword {
     std::string_view text;
     int value;
 };
@@ -25,8 +24,7 @@ bool findKeyword(const Keyword (&table)[N], std::string_view text, int& value)
 }
 
 // The keyword of a value; the first entry's text for a value the table does not hold.
-template <std::size_t N>
-std::string_view keywordOf(const Keyword (&table)[N], int value)
+template <std::size_t N> std::string_view keywordOf(const Keyword (&table)[N], int value)
 {
     for (const Keyword& entry : table) {
         if (entry.value == value)

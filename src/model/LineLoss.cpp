@@ -7,68 +7,53 @@
 #include "StationImpl.h"
 
 LineLoss::LineLoss(const Exchange& old, const Exchange* replacement)
-    : record_(old.settingsRecord()), old_(old), replacement_(replacement)
+    : record_(old.settingsRecord()), removed_(!replacement),
+      stations_(replacement ? replacement->stationCount() : 0),
+      audioIns_(replacement ? replacement->audioInCount() : 0),
+      audioOuts_(replacement ? replacement->audioOutCount() : 0),
+      contactOuts_(replacement ? replacement->contactOutCount() : 0),
+      oldStations_(old.stationCount()), oldAudioIns_(old.audioInCount()),
+      oldAudioOuts_(old.audioOutCount()), oldContactOuts_(old.contactOutCount())
 {
 }
 
 bool LineLoss::any() const
 {
-    return !replacement_ || replacement_->stationCount() < old_.stationCount()
-           || replacement_->audioInCount() < old_.audioInCount()
-           || replacement_->audioOutCount() < old_.audioOutCount()
-           || replacement_->contactOutCount() < old_.contactOutCount();
-}
-
-bool LineLoss::lost(const ExchangeImpl& owner, int number, int newCount) const
-{
-    return &owner == &record_ && (!replacement_ || number > newCount);
+    return anyStation() || audioIns_ < oldAudioIns_ || audioOuts_ < oldAudioOuts_ ||
+           anyContactOut();
 }
 
 bool LineLoss::station(const StationImpl* station) const
 {
-    return station
-           && lost(station->owner(), station->id,
-                   replacement_ ? replacement_->stationCount() : 0);
+    return station && lost(station->owner(), station->id, stations_);
 }
 
 bool LineLoss::audioIn(const AudioIn* input) const
 {
-    return input
-           && lost(input->owner(), input->number(),
-                   replacement_ ? replacement_->audioInCount() : 0);
+    return input && lost(input->owner(), input->number(), audioIns_);
 }
 
 bool LineLoss::audioOut(const AudioOut* output) const
 {
-    return output
-           && lost(output->owner(), output->number(),
-                   replacement_ ? replacement_->audioOutCount() : 0);
+    return output && lost(output->owner(), output->number(), audioOuts_);
 }
 
 bool LineLoss::contactOut(const ContactOut* output) const
 {
-    return output
-           && lost(output->owner(), output->number(),
-                   replacement_ ? replacement_->contactOutCount() : 0);
+    return output && lost(output->owner(), output->number(), contactOuts_);
 }
 
 bool LineLoss::member(const BlockGroupMember* member) const
 {
     if (!member)
         return false;
-    int count = 0;
-    if (replacement_) {
-        switch (member->memberKind()) {
-        case BlockGroupMember::Kind::Station:
-            count = replacement_->stationCount();
-            break;
-        case BlockGroupMember::Kind::AudioIn:
-            count = replacement_->audioInCount();
-            break;
-        case BlockGroupMember::Kind::ContactOut:
-            count = replacement_->contactOutCount();
-            break;
-        }
+    switch (member->memberKind()) {
+    case BlockGroupMember::Kind::Station:
+        return lost(member->memberOwner(), member->memberNumber(), stations_);
+    case BlockGroupMember::Kind::AudioIn:
+        return lost(member->memberOwner(), member->memberNumber(), audioIns_);
+    case BlockGroupMember::Kind::ContactOut:
+        return lost(member->memberOwner(), member->memberNumber(), contactOuts_);
     }
-    return lost(member->memberOwner(), member->memberNumber(), count);
+    return false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 class AudioIn;
-class BlockGroupMember;
 class AudioOut;
+class BlockGroupMember;
 class ContactOut;
 class Exchange;
 class ExchangeImpl;
@@ -17,6 +17,8 @@ public:
 
     // True when the replacement has fewer lines of some kind than the old model.
     bool any() const;
+    bool anyStation() const { return removed_ || stations_ < oldStations_; }
+    bool anyContactOut() const { return removed_ || contactOuts_ < oldContactOuts_; }
 
     bool station(const StationImpl* station) const;
     bool audioIn(const AudioIn* input) const;
@@ -25,9 +27,14 @@ public:
     bool member(const BlockGroupMember* member) const;
 
 private:
-    bool lost(const ExchangeImpl& owner, int number, int newCount) const;
+    bool lost(const ExchangeImpl& owner, int number, int newCount) const
+    {
+        return &owner == &record_ && (removed_ || number > newCount);
+    }
 
     const ExchangeImpl& record_;
-    const Exchange& old_;
-    const Exchange* replacement_;
+    bool removed_;
+    // What the slot keeps; a removed unit keeps nothing.
+    int stations_, audioIns_, audioOuts_, contactOuts_;
+    int oldStations_, oldAudioIns_, oldAudioOuts_, oldContactOuts_;
 };

@@ -4,8 +4,7 @@
 
 namespace {
 
-struct LanguageEntry
-{
+struct LanguageEntry {
     const char* code;
     int codePage;
 };

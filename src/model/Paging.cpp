@@ -12,8 +12,7 @@
 namespace {
 
 // Inserts unless present; refuses past the bound.
-template <class T>
-bool addBounded(std::vector<T*>& set, T* item, std::size_t bound)
+template <class T> bool addBounded(std::vector<T*>& set, T* item, std::size_t bound)
 {
     if (std::find(set.begin(), set.end(), item) != set.end())
         return true;
@@ -23,8 +22,7 @@ bool addBounded(std::vector<T*>& set, T* item, std::size_t bound)
     return true;
 }
 
-template <class T>
-bool eraseItem(std::vector<T*>& set, const T* item)
+template <class T> bool eraseItem(std::vector<T*>& set, const T* item)
 {
     auto it = std::find(set.begin(), set.end(), item);
     if (it == set.end())
@@ -95,11 +93,11 @@ void Paging::dropInvalidMembers()
     audioOutputs_.erase(std::remove_if(audioOutputs_.begin(), audioOutputs_.end(),
                                        [](const AudioOut* output) {
                                            const Exchange& owner = output->owner().exchange();
-                                           return output->mode() != AudioOut::PaPag
-                                                  || owner.isNone()
-                                                  || output->number() > owner.audioOutCount()
-                                                  || owner.exchangeNumber()
-                                                         > owner.system().maxEquipment();
+                                           return output->mode() != AudioOut::PaPag ||
+                                                  owner.isNone() ||
+                                                  output->number() > owner.audioOutCount() ||
+                                                  owner.exchangeNumber() >
+                                                      owner.system().maxEquipment();
                                        }),
                         audioOutputs_.end());
 }

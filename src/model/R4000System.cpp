@@ -20,14 +20,12 @@
 
 namespace {
 
-template <class T>
-std::unique_ptr<Station> makeStation(StationImpl& settings, System& system)
+template <class T> std::unique_ptr<Station> makeStation(StationImpl& settings, System& system)
 {
     return std::make_unique<T>(settings, system);
 }
 
-template <class T>
-std::unique_ptr<Exchange> makeExchange(ExchangeImpl& record, System& system)
+template <class T> std::unique_ptr<Exchange> makeExchange(ExchangeImpl& record, System& system)
 {
     return std::make_unique<T>(record, system);
 }

@@ -3,8 +3,8 @@
 const ExchangeTraits& R4100EX::traits() const
 {
     static const ExchangeTraits kTraits{"R-4100EX", "R-4100EX", true, false, false, true,
-                                        true, true, true, false,
-                                        16, 0, 2, 0, 0, 8};
+                                        true,       true,       true, false, 16,    0,
+                                        2,          0,          0,    8};
     return kTraits;
 }
 

@@ -3,8 +3,8 @@
 const ExchangeTraits& R4100MI::traits() const
 {
     static const ExchangeTraits kTraits{"R-4100MI", "R-4100MI", false, false, true, true,
-                                        true, false, true, false,
-                                        0, 2, 2, 16, 16, 0};
+                                        true,       false,      true,  false, 0,    2,
+                                        2,          16,         16,    0};
     return kTraits;
 }
 

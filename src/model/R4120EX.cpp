@@ -2,9 +2,9 @@
 
 const ExchangeTraits& R4120EX::traits() const
 {
-    static const ExchangeTraits kTraits{"R-4120EX", "R-4120EX", true, false, false, true,
-                                        false, false, false, false,
-                                        16, 0, 0, 0, 0, 8};
+    static const ExchangeTraits kTraits{"R-4120EX", "R-4120EX", true,  false, false, true,
+                                        false,      false,      false, false, 16,    0,
+                                        0,          0,          0,     8};
     return kTraits;
 }
 

@@ -2,7 +2,7 @@
 
 const StationTraits& R4142MS::traits() const
 {
-    static const StationTraits kTraits{"R-4142MS", "R-4142MS", false, false, true,
-                                       StationTraits::MessagePaging::None};
+    static const StationTraits kTraits{"R-4142MS", "R-4142MS", false,
+                                       false,      true,       StationTraits::MessagePaging::None};
     return kTraits;
 }

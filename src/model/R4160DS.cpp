@@ -2,7 +2,7 @@
 
 const StationTraits& R4160DS::traits() const
 {
-    static const StationTraits kTraits{"R-4160DS", "R-4160DS", false, true, false,
-                                       StationTraits::MessagePaging::None};
+    static const StationTraits kTraits{"R-4160DS", "R-4160DS", false,
+                                       true,       false,      StationTraits::MessagePaging::None};
     return kTraits;
 }

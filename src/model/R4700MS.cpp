@@ -5,8 +5,8 @@
 const ExchangeTraits& R4700MS::traits() const
 {
     static const ExchangeTraits kTraits{"R-4700MS", "R-4700MS", false, true, false, false,
-                                        true, true, true, true,
-                                        1, 0, 0, 0, 0, 8};
+                                        true,       true,       true,  true, 1,     0,
+                                        0,          0,          0,     8};
     return kTraits;
 }
 

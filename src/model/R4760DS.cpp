@@ -4,9 +4,9 @@
 
 const ExchangeTraits& R4760DS::traits() const
 {
-    static const ExchangeTraits kTraits{"R-4760DS", "R-4760DS", false, true, false, false,
-                                        true, true, true, false,
-                                        1, 0, 0, 0, 0, 8};
+    static const ExchangeTraits kTraits{"R-4760DS", "R-4760DS", false, true,  false, false,
+                                        true,       true,       true,  false, 1,     0,
+                                        0,          0,          0,     8};
     return kTraits;
 }
 

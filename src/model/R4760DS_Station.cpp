@@ -2,7 +2,7 @@
 
 const StationTraits& R4760DS_Station::traits() const
 {
-    static const StationTraits kTraits{"R-4760DS", "R-4760DS", true, true, false,
-                                       StationTraits::MessagePaging::None};
+    static const StationTraits kTraits{"R-4760DS", "R-4760DS", true,
+                                       true,       false,      StationTraits::MessagePaging::None};
     return kTraits;
 }

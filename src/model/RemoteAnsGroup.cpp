@@ -58,8 +58,8 @@ void RemoteAnsGroup::remove(StationImpl* member)
 bool RemoteAnsGroup::dropInvalidMembers()
 {
     auto valid = [](const StationImpl* s) {
-        return !s->number.empty() && !s->station().isDoorStation()
-               && s->owner().exchange().hasRemoteAnswerGroups() && Station::isValidTarget(s);
+        return !s->number.empty() && !s->station().isDoorStation() &&
+               s->owner().exchange().hasRemoteAnswerGroups() && Station::isValidTarget(s);
     };
     if (!head_ || !valid(head_))
         return false;

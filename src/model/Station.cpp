@@ -21,8 +21,7 @@ constexpr std::string_view kAutoDialCharacters = "0123456789*#PF";
 constexpr std::size_t kMaxDialLength = 20;
 constexpr int kOneTouchZero = 3;
 
-template <std::size_t N>
-int keyIndex(const std::string_view (&keys)[N], std::string_view key)
+template <std::size_t N> int keyIndex(const std::string_view (&keys)[N], std::string_view key)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (TextRules::equalsIgnoreCase(keys[i], key))
@@ -33,8 +32,8 @@ int keyIndex(const std::string_view (&keys)[N], std::string_view key)
 
 bool isDialString(std::string_view text, std::string_view allowed)
 {
-    return text.size() <= kMaxDialLength
-           && text.find_first_not_of(allowed) == std::string_view::npos;
+    return text.size() <= kMaxDialLength &&
+           text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
 std::vector<Station*> objectsOf(const std::vector<StationImpl*>& settings)
@@ -204,8 +203,8 @@ bool Station::addCalledStation(Station* station)
     if (!station)
         return false;
     // A full set keeps its fifteen and the call still counts as done.
-    if (!contains(settings_.called, &station->settings())
-        && settings_.called.size() < std::size_t(StationImpl::kMaxSetSize))
+    if (!contains(settings_.called, &station->settings()) &&
+        settings_.called.size() < std::size_t(StationImpl::kMaxSetSize))
         settings_.called.push_back(&station->settings());
     return true;
 }
@@ -247,8 +246,8 @@ bool Station::setMonitoringTime(int seconds)
 
 Station* Station::monitoringEntry(int group, int position) const
 {
-    if (group < 1 || group > StationImpl::kMonitorGroups || position < 1
-        || position > StationImpl::kMonitorPositions)
+    if (group < 1 || group > StationImpl::kMonitorGroups || position < 1 ||
+        position > StationImpl::kMonitorPositions)
         return nullptr;
     StationImpl* entry = settings_.monitoring[group - 1][position - 1];
     return entry ? &entry->station() : nullptr;
@@ -256,8 +255,8 @@ Station* Station::monitoringEntry(int group, int position) const
 
 bool Station::setMonitoringEntry(int group, int position, Station* station)
 {
-    if (group < 1 || group > StationImpl::kMonitorGroups || position < 1
-        || position > StationImpl::kMonitorPositions)
+    if (group < 1 || group > StationImpl::kMonitorGroups || position < 1 ||
+        position > StationImpl::kMonitorPositions)
         return false;
     settings_.monitoring[group - 1][position - 1] = station ? &station->settings() : nullptr;
     return true;
@@ -484,8 +483,8 @@ bool Station::isValidTarget(const StationImpl* station)
     if (!station)
         return false;
     const Exchange& owner = station->owner().exchange();
-    return !owner.isNone() && station->id <= owner.stationCount()
-           && owner.exchangeNumber() <= owner.system().maxEquipment();
+    return !owner.isNone() && station->id <= owner.stationCount() &&
+           owner.exchangeNumber() <= owner.system().maxEquipment();
 }
 
 bool Station::isValidTarget(const ContactOut* output)
@@ -493,8 +492,8 @@ bool Station::isValidTarget(const ContactOut* output)
     if (!output)
         return false;
     const Exchange& owner = output->owner().exchange();
-    return !owner.isNone() && output->number() <= owner.contactOutCount()
-           && owner.exchangeNumber() <= owner.system().maxEquipment();
+    return !owner.isNone() && output->number() <= owner.contactOutCount() &&
+           owner.exchangeNumber() <= owner.system().maxEquipment();
 }
 
 namespace {
@@ -538,6 +537,8 @@ void Station::dropInvalidReferences()
 void Station::onExchangeReplaced(const Exchange& old, const Exchange* replacement)
 {
     const LineLoss lost(old, replacement);
+    if (!lost.anyStation() && !lost.anyContactOut())
+        return;
     filterReferences(
         settings_, [&](const StationImpl* t) { return !lost.station(t); },
         [&](const ContactOut* c) { return !lost.contactOut(c); });

@@ -3,8 +3,7 @@
 #include <string_view>
 
 // What a station model is, as constants of its class.
-struct StationTraits
-{
+struct StationTraits {
     enum class MessagePaging { None, DialOperationOnly, AllStartModes };
 
     std::string_view modelName;

@@ -131,7 +131,7 @@ void System::attachStation(Station& station)
 Exchange* System::equipment(int n) const
 {
     return n >= 1 && n <= maxEquipment() && std::size_t(n) < slots_.size() ? slots_[n].get()
-                                                                             : nullptr;
+                                                                           : nullptr;
 }
 
 void System::countRegistration(const Exchange* previous, const Exchange* next)

@@ -11,8 +11,7 @@ Ipv4Address parse(const char* text)
     return address;
 }
 
-struct TextCase
-{
+struct TextCase {
     const char* text;
     bool valid;
 };
@@ -32,17 +31,12 @@ TEST_P(DottedText, ParsesOnlyFourDecimalOctets)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, DottedText,
-                         testing::Values(TextCase{"192.168.1.10", true},
-                                         TextCase{"0.0.0.0", true},
+                         testing::Values(TextCase{"192.168.1.10", true}, TextCase{"0.0.0.0", true},
                                          TextCase{"255.255.255.255", true},
-                                         TextCase{"256.1.1.1", false},
-                                         TextCase{"1.2.3", false},
-                                         TextCase{"1.2.3.4.5", false},
-                                         TextCase{"1..3.4", false},
-                                         TextCase{"1.2.3.4 ", false},
-                                         TextCase{"-1.2.3.4", false},
-                                         TextCase{"1.2.3.0004", false},
-                                         TextCase{"", false},
+                                         TextCase{"256.1.1.1", false}, TextCase{"1.2.3", false},
+                                         TextCase{"1.2.3.4.5", false}, TextCase{"1..3.4", false},
+                                         TextCase{"1.2.3.4 ", false}, TextCase{"-1.2.3.4", false},
+                                         TextCase{"1.2.3.0004", false}, TextCase{"", false},
                                          TextCase{"a.b.c.d", false}));
 
 TEST(Ipv4Address, OctetsKeepWrittenOrder)
@@ -53,8 +47,7 @@ TEST(Ipv4Address, OctetsKeepWrittenOrder)
     EXPECT_EQ(address.toText(), "10.20.30.40");
 }
 
-struct MaskCase
-{
+struct MaskCase {
     const char* mask;
     bool valid;
 };
@@ -68,15 +61,12 @@ TEST_P(SubnetMask, AcceptsPrefixesOneToThirty)
     EXPECT_EQ(parse(GetParam().mask).isValidMask(), GetParam().valid) << GetParam().mask;
 }
 
-INSTANTIATE_TEST_SUITE_P(Masks, SubnetMask,
-                         testing::Values(MaskCase{"128.0.0.0", true},
-                                         MaskCase{"255.255.255.0", true},
-                                         MaskCase{"255.255.255.252", true},
-                                         MaskCase{"255.255.255.254", false},
-                                         MaskCase{"255.255.255.255", false},
-                                         MaskCase{"255.0.255.0", false},
-                                         MaskCase{"0.0.0.0", false},
-                                         MaskCase{"0.255.255.0", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Masks, SubnetMask,
+    testing::Values(MaskCase{"128.0.0.0", true}, MaskCase{"255.255.255.0", true},
+                    MaskCase{"255.255.255.252", true}, MaskCase{"255.255.255.254", false},
+                    MaskCase{"255.255.255.255", false}, MaskCase{"255.0.255.0", false},
+                    MaskCase{"0.0.0.0", false}, MaskCase{"0.255.255.0", false}));
 
 TEST(Ipv4Address, UnicastAndMulticastRanges)
 {

@@ -1,11 +1,11 @@
-#include "AudioIn.h"
 #include "Exchange.h"
+
+#include "AudioIn.h"
 #include "R4000System.h"
 #include "Station.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -34,8 +34,7 @@ TEST_F(ExchangeTest, AddressBeforeMask)
     EXPECT_FALSE(ex->setSubnetMaskText("255.255.255.252"));
 }
 
-struct AddressCase
-{
+struct AddressCase {
     const char* label;
     std::function<bool(Exchange&, const char*)> set;
     std::function<std::string(const Exchange&)> get;
@@ -96,8 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"syn_multi", kSm, kSmGet, "0.0.0.0", true},
                     AddressCase{"syn_multi", kSm, kSmGet, "192.168.1.1", false}));
 
-struct NumberCase
-{
+struct NumberCase {
     const char* label;
     std::function<bool(Exchange&, int)> set;
     std::function<int(const Exchange&)> get;
@@ -137,21 +135,18 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{"wan webs", &Exchange::setWanWebsPort, &Exchange::wanWebsPort, 0, false},
         NumberCase{"no answer", &Exchange::setNoAnswerTime, &Exchange::noAnswerTime, 0, false},
         NumberCase{"no answer", &Exchange::setNoAnswerTime, &Exchange::noAnswerTime, 99, true},
-        NumberCase{"no answer", &Exchange::setNoAnswerTime, &Exchange::noAnswerTime, 100,
-                   false},
+        NumberCase{"no answer", &Exchange::setNoAnswerTime, &Exchange::noAnswerTime, 100, false},
         NumberCase{"alert", &Exchange::setCallTimeLimit, &Exchange::callTimeLimit, 0, true},
         NumberCase{"alert", &Exchange::setCallTimeLimit, &Exchange::callTimeLimit, 100, false},
         NumberCase{"conversation", &Exchange::setConversationTimeLimit,
                    &Exchange::conversationTimeLimit, 99, true},
         NumberCase{"conversation", &Exchange::setConversationTimeLimit,
                    &Exchange::conversationTimeLimit, -1, false},
-        NumberCase{"paging", &Exchange::setPagingTimeLimit, &Exchange::pagingTimeLimit, 100,
-                   false},
+        NumberCase{"paging", &Exchange::setPagingTimeLimit, &Exchange::pagingTimeLimit, 100, false},
         NumberCase{"one shot", &Exchange::setOneShotTime, &Exchange::oneShotTime, 9, true},
         NumberCase{"one shot", &Exchange::setOneShotTime, &Exchange::oneShotTime, 10, false}));
 
-struct TextCase
-{
+struct TextCase {
     const char* label;
     std::function<bool(Exchange&, const char*)> set;
     std::function<std::string(const Exchange&)> get;
@@ -188,43 +183,40 @@ const auto kFwd = [](Exchange& e, const char* v) { return e.setCallForwardingTex
 const auto kFwdGet = [](const Exchange& e) { return std::string(e.callForwarding() ? "1" : "0"); };
 const auto kAns = [](Exchange& e, const char* v) { return e.setPagingAnswerModeText(v); };
 const auto kAnsGet = [](const Exchange& e) { return std::string(e.pagingAnswerModeText()); };
-const auto kCpi = [](Exchange& e, const char* v) {
-    return e.setCallingPartyIndicationModeText(v);
-};
+const auto kCpi = [](Exchange& e, const char* v) { return e.setCallingPartyIndicationModeText(v); };
 const auto kCpiGet = [](const Exchange& e) {
     return std::string(e.callingPartyIndicationModeText());
 };
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TextRule,
-    testing::Values(TextCase{"time", kStart, kStartGet, "23:59", true, "23:59"},
-                    TextCase{"time", kStart, kStartGet, "0:5", true, "0:5"},
-                    TextCase{"time", kStart, kStartGet, "24:00", false, ""},
-                    TextCase{"time", kStart, kStartGet, "12:60", false, ""},
-                    TextCase{"time", kStart, kStartGet, "12h30", false, ""},
-                    TextCase{"time", kStart, kStartGet, "99999999999999999999:00", false, ""},
-                    TextCase{"name", kName, kNameGet, "12345678", true, "12345678"},
-                    TextCase{"name", kName, kNameGet, "123456789", false, ""},
-                    TextCase{"name", kName, kNameGet, "", false, ""},
-                    TextCase{"name", kName, kNameGet, "a\nb", false, ""},
-                    TextCase{"passwd", kPass, kPassGet, "1234567890123456789012345678901234567890",
-                             true, "1234567890123456789012345678901234567890"},
-                    TextCase{"passwd", kPass, kPassGet, "123456789012345678901234567890123456789",
-                             false, ""},
-                    TextCase{"range", kRange, kRangeGet, "49.5", true, "49.5"},
-                    TextCase{"range", kRange, kRangeGet, "0", false, ""},
-                    TextCase{"range", kRange, kRangeGet, "x1", false, ""},
-                    TextCase{"syn_mode", kSyn, kSynGet, "source", true, "source"},
-                    TextCase{"syn_mode", kSyn, kSynGet, "MANUAL", false, ""},
-                    TextCase{"ds_out", kDs, kDsGet, "ds_busy", true, "ds_busy"},
-                    TextCase{"ds_out", kDs, kDsGet, "DS_OPEN", false, ""},
-                    TextCase{"forwarding", kFwd, kFwdGet, "on", true, "1"},
-                    TextCase{"forwarding", kFwd, kFwdGet, "yes", false, ""},
-                    TextCase{"answer", kAns, kAnsGet, "auto", true, "AUTO"},
-                    TextCase{"answer", kAns, kAnsGet, "AUTOMATIC", false, ""},
-                    TextCase{"calling", kCpi, kCpiGet, "response_activated", true,
-                             "RESPONSE_ACTIVATED"},
-                    TextCase{"calling", kCpi, kCpiGet, "NONE", false, ""}));
+    testing::Values(
+        TextCase{"time", kStart, kStartGet, "23:59", true, "23:59"},
+        TextCase{"time", kStart, kStartGet, "0:5", true, "0:5"},
+        TextCase{"time", kStart, kStartGet, "24:00", false, ""},
+        TextCase{"time", kStart, kStartGet, "12:60", false, ""},
+        TextCase{"time", kStart, kStartGet, "12h30", false, ""},
+        TextCase{"time", kStart, kStartGet, "99999999999999999999:00", false, ""},
+        TextCase{"name", kName, kNameGet, "12345678", true, "12345678"},
+        TextCase{"name", kName, kNameGet, "123456789", false, ""},
+        TextCase{"name", kName, kNameGet, "", false, ""},
+        TextCase{"name", kName, kNameGet, "a\nb", false, ""},
+        TextCase{"passwd", kPass, kPassGet, "1234567890123456789012345678901234567890", true,
+                 "1234567890123456789012345678901234567890"},
+        TextCase{"passwd", kPass, kPassGet, "123456789012345678901234567890123456789", false, ""},
+        TextCase{"range", kRange, kRangeGet, "49.5", true, "49.5"},
+        TextCase{"range", kRange, kRangeGet, "0", false, ""},
+        TextCase{"range", kRange, kRangeGet, "x1", false, ""},
+        TextCase{"syn_mode", kSyn, kSynGet, "source", true, "source"},
+        TextCase{"syn_mode", kSyn, kSynGet, "MANUAL", false, ""},
+        TextCase{"ds_out", kDs, kDsGet, "ds_busy", true, "ds_busy"},
+        TextCase{"ds_out", kDs, kDsGet, "DS_OPEN", false, ""},
+        TextCase{"forwarding", kFwd, kFwdGet, "on", true, "1"},
+        TextCase{"forwarding", kFwd, kFwdGet, "yes", false, ""},
+        TextCase{"answer", kAns, kAnsGet, "auto", true, "AUTO"},
+        TextCase{"answer", kAns, kAnsGet, "AUTOMATIC", false, ""},
+        TextCase{"calling", kCpi, kCpiGet, "response_activated", true, "RESPONSE_ACTIVATED"},
+        TextCase{"calling", kCpi, kCpiGet, "NONE", false, ""}));
 
 TEST_F(ExchangeTest, StreamSpecTakesOnlyThePairsOfTheThreeModes)
 {
@@ -424,8 +416,7 @@ TEST_F(ExchangeTest, IPDoorStationSwitchesCallTransferOff)
 TEST(ExchangeModels, ModelTable)
 {
     R4000System sys(Locale::fromCode("ja"));
-    struct Row
-    {
+    struct Row {
         const char* model;
         bool exchange, ip, mi, correction, priority, remote, refusal, messages;
         int stations, audioIn, audioOut, contactIn, contactOut, bgm;

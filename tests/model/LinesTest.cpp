@@ -9,7 +9,6 @@
 #include "Station.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -57,8 +56,7 @@ TEST_F(LinesTest, KeywordsIgnoreCaseAndUnknownOnesReset)
 
 TEST_F(LinesTest, AudioInputModeIsAnnouncedEveryTime)
 {
-    struct Counter : Observer
-    {
+    struct Counter : Observer {
         int calls = 0;
         void update(Observable&, std::string_view hint) override
         {
@@ -97,8 +95,7 @@ TEST_F(LinesTest, LevelsAndNumbers)
     EXPECT_TRUE(mi->contactOut(1)->setNumber(16));
 }
 
-struct DialCase
-{
+struct DialCase {
     std::string text;
     bool accepted;
 };
@@ -125,8 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Dials, RemoteDial,
                                          DialCase{"HF" + std::string(19, '1'), true},
                                          DialCase{"HF" + std::string(20, '1'), false}));
 
-struct OperationCase
-{
+struct OperationCase {
     int digits;
     const char* text;
     bool accepted;

@@ -1,7 +1,6 @@
 #include "PasswordCodec.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
@@ -71,7 +70,7 @@ TEST(PasswordCodec, RefusesMalformedStoredValues)
         "",
         good.substr(0, 39),
         good + "0",
-        "4294967296" + good.substr(10),            // a group above 32 bits
+        "4294967296" + good.substr(10),             // a group above 32 bits
         good.substr(0, 20) + "x" + good.substr(21), // not a digit
     };
     for (const std::string& stored : cases) {

@@ -181,8 +181,7 @@ TEST(SystemLocale, R4720MSExistsOnlyUnderJapanese)
     EXPECT_EQ(e->station(1)->modelName(), "R-4720MS");
 }
 
-struct NameCase
-{
+struct NameCase {
     const char* name;
     bool valid;
 };
@@ -235,8 +234,7 @@ TEST(SystemPasswords, MaintenancePasswordIsFourDigits)
 TEST(SystemSettings, DigitCountsAndMulticast)
 {
     R4000System sys;
-    struct Case
-    {
+    struct Case {
         bool (System::*set)(int);
         int (System::*get)() const;
         int low, high;
@@ -287,8 +285,7 @@ TEST_F(SystemTest, NumberIndexFollowsNumbersAndKeepsDuplicatesInOrder)
 
 TEST_F(SystemTest, ObserversHearTheKeyOnce)
 {
-    struct Recorder : Observer
-    {
+    struct Recorder : Observer {
         std::vector<std::string> hints;
         void update(Observable&, std::string_view hint) override { hints.emplace_back(hint); }
     } recorder;

@@ -124,14 +124,12 @@ void ContactIn::applyLinkRules(int equipmentInUse)
         break;
     }
 
-    // Each mode keeps only the links it uses; the file carries nothing else.
-    if (mode_ != AuxInputPag) {
+    // Links of another mode stay for the day the input goes back to it; an input that
+    // ends up unused or signalling busy keeps none.
+    if (mode_ == None || mode_ == BusyInput1 || mode_ == BusyInput2) {
         audioInLink_ = nullptr;
         pagingZone_ = nullptr;
-    }
-    if (mode_ != Level && mode_ != Edge)
         bridgeOutput_ = nullptr;
-    if (mode_ != RemoteControl) {
         remoteStation_ = nullptr;
         remoteDial_.clear();
     }

@@ -52,8 +52,8 @@ public:
     const std::string& remoteDial() const { return remoteDial_; }
 
     // Before writing: links to lines of unused slots, beyond a unit's counts or above the
-    // units in use are dropped; a mode whose link is missing falls back to "NONE"; modes
-    // that need no link lose them all.
+    // units in use are dropped; a mode whose link is missing falls back to "NONE"; an
+    // unused or busy-signalling input loses every link.
     void applyLinkRules(int equipmentInUse);
 
     void onExchangeReplaced(const Exchange& old, const Exchange* replacement) override;

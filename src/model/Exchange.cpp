@@ -90,9 +90,9 @@ ContactOut* Exchange::contactOut(int n) const
     return n >= 1 && n <= contactOutCount() ? record_.contactOutLine(n) : nullptr;
 }
 
-bool Exchange::acceptsStation(const Station&) const
+bool Exchange::acceptsStation(const Station& station) const
 {
-    return true;
+    return !station.isIPStation();
 }
 
 std::unique_ptr<Station> Exchange::replaceStation(int line, std::unique_ptr<Station> station)
@@ -164,7 +164,7 @@ bool Exchange::setExchangeName(std::string_view name)
         return false;
     // An IP station and its one station carry one name.
     if (isIPStation())
-        record_.stationSettings(1)->name = record_.name_;
+        record_.stationObject(1)->takeEquipmentName(record_.name_);
     return true;
 }
 

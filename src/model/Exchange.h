@@ -221,7 +221,8 @@ public:
     void onExchangeReplaced(const Exchange& old, const Exchange* replacement) override;
 
 protected:
-    // An IP station takes only a station of its own model into its slot.
+    // Exchanges take stations attached to them, not IP stations; an IP station takes only
+    // a station of its own model.
     virtual bool acceptsStation(const Station& station) const;
 
     // Creation step of the exchanges: stations of an IP model give way to empty ones.

@@ -143,16 +143,24 @@ bool Station::setNumber(std::string_view number)
 
 bool Station::setName(std::string_view name)
 {
-    if (!TextRules::isShortLabel(name, 8, system_.locale()))
+    const bool namesEquipment = id() == 1 && exchange().isIPStation();
+    if (!TextRules::isShortLabel(name, 8, system_.locale()) || (namesEquipment && name.empty()))
         return false;
     if (name == settings_.name)
         return true;
     settings_.name = name;
     changed("sta_name");
-    // An IP station and its equipment carry one name.
-    if (isIPStation())
+    if (namesEquipment)
         exchange().setExchangeName(name);
     return true;
+}
+
+void Station::takeEquipmentName(std::string_view name)
+{
+    if (name == settings_.name)
+        return;
+    settings_.name = name;
+    changed("sta_name");
 }
 
 bool Station::setPagingReception(bool on)
@@ -303,13 +311,18 @@ bool Station::setPriorityLimit(bool on)
     return true;
 }
 
-void Station::setTransfer(StationImpl::Transfer which, Station* target)
+bool Station::setTransfer(int which, Station* target)
 {
+    if (which < 0 || which >= StationImpl::kTransfers)
+        return false;
     settings_.transfers[which] = target ? &target->settings() : nullptr;
+    return true;
 }
 
-Station* Station::transfer(StationImpl::Transfer which) const
+Station* Station::transfer(int which) const
 {
+    if (which < 0 || which >= StationImpl::kTransfers)
+        return nullptr;
     StationImpl* target = settings_.transfers[which];
     return target ? &target->station() : nullptr;
 }

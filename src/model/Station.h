@@ -49,8 +49,11 @@ public:
     bool setNumber(std::string_view number);
     const std::string& number() const { return settings_.number; }
     bool inUse() const { return !settings_.number.empty(); }
-    // At most 8 bytes, no control and no double-byte character.
+    // At most 8 bytes, no control and no double-byte character. The station of an IP
+    // station carries its equipment's name, so it cannot be empty and renames the equipment.
     bool setName(std::string_view name);
+    // The equipment's new name, taken over by the station of an IP station.
+    void takeEquipmentName(std::string_view name);
     const std::string& name() const { return settings_.name; }
 
     bool setPagingReception(bool on);
@@ -97,8 +100,9 @@ public:
     bool setPriorityLimit(bool on);
     bool priorityLimit() const { return settings_.priorityLimit; }
 
-    void setTransfer(StationImpl::Transfer which, Station* target);
-    Station* transfer(StationImpl::Transfer which) const;
+    // which: StationImpl::XferTime .. XferBusy
+    bool setTransfer(int which, Station* target);
+    Station* transfer(int which) const;
 
     // Keys "onetouch_7".."onetouch_0", "onetouch_oh": up to 20 of "0123456789*#PFRHT".
     bool setOneTouch(std::string_view key, std::string_view dial);

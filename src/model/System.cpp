@@ -147,6 +147,12 @@ std::unique_ptr<Exchange> System::setEquipment(int n, std::unique_ptr<Exchange> 
     Exchange* current = equipment(n);
     if (!current || !e || &e->settingsRecord() != &current->settingsRecord())
         return nullptr;
+    // Equipment in use stays in slots 1..count: only the last one may become a placeholder,
+    // and only the first free slot may take equipment.
+    if (!current->isNone() && e->isNone() && n != registeredCount_)
+        return nullptr;
+    if (current->isNone() && !e->isNone() && n != registeredCount_ + 1)
+        return nullptr;
     std::unique_ptr<Exchange> previous = std::move(slots_[n]);
     slots_[n] = std::move(e);
     slots_[n]->settingsRecord().exchange_ = slots_[n].get();
@@ -169,7 +175,8 @@ bool System::changeEquipmentModel(int n, std::string_view model)
 Exchange* System::insertEquipment(int n, std::string_view model)
 {
     const int count = registeredCount_;
-    if (count >= maxEquipment() || n < 1 || n > count + 1 || !exManager_.knows(model))
+    if (count >= maxEquipment() || n < 1 || n > count + 1 || model == "NONE"
+        || !exManager_.knows(model))
         return nullptr;
 
     std::unique_ptr<Exchange> placeholder = std::move(slots_[count + 1]);
@@ -246,6 +253,36 @@ void System::notifyExchangeReplaced(const Exchange& old, const Exchange* replace
         group->onExchangeReplaced(old, replacement);
     for (auto& group : remoteGroups_)
         group->onExchangeReplaced(old, replacement);
+}
+
+Station* System::stationAt(int unit, int id) const
+{
+    const Exchange* e = equipment(unit);
+    return e ? e->settingsRecord().stationObject(id) : nullptr;
+}
+
+AudioIn* System::audioInAt(int unit, int n) const
+{
+    const Exchange* e = equipment(unit);
+    return e ? e->settingsRecord().audioInLine(n) : nullptr;
+}
+
+AudioOut* System::audioOutAt(int unit, int n) const
+{
+    const Exchange* e = equipment(unit);
+    return e ? e->settingsRecord().audioOutLine(n) : nullptr;
+}
+
+ContactIn* System::contactInAt(int unit, int n) const
+{
+    const Exchange* e = equipment(unit);
+    return e ? e->settingsRecord().contactInLine(n) : nullptr;
+}
+
+ContactOut* System::contactOutAt(int unit, int n) const
+{
+    const Exchange* e = equipment(unit);
+    return e ? e->settingsRecord().contactOutLine(n) : nullptr;
 }
 
 Paging* System::paging(int n) const
@@ -433,6 +470,24 @@ bool System::setMulticastPort(int port)
     return true;
 }
 
+void System::setScanStartAddress(Ipv4Address address)
+{
+    scanStartAddress_ = address;
+    setChanged();
+}
+
+void System::setScanAssignCount(std::uint32_t count)
+{
+    scanAssignCount_ = count;
+    setChanged();
+}
+
+void System::setSiren(int siren)
+{
+    siren_ = siren;
+    setChanged();
+}
+
 void System::applyModelRules()
 {
     const int inUse = registeredCount_;
@@ -457,6 +512,8 @@ void System::applyModelRules()
         e.applyMulticastReceiveRule();
         e.applyFunctionRules();
         e.dropInvalidBgmSources();
+        if (!e.isMultiInterface())
+            continue;
         for (int line = 1; line <= e.audioInCount(); ++line)
             e.audioIn(line)->applyModeRules();
         for (int line = 1; line <= e.contactInCount(); ++line)

@@ -15,7 +15,11 @@
 #include <unordered_map>
 #include <vector>
 
+class AudioIn;
+class AudioOut;
 class BlockGroup;
+class ContactIn;
+class ContactOut;
 class Exchange;
 class ExchangeImpl;
 class Paging;
@@ -59,9 +63,11 @@ public:
     Exchange* equipment(int n) const;
     // Installs e in slot n and hands back the previous object after every holder of a
     // reference into the slot has followed. Null (and nothing changes) when n is out of
-    // range or e stands on another slot's record.
+    // range, e stands on another slot's record, or the change would leave a gap in the
+    // slots in use.
     std::unique_ptr<Exchange> setEquipment(int n, std::unique_ptr<Exchange> e);
-    // Gives slot n another model on the same settings; false for an unknown model.
+    // Gives slot n another model on the same settings; false for an unknown model or a
+    // change that would leave a gap in the slots in use.
     bool changeEquipmentModel(int n, std::string_view model);
     int registeredCount() const { return registeredCount_; }
     // Inserts new equipment at n (1..count+1), moving n.. up; null when full or invalid.
@@ -69,6 +75,14 @@ public:
     // Removes the equipment at n, moving those above down. Every reference to it goes and
     // its slot settings start afresh.
     bool removeEquipment(int n);
+
+    // Lines named as files name them, unit number and line number ("3:2"): taken from the
+    // slot's settings whatever its model; null when either number is out of range.
+    Station* stationAt(int unit, int id) const;
+    AudioIn* audioInAt(int unit, int n) const;
+    AudioOut* audioOutAt(int unit, int n) const;
+    ContactIn* contactInAt(int unit, int n) const;
+    ContactOut* contactOutAt(int unit, int n) const;
 
     Paging* paging(int n) const;
     BlockGroup* blockGroup(int n) const;
@@ -82,7 +96,8 @@ public:
 
     // The first station (in index order) carrying number.
     Station* stationByNumber(std::string_view number) const;
-    // Enters a station whose number was set without notification (settings merge).
+    // Enters a station under its present number, or takes it out when it has none; for
+    // numbers set without notification (settings merge).
     void indexStation(Station& station);
 
     const std::string& systemName() const { return systemName_; }
@@ -115,12 +130,12 @@ public:
 
     Ipv4Address scanStartAddress() const { return scanStartAddress_; }
     std::string scanStartAddressText() const { return scanStartAddress_.toText(); }
-    void setScanStartAddress(Ipv4Address address) { scanStartAddress_ = address; }
+    void setScanStartAddress(Ipv4Address address);
     std::uint32_t scanAssignCount() const { return scanAssignCount_; }
-    void setScanAssignCount(std::uint32_t count) { scanAssignCount_ = count; }
+    void setScanAssignCount(std::uint32_t count);
 
     int siren() const { return siren_; }
-    void setSiren(int siren) { siren_ = siren; }
+    void setSiren(int siren);
 
     // Every repair the settings writer relies on, in the order the sections need them:
     // after it, what is written and what stays in memory agree.

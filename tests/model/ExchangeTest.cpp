@@ -395,6 +395,33 @@ TEST_F(ExchangeTest, IPStationsHoldOneStationOfTheirModel)
     EXPECT_EQ(sys.stationByNumber("11"), nullptr);
 }
 
+TEST_F(ExchangeTest, IPStationAndItsEquipmentShareOneName)
+{
+    struct Recorder : Observer
+    {
+        int names = 0;
+        void update(Observable&, std::string_view hint) override { names += hint == "sta_name"; }
+    } recorder;
+    Exchange* ms = sys.insertEquipment(2, "R-4760DS");
+    Station& door = *ms->station(1);
+    EXPECT_EQ(door.name(), "R-4760DS");
+    door.addObserver(&recorder);
+
+    ASSERT_TRUE(ms->setExchangeName("Lobby"));
+    EXPECT_EQ(door.name(), "Lobby");
+    EXPECT_EQ(recorder.names, 1);
+    ASSERT_TRUE(door.setName("Gate"));
+    EXPECT_EQ(ms->exchangeName(), "Gate");
+    EXPECT_FALSE(door.setName("")) << "the equipment needs a name";
+    EXPECT_EQ(ms->exchangeName(), "Gate");
+
+    // A station of an exchange has a name of its own.
+    ASSERT_TRUE(ex->station(3)->setName("Desk"));
+    EXPECT_TRUE(ex->station(3)->setName(""));
+    EXPECT_EQ(ex->exchangeName(), "R-4100EX");
+    EXPECT_FALSE(ex->changeStationModel(3, "R-4700MS")) << "IP stations stand alone";
+}
+
 TEST_F(ExchangeTest, IPDoorStationSwitchesCallTransferOff)
 {
     Exchange* ds = sys.insertEquipment(2, "R-4760DS");

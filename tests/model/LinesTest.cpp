@@ -176,7 +176,7 @@ TEST_F(LinesTest, ContactInputModesFallBackWithoutTheirLinks)
     sys.applyModelRules();
     EXPECT_EQ(level.modeName(), "LEVEL");
     EXPECT_EQ(level.bridgeOutput(), mi->contactOut(4));
-    EXPECT_EQ(level.remoteDial(), "") << "a LEVEL input dials nothing";
+    EXPECT_EQ(level.remoteDial(), "12") << "kept for a later change of mode";
     EXPECT_EQ(aux.modeName(), "NONE") << "linked input is not an aux paging input";
     EXPECT_EQ(aux.audioInLink(), nullptr);
     EXPECT_EQ(remote.modeName(), "NONE");

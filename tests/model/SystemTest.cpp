@@ -1,4 +1,6 @@
+#include "AudioIn.h"
 #include "AudioOut.h"
+#include "ContactOut.h"
 #include "BlockGroup.h"
 #include "Exchange.h"
 #include "Paging.h"
@@ -161,11 +163,50 @@ TEST_F(SystemTest, ModelChangeKeepsTheSettingsRecord)
     EXPECT_EQ(unit(2).modelName(), "R-4100EX");
 }
 
-TEST_F(SystemTest, ReplacingByNoneLowersTheCount)
+TEST_F(SystemTest, EquipmentInUseStaysInTheFirstSlots)
+{
+    fill({"R-4100EX", "R-4100EX", "R-4100EX"});
+    for (int n = 1; n <= 3; ++n)
+        ASSERT_TRUE(unit(n).setIpAddressText("10.0.0." + std::to_string(n)));
+
+    EXPECT_FALSE(sys.changeEquipmentModel(2, "NONE")) << "would leave a gap at 2";
+    EXPECT_FALSE(sys.changeEquipmentModel(5, "R-4100EX")) << "would leave a gap at 4";
+    EXPECT_EQ(sys.insertEquipment(4, "NONE"), nullptr);
+    EXPECT_EQ(sys.registeredCount(), 3);
+
+    ASSERT_TRUE(sys.changeEquipmentModel(3, "NONE"));
+    EXPECT_EQ(sys.registeredCount(), 2);
+    ASSERT_TRUE(sys.changeEquipmentModel(3, "R-4120EX"));
+    EXPECT_EQ(sys.registeredCount(), 3);
+    ASSERT_NE(sys.insertEquipment(2, "R-4100MI"), nullptr);
+    // Nobody was overwritten on the way.
+    for (int n : {1, 3, 4})
+        EXPECT_EQ(unit(n).ipAddressText(), "10.0.0." + std::to_string(n == 1 ? 1 : n - 1));
+    int used = 0;
+    for (int n = 1; n <= 80; ++n)
+        used += !unit(n).isNone();
+    EXPECT_EQ(used, sys.registeredCount());
+}
+
+TEST_F(SystemTest, LinesAreFoundByUnitAndNumberWhateverTheModel)
 {
     fill({"R-4100EX"});
-    ASSERT_TRUE(sys.changeEquipmentModel(1, "NONE"));
-    EXPECT_EQ(sys.registeredCount(), 0);
+    EXPECT_EQ(sys.stationAt(1, 16), unit(1).station(16));
+    EXPECT_NE(sys.contactOutAt(1, 16), nullptr) << "kept in the settings of any model";
+    EXPECT_EQ(unit(1).contactOut(16), nullptr);
+    EXPECT_EQ(sys.stationAt(0, 1), nullptr);
+    EXPECT_EQ(sys.stationAt(81, 1), nullptr);
+    EXPECT_EQ(sys.stationAt(1, 17), nullptr);
+    EXPECT_EQ(sys.audioInAt(1, 3), nullptr);
+}
+
+TEST_F(SystemTest, RepairsLeaveUnusedSlotsAlone)
+{
+    fill({"R-4100EX"});
+    sys.applyModelRules();
+    Exchange* mi = sys.insertEquipment(2, "R-4100MI");
+    EXPECT_EQ(mi->audioIn(1)->blockGroup(), sys.blockGroup(0));
+    EXPECT_EQ(mi->contactOut(16)->blockGroup(), sys.blockGroup(0));
 }
 
 TEST(SystemLocale, R4720MSExistsOnlyUnderJapanese)

@@ -397,8 +397,7 @@ TEST_F(ExchangeTest, IPStationsHoldOneStationOfTheirModel)
 
 TEST_F(ExchangeTest, IPStationAndItsEquipmentShareOneName)
 {
-    struct Recorder : Observer
-    {
+    struct Recorder : Observer {
         int names = 0;
         void update(Observable&, std::string_view hint) override { names += hint == "sta_name"; }
     } recorder;

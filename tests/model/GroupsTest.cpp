@@ -8,6 +8,7 @@
 #include "R4000System.h"
 #include "RemoteAnsGroup.h"
 #include "Station.h"
+#include "SystemFixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -27,28 +28,14 @@ bool holds(const Members& members, const BlockGroupMember* member)
     return std::find(members.begin(), members.end(), member) != members.end();
 }
 
-class GroupsTest : public testing::Test
+// Stations made here are R-4100MS master stations.
+class GroupsTest : public SystemFixture
 {
 protected:
-    void fill(std::initializer_list<const char*> models)
-    {
-        int n = 1;
-        for (const char* model : models)
-            ASSERT_NE(sys.insertEquipment(n++, model), nullptr) << model;
-    }
-
-    Exchange& unit(int n) { return *sys.equipment(n); }
-    Station& at(int n, int line) { return *unit(n).station(line); }
-
     Station& make(int n, int line, const char* number)
     {
-        EXPECT_TRUE(unit(n).changeStationModel(line, "R-4100MS"));
-        Station& s = at(n, line);
-        EXPECT_TRUE(s.setNumber(number)) << number;
-        return s;
+        return SystemFixture::make(n, line, "R-4100MS", number);
     }
-
-    R4000System sys{Locale::fromCode("en")};
 };
 
 // --- Paging zones ---------------------------------------------------------------------

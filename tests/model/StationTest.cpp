@@ -7,6 +7,7 @@
 #include "Paging.h"
 #include "R4000System.h"
 #include "RemoteAnsGroup.h"
+#include "SystemFixture.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -21,26 +22,10 @@ namespace {
 using Stations = std::vector<Station*>;
 
 // Two exchanges of sixteen empty slots each; tests give the slots they use a model.
-class StationTest : public testing::Test
+class StationTest : public SystemFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(sys.insertEquipment(1, "R-4100EX"), nullptr);
-        ASSERT_NE(sys.insertEquipment(2, "R-4100EX"), nullptr);
-    }
-
-    Station& at(int unit, int line) { return *sys.equipment(unit)->station(line); }
-
-    Station& make(int unit, int line, const char* model, const char* number = "")
-    {
-        EXPECT_TRUE(sys.equipment(unit)->changeStationModel(line, model)) << model;
-        Station& s = at(unit, line);
-        EXPECT_TRUE(s.setNumber(number)) << number;
-        return s;
-    }
-
-    R4000System sys{Locale::fromCode("en")};
+    void SetUp() override { fill({"R-4100EX", "R-4100EX"}); }
 };
 
 // --- Station number -------------------------------------------------------------------

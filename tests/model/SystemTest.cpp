@@ -1,31 +1,20 @@
 #include "AudioIn.h"
 #include "AudioOut.h"
-#include "ContactOut.h"
 #include "BlockGroup.h"
+#include "ContactOut.h"
 #include "Exchange.h"
 #include "Paging.h"
 #include "PasswordCodec.h"
 #include "R4000System.h"
 #include "Station.h"
+#include "SystemFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A system with the given models in slots 1.. in order.
-class SystemTest : public testing::Test
+class SystemTest : public SystemFixture
 {
-protected:
-    void fill(std::initializer_list<const char*> models)
-    {
-        int n = 1;
-        for (const char* model : models)
-            ASSERT_NE(sys.insertEquipment(n++, model), nullptr) << model;
-    }
-
-    Exchange& unit(int n) { return *sys.equipment(n); }
-
-    R4000System sys;
 };
 
 TEST_F(SystemTest, EmptyModelHasEightyPlaceholdersAndDefaults)

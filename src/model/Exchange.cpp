@@ -437,6 +437,15 @@ void Exchange::peerRemoved(int n, int count)
     }
 }
 
+void Exchange::peerMoved(int from, int to)
+{
+    for (auto* table : {&record_.receiveMulticast_, &record_.connectable_}) {
+        const bool moved = (*table)[from];
+        (*table)[from] = (*table)[to];
+        (*table)[to] = moved;
+    }
+}
+
 bool Exchange::setSwitchText(bool (Exchange::*setter)(bool), std::string_view onOff)
 {
     int value = 0;

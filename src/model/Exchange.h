@@ -161,6 +161,8 @@ public:
     // A peer was inserted at n (flags above shift up, n becomes reachable) or removed.
     void peerInserted(int n, int count);
     void peerRemoved(int n, int count);
+    // The peer in slot from now stands in slot to (and the empty slot to in from).
+    void peerMoved(int from, int to);
 
     bool setCallForwarding(bool on);
     bool setCallForwardingText(std::string_view onOff);

@@ -6,12 +6,14 @@ namespace {
 
 struct LanguageEntry {
     const char* code;
+    const char* word;
     int codePage;
 };
 
 constexpr LanguageEntry kLanguages[] = {
-    {"de", 1252}, {"es", 1252}, {"fr", 1252}, {"it", 1252},
-    {"ja", 932},  {"nl", 1252}, {"ru", 1251}, {"ko", 949},
+    {"de", "german", 1252},  {"es", "spanish", 1252}, {"fr", "french", 1252},
+    {"it", "italian", 1252}, {"ja", "japanese", 932}, {"nl", "dutch", 1252},
+    {"ru", "russian", 1251}, {"ko", "korean", 949},
 };
 
 } // namespace
@@ -25,9 +27,9 @@ Locale Locale::fromCode(std::string_view code)
     }
     for (const LanguageEntry& entry : kLanguages) {
         if (normalized == entry.code)
-            return Locale(entry.code, entry.codePage);
+            return Locale(entry.code, entry.word, entry.codePage);
     }
-    return Locale("en", 1252);
+    return Locale("en", "english", 1252);
 }
 
 bool Locale::isLeadByte(unsigned char byte) const

@@ -15,14 +15,20 @@ public:
 
     const std::string& code() const { return code_; }
     int codePage() const { return codePage_; }
+    // The language as one lower-case English word ("english", "japanese", "korean").
+    const std::string& word() const { return word_; }
     bool isJapanese() const { return code_ == "ja"; }
 
     // True for the first byte of a double-byte character in this code page.
     bool isLeadByte(unsigned char byte) const;
 
 private:
-    Locale(std::string code, int codePage) : code_(std::move(code)), codePage_(codePage) {}
+    Locale(std::string code, std::string word, int codePage)
+        : code_(std::move(code)), word_(std::move(word)), codePage_(codePage)
+    {
+    }
 
     std::string code_;
+    std::string word_;
     int codePage_;
 };

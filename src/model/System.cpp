@@ -147,12 +147,6 @@ std::unique_ptr<Exchange> System::setEquipment(int n, std::unique_ptr<Exchange> 
     Exchange* current = equipment(n);
     if (!current || !e || &e->settingsRecord() != &current->settingsRecord())
         return nullptr;
-    // Equipment in use stays in slots 1..count: only the last one may become a placeholder,
-    // and only the first free slot may take equipment.
-    if (!current->isNone() && e->isNone() && n != registeredCount_)
-        return nullptr;
-    if (current->isNone() && !e->isNone() && n != registeredCount_ + 1)
-        return nullptr;
     std::unique_ptr<Exchange> previous = std::move(slots_[n]);
     slots_[n] = std::move(e);
     slots_[n]->settingsRecord().exchange_ = slots_[n].get();
@@ -167,6 +161,12 @@ bool System::changeEquipmentModel(int n, std::string_view model)
     Exchange* current = equipment(n);
     if (!current)
         return false;
+    // Equipment in use stays in slots 1..count: only the last one may become a placeholder,
+    // and only the first free slot may take equipment.
+    const bool freeing = !current->isNone() && model == "NONE";
+    const bool taking = current->isNone() && model != "NONE";
+    if ((freeing && n != registeredCount_) || (taking && n != registeredCount_ + 1))
+        return false;
     std::unique_ptr<Exchange> replacement =
         exManager_.create(model, current->settingsRecord(), *this);
     return replacement && setEquipment(n, std::move(replacement)) != nullptr;
@@ -175,8 +175,8 @@ bool System::changeEquipmentModel(int n, std::string_view model)
 Exchange* System::insertEquipment(int n, std::string_view model)
 {
     const int count = registeredCount_;
-    if (count >= maxEquipment() || n < 1 || n > count + 1 || model == "NONE"
-        || !exManager_.knows(model))
+    if (count >= maxEquipment() || n < 1 || n > count + 1 || model == "NONE" ||
+        !exManager_.knows(model) || !slots_[count + 1]->isNone())
         return nullptr;
 
     std::unique_ptr<Exchange> placeholder = std::move(slots_[count + 1]);
@@ -230,6 +230,25 @@ bool System::removeEquipment(int n)
         slots_[i]->peerRemoved(n, registeredCount_);
     setChanged();
     return true;
+}
+
+void System::compactEquipment()
+{
+    int used = 0; // slots 1..used hold equipment
+    for (int n = 1; n <= maxEquipment(); ++n) {
+        if (slots_[n]->isNone())
+            continue;
+        ++used;
+        if (n == used)
+            continue;
+        // Move the unit down into the first gap; the placeholder takes its old slot.
+        std::swap(slots_[used], slots_[n]);
+        slots_[used]->setExchangeNumber(used);
+        slots_[n]->setExchangeNumber(n);
+        for (int i = 1; i <= maxEquipment(); ++i)
+            slots_[i]->peerMoved(n, used);
+        setChanged();
+    }
 }
 
 void System::notifyExchangeReplaced(const Exchange& old, const Exchange* replacement)

@@ -63,8 +63,8 @@ public:
     Exchange* equipment(int n) const;
     // Installs e in slot n and hands back the previous object after every holder of a
     // reference into the slot has followed. Null (and nothing changes) when n is out of
-    // range, e stands on another slot's record, or the change would leave a gap in the
-    // slots in use.
+    // range or e stands on another slot's record. A settings merge may leave gaps this
+    // way; compactEquipment closes them.
     std::unique_ptr<Exchange> setEquipment(int n, std::unique_ptr<Exchange> e);
     // Gives slot n another model on the same settings; false for an unknown model or a
     // change that would leave a gap in the slots in use.
@@ -75,6 +75,9 @@ public:
     // Removes the equipment at n, moving those above down. Every reference to it goes and
     // its slot settings start afresh.
     bool removeEquipment(int n);
+    // Moves equipment down into empty slots below it, keeping its order, so that the units
+    // in use fill slots 1..count again (settings files may leave gaps).
+    void compactEquipment();
 
     // Lines named as files name them, unit number and line number ("3:2"): taken from the
     // slot's settings whatever its model; null when either number is out of range.

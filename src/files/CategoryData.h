@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// One record of a settings-file section as read: its key lines, held in ascending byte
+// order of the keys with equal keys in file order. Readers walk them in that order, so
+// within [network] the gateway comes before the address and the address before the mask.
+class CategoryData
+{
+public:
+    using Line = std::pair<std::string, std::string>;
+
+    explicit CategoryData(std::string section = {}) : section_(std::move(section)) {}
+
+    const std::string& section() const { return section_; }
+    const std::vector<Line>& lines() const { return lines_; }
+    bool empty() const { return lines_.empty(); }
+
+    void add(std::string key, std::string value);
+    // The first value of a key compared without regard to case; null when absent.
+    const std::string* find(std::string_view key) const;
+
+private:
+    std::string section_;
+    std::vector<Line> lines_;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The file-system operations the system folder is saved and loaded with. Saving goes through
+// this interface so that a test can make any single step fail, or stop every step after it
+// as a crash would, and show that the folder still loads.
+class FileOps
+{
+public:
+    virtual ~FileOps() = default;
+
+    virtual bool readFile(const std::string& path, std::string& data) = 0;
+    // Creates or replaces the file with data and flushes it to the disk.
+    virtual bool writeFile(const std::string& path, std::string_view data) = 0;
+    // Atomically puts from in place of to.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
+    virtual bool removeFile(const std::string& path) = 0;
+    // Creates the folder and any missing parent, private to the user; true when it exists.
+    virtual bool makeDirectory(const std::string& path) = 0;
+    virtual bool removeDirectory(const std::string& path) = 0;
+    // The names in a folder ("." and ".." left out).
+    virtual bool list(const std::string& path, std::vector<std::string>& names) = 0;
+    virtual bool isDirectory(const std::string& path) = 0;
+    virtual bool exists(const std::string& path) = 0;
+    // Makes the folder's entries (renames, removals) durable.
+    virtual bool syncDirectory(const std::string& path) = 0;
+};

@@ -1,0 +1,135 @@
+#include "PosixFileOps.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes the descriptor on every path out.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+bool PosixFileOps::readFile(const std::string& path, std::string& data)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return false;
+    std::string result;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        result.append(buffer, std::size_t(n));
+    }
+    data = std::move(result);
+    return true;
+}
+
+bool PosixFileOps::writeFile(const std::string& path, std::string_view data)
+{
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return false;
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd.get(), data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += std::size_t(n);
+    }
+    return ::fsync(fd.get()) == 0 && fd.close();
+}
+
+bool PosixFileOps::rename(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool PosixFileOps::removeFile(const std::string& path)
+{
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool PosixFileOps::makeDirectory(const std::string& path)
+{
+    if (path.empty() || isDirectory(path))
+        return !path.empty();
+    const std::size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !makeDirectory(path.substr(0, slash)))
+        return false;
+    return ::mkdir(path.c_str(), 0700) == 0 || (errno == EEXIST && isDirectory(path));
+}
+
+bool PosixFileOps::removeDirectory(const std::string& path)
+{
+    return ::rmdir(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool PosixFileOps::list(const std::string& path, std::vector<std::string>& names)
+{
+    DIR* dir = ::opendir(path.c_str());
+    if (!dir)
+        return false;
+    names.clear();
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+bool PosixFileOps::isDirectory(const std::string& path)
+{
+    struct stat info {
+    };
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool PosixFileOps::exists(const std::string& path)
+{
+    struct stat info {
+    };
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+bool PosixFileOps::syncDirectory(const std::string& path)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.get() >= 0 && ::fsync(fd.get()) == 0;
+}

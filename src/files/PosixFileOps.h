@@ -1,0 +1,19 @@
+#pragma once
+
+#include "FileOps.h"
+
+// FileOps on the real file system.
+class PosixFileOps : public FileOps
+{
+public:
+    bool readFile(const std::string& path, std::string& data) override;
+    bool writeFile(const std::string& path, std::string_view data) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool removeFile(const std::string& path) override;
+    bool makeDirectory(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    bool list(const std::string& path, std::vector<std::string>& names) override;
+    bool isDirectory(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    bool syncDirectory(const std::string& path) override;
+};

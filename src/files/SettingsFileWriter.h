@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class AudioOut;
+class ContactOut;
+class Exchange;
+class Station;
+class System;
+
+// Writes the settings file of one unit: the header lines, then every section in the order
+// the units expect, CR LF line ends, "--" between the records of a section. The text is
+// what is saved as "%03d.cfg" and what is uploaded to the unit.
+//
+// The writer only reads the model: run System::applyModelRules() first, so that what is
+// written and what stays in memory agree.
+class SettingsFileWriter
+{
+public:
+    // stamp: local date and time of writing, "YYYY/MM/DD hh:mm:ss".
+    static std::string write(const Exchange& unit, std::string_view stamp);
+
+private:
+    SettingsFileWriter(const Exchange& unit) : unit_(unit) {}
+
+    void heading(std::string_view section);
+    void line(std::string_view key, std::string_view value);
+    void line(std::string_view key, int value);
+    void separator(bool& first);
+
+    void header(std::string_view stamp);
+    void network();
+    void wanAccess();
+    void streamSpec();
+    void otherExchanges();
+    void systemSection();
+    void stationTable();
+    void audioInTable();
+    void audioOutTable();
+    void contactInTable();
+    void contactOutTable();
+    void groupBlock();
+    void paging();
+    void function();
+    void bgm();
+    void stationAttributes();
+    void messagePaging();
+    void transfer();
+    void oneTouchDial();
+    void bgmMode();
+    void remote();
+    void audioInAttributes();
+    void audioOutAttributes();
+    void contactInAttributes();
+    void contactOutAttributes();
+
+    const Exchange& unit_;
+    std::string out_;
+};

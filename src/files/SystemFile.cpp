@@ -1,0 +1,107 @@
+#include "SystemFile.h"
+
+#include "System.h"
+#include "TextRules.h"
+
+namespace {
+
+using TextRules::equalsIgnoreCase;
+
+// Calls apply(key, value) for every line with "=", split at the first one, no trimming.
+template <class Apply> void eachKeyLine(std::string_view text, Apply apply)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const std::size_t equals = line.find('=');
+        if (equals != std::string_view::npos &&
+            !apply(line.substr(0, equals), line.substr(equals + 1)))
+            return;
+    }
+}
+
+bool isSiren(unsigned long value)
+{
+    for (unsigned long siren : {0ul, 1ul, 32ul, 33ul, 34ul, 35ul, 36ul, 255ul}) {
+        if (value == siren)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string SystemFile::write(const System& system)
+{
+    std::string out;
+    auto line = [&](std::string_view text) {
+        out += text;
+        out += "\r\n";
+    };
+    auto keyLine = [&](std::string_view key, const std::string& value) {
+        line(std::string(key) + "=" + value);
+    };
+    line("[config]");
+    keyLine("system_name", system.systemName());
+    keyLine("passwd", system.password());
+    keyLine("ex_no", std::to_string(system.registeredCount()));
+    keyLine("sta_no_digits", std::to_string(system.stationDigits()));
+    keyLine("multicast_start_port", std::to_string(system.multicastPort()));
+    line("[scan]");
+    keyLine("start_ipaddr", system.scanStartAddressText());
+    keyLine("assign_no", std::to_string(system.scanAssignCount()));
+    return out;
+}
+
+void SystemFile::read(System& system, std::string_view text)
+{
+    eachKeyLine(text, [&](std::string_view key, std::string_view value) {
+        unsigned long number = 0;
+        if (equalsIgnoreCase(key, "system_name")) {
+            system.setSystemName(value);
+        } else if (equalsIgnoreCase(key, "passwd")) {
+            system.setPassword(value);
+        } else if (equalsIgnoreCase(key, "sta_no_digits")) {
+            if (TextRules::parseNumber(value, 0xff, number))
+                system.setStationDigits(int(number));
+        } else if (equalsIgnoreCase(key, "multicast_start_port")) {
+            if (TextRules::parseNumber(value, 0xffff, number))
+                system.setMulticastPort(int(number));
+        } else if (equalsIgnoreCase(key, "start_ipaddr")) {
+            Ipv4Address address;
+            if (Ipv4Address::fromText(value, address))
+                system.setScanStartAddress(address);
+        } else if (equalsIgnoreCase(key, "assign_no")) {
+            if (TextRules::parseNumber(value, 0xffffffffu, number))
+                system.setScanAssignCount(std::uint32_t(number));
+        } else if (equalsIgnoreCase(key, "siren")) {
+            if (TextRules::parseNumber(value, 0xff, number) && isSiren(number))
+                system.setSiren(int(number));
+        }
+        return true;
+    });
+}
+
+bool SystemFile::storedPassword(std::string_view text, std::string& stored)
+{
+    bool found = false;
+    eachKeyLine(text, [&](std::string_view key, std::string_view value) {
+        if (!equalsIgnoreCase(key, "passwd"))
+            return true;
+        stored = value;
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+bool SystemFile::namesSystem(std::string_view text)
+{
+    return text.find("system_name") != std::string_view::npos;
+}

@@ -1,0 +1,188 @@
+#include "SystemFolder.h"
+
+#include "Exchange.h"
+#include "FileOps.h"
+#include "SettingsFileWriter.h"
+#include "System.h"
+#include "SystemFile.h"
+#include "UnitFileReader.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kStaging = ".r4000-save";
+constexpr const char* kCommit = "COMMIT";
+
+bool isSettingsFile(const std::string& name)
+{
+    return name.size() > 4 && name.compare(name.size() - 4, 4, ".cfg") == 0;
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > pos)
+            lines.push_back(text.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return lines;
+}
+
+} // namespace
+
+SystemFolder::SystemFolder(FileOps& files, std::string folder, std::string systemName)
+    : files_(files), folder_(std::move(folder)), systemName_(std::move(systemName))
+{
+}
+
+std::string SystemFolder::folderFor(const std::string& dataFolder, const std::string& systemName)
+{
+    return dataFolder + "/" + systemName;
+}
+
+std::string SystemFolder::systemFilePath() const
+{
+    return path(systemName_ + ".sys");
+}
+
+std::string SystemFolder::staged(const std::string& name) const
+{
+    return folder_ + "/" + kStaging + "/" + name;
+}
+
+std::vector<SystemFolder::File> SystemFolder::render(System& system, std::string_view stamp)
+{
+    system.applyModelRules();
+    std::vector<File> out;
+    out.push_back({system.systemName() + ".sys", SystemFile::write(system)});
+    for (int n = 1; n <= system.registeredCount(); ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%03d.cfg", n);
+        out.push_back({name, SettingsFileWriter::write(*system.equipment(n), stamp)});
+    }
+    return out;
+}
+
+bool SystemFolder::save(System& system, std::string_view stamp, std::string& error)
+{
+    if (!files_.makeDirectory(folder_)) {
+        error = "cannot create the folder " + folder_;
+        return false;
+    }
+    if (!recover(error))
+        return false;
+
+    const std::vector<File> rendered = render(system, stamp);
+    const std::string staging = path(kStaging);
+    if (!files_.makeDirectory(staging)) {
+        error = "cannot create " + staging;
+        return false;
+    }
+    std::string manifest;
+    for (const File& file : rendered) {
+        if (!files_.writeFile(staged(file.name), file.text)) {
+            error = "cannot write " + staged(file.name);
+            discardStaging();
+            return false;
+        }
+        manifest += file.name + "\n";
+    }
+    // The commit point: once the list is in place under its final name, the new files win.
+    if (!files_.writeFile(staged(std::string(kCommit) + ".new"), manifest) ||
+        !files_.rename(staged(std::string(kCommit) + ".new"), staged(kCommit)) ||
+        !files_.syncDirectory(staging)) {
+        error = "cannot commit the save in " + staging;
+        discardStaging();
+        return false;
+    }
+    std::vector<std::string> names;
+    for (const File& file : rendered)
+        names.push_back(file.name);
+    return applyCommitted(names, error);
+}
+
+bool SystemFolder::applyCommitted(const std::vector<std::string>& names, std::string& error)
+{
+    for (const std::string& name : names) {
+        if (files_.exists(staged(name)) && !files_.rename(staged(name), path(name))) {
+            error = "cannot move " + name + " into " + folder_;
+            return false;
+        }
+    }
+    std::vector<std::string> present;
+    if (!files_.list(folder_, present)) {
+        error = "cannot list " + folder_;
+        return false;
+    }
+    for (const std::string& name : present) {
+        if (isSettingsFile(name) && std::find(names.begin(), names.end(), name) == names.end() &&
+            !files_.removeFile(path(name))) {
+            error = "cannot remove the old " + name;
+            return false;
+        }
+    }
+    if (!files_.syncDirectory(folder_) || !files_.removeFile(staged(kCommit)) ||
+        !files_.removeDirectory(path(kStaging))) {
+        error = "cannot finish the save in " + folder_;
+        return false;
+    }
+    return true;
+}
+
+void SystemFolder::discardStaging()
+{
+    std::vector<std::string> names;
+    if (files_.list(path(kStaging), names)) {
+        for (const std::string& name : names)
+            files_.removeFile(staged(name));
+    }
+    files_.removeDirectory(path(kStaging));
+}
+
+bool SystemFolder::recover(std::string& error)
+{
+    if (!files_.isDirectory(path(kStaging)))
+        return true;
+    std::string manifest;
+    if (!files_.readFile(staged(kCommit), manifest)) {
+        discardStaging();
+        return true;
+    }
+    if (!applyCommitted(linesOf(manifest), error))
+        return false;
+    discardStaging();
+    return true;
+}
+
+bool SystemFolder::load(System& system, std::string& error)
+{
+    system.init();
+    if (!recover(error))
+        return false;
+    std::string text;
+    if (!files_.readFile(systemFilePath(), text)) {
+        error = "cannot read " + systemFilePath();
+        return false;
+    }
+    SystemFile::read(system, text);
+
+    std::vector<std::string> names;
+    if (!files_.list(folder_, names)) {
+        error = "cannot list " + folder_;
+        return false;
+    }
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names) {
+        if (isSettingsFile(name) && files_.readFile(path(name), text))
+            UnitFileReader::merge(system, text);
+    }
+    system.compactEquipment();
+    return true;
+}

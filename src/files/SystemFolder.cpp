@@ -166,12 +166,13 @@ bool SystemFolder::load(System& system, std::string& error)
     system.init();
     if (!recover(error))
         return false;
+    // Without its system file the model keeps the defaults, but the units are still read.
     std::string text;
-    if (!files_.readFile(systemFilePath(), text)) {
+    const bool systemFileRead = files_.readFile(systemFilePath(), text);
+    if (systemFileRead)
+        SystemFile::read(system, text);
+    else
         error = "cannot read " + systemFilePath();
-        return false;
-    }
-    SystemFile::read(system, text);
 
     std::vector<std::string> names;
     if (!files_.list(folder_, names)) {
@@ -184,5 +185,5 @@ bool SystemFolder::load(System& system, std::string& error)
             UnitFileReader::merge(system, text);
     }
     system.compactEquipment();
-    return true;
+    return systemFileRead;
 }

@@ -110,4 +110,42 @@ TEST_F(RoundTripTest, SaveLoadSaveGivesTheSameBytes)
     EXPECT_EQ(rendered(loaded), first);
 }
 
+TEST_F(RoundTripTest, MissingUnitFilesLeaveNoGap)
+{
+    fill({"R-4100EX", "R-4100EX", "R-4100EX"});
+    Station& caller = make(1, 1, "R-4100MS", "11");
+    Station& callee = make(3, 4, "R-4100MS", "34");
+    caller.addCalledStation(&callee);
+    ASSERT_TRUE(unit(3).setExchangeName("Third"));
+    PosixFileOps files;
+    SystemFolder folder(files, dir + "/R-4000", "R-4000");
+    std::string error;
+    ASSERT_TRUE(folder.save(sys, kStamp, error)) << error;
+    std::filesystem::remove(dir + "/R-4000/002.cfg");
+
+    R4000System loaded;
+    ASSERT_TRUE(folder.load(loaded, error)) << error;
+    ASSERT_EQ(loaded.registeredCount(), 2);
+    const Exchange& third = *loaded.equipment(2);
+    EXPECT_EQ(third.exchangeName(), "Third") << "moved down into the gap";
+    EXPECT_EQ(third.exchangeNumber(), 2);
+    EXPECT_EQ(loaded.equipment(1)->station(1)->calledStations(),
+              std::vector<Station*>{third.station(4)});
+    EXPECT_EQ(loaded.stationByNumber("34"), third.station(4));
+}
+
+TEST_F(RoundTripTest, UnitsAreReadEvenWithoutTheSystemFile)
+{
+    fill({"R-4120EX"});
+    PosixFileOps files;
+    SystemFolder folder(files, dir + "/R-4000", "R-4000");
+    std::string error;
+    ASSERT_TRUE(folder.save(sys, kStamp, error)) << error;
+    std::filesystem::remove(dir + "/R-4000/R-4000.sys");
+    R4000System loaded;
+    EXPECT_FALSE(folder.load(loaded, error));
+    EXPECT_NE(error, "");
+    EXPECT_EQ(loaded.equipment(1)->modelName(), "R-4120EX");
+}
+
 } // namespace

@@ -102,8 +102,9 @@ void Station::changed(std::string_view key)
 bool Station::setByKey(std::string_view key, std::string_view value)
 {
     if (TextRules::equalsIgnoreCase(key, "sta_id")) {
+        // The id is the slot's place on its unit: a record can only confirm it.
         unsigned long id = 0;
-        return TextRules::parseNumber(value, 0xff, id) && setId(int(id));
+        return TextRules::parseNumber(value, 0xff, id) && int(id) == settings_.id;
     }
     if (TextRules::equalsIgnoreCase(key, "sta_no")) {
         if (value == "NONE")
@@ -116,14 +117,6 @@ bool Station::setByKey(std::string_view key, std::string_view value)
     if (TextRules::equalsIgnoreCase(key, "sta_name"))
         return setName(value);
     return false;
-}
-
-bool Station::setId(int id)
-{
-    if (id < 1 || id > ExchangeImpl::kStations)
-        return false;
-    settings_.id = id;
-    return true;
 }
 
 bool Station::setNumber(std::string_view number)

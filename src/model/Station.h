@@ -39,11 +39,10 @@ public:
     void removeAllListeners() { listeners_.clear(); }
     void notifyListeners(Station& replacement);
 
-    // The settings-file keys "sta_id", "sta_no" (digits, any length, no notification) and
-    // "sta_name"; any other key is refused.
+    // The settings-file keys "sta_id" (only the station's own id), "sta_no" (digits, any
+    // length, no notification) and "sta_name"; any other key is refused.
     bool setByKey(std::string_view key, std::string_view value);
 
-    bool setId(int id);
     int id() const { return settings_.id; }
     // "NONE" or "" clears; otherwise exactly the system's station-number digits.
     bool setNumber(std::string_view number);

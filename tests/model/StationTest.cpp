@@ -171,7 +171,7 @@ TEST_P(StationByKey, TakesOnlyIdNumberAndName)
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, StationByKey,
-    testing::Values(KeyCase{"sta_id", "16", true}, KeyCase{"sta_id", "17", false},
+    testing::Values(KeyCase{"sta_id", "1", true}, KeyCase{"sta_id", "16", false},
                     KeyCase{"sta_id", "0", false}, KeyCase{"sta_no", "1", true},
                     KeyCase{"sta_no", "1234567", true}, KeyCase{"sta_no", "12a", false},
                     KeyCase{"sta_no", "NONE", true}, KeyCase{"sta_name", "ABCDEFGH", true},

@@ -1,0 +1,92 @@
+#include "SystemCredentials.h"
+
+#include "Exchange.h"
+#include "PasswordCodec.h"
+#include "System.h"
+
+namespace {
+
+// The white space the name field is trimmed of.
+constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+
+std::string_view trim(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+SystemCredentials::Outcome SystemCredentials::apply(System& system, std::string_view name,
+                                                    std::string_view password,
+                                                    std::string_view reentry)
+{
+    Outcome outcome;
+    const std::string previousName = system.systemName();
+    outcome.name = std::string(trim(name));
+    outcome.trimmed = outcome.name.size() != name.size();
+
+    const std::string stored = PasswordCodec::encode(password, outcome.name);
+    auto refuse = [&outcome](Result result) {
+        outcome.result = result;
+        outcome.message = englishText(result);
+        return outcome;
+    };
+
+    if (password != reentry)
+        return refuse(Result::PasswordMismatch);
+    if (!system.setSystemName(outcome.name))
+        return refuse(Result::NameRefused);
+    // The codec keeps only the first fifteen characters, so a longer password would decode
+    // to a shorter one and be accepted; it is refused here instead.
+    if (password.size() > PasswordCodec::kMaxPlainLength || !system.setPassword(stored)) {
+        system.setSystemName(previousName);
+        return refuse(Result::PasswordRefused);
+    }
+
+    for (int n = 1; n <= system.maxEquipment(); ++n) {
+        if (Exchange* unit = system.equipment(n)) {
+            unit->setSystemName(outcome.name);
+            unit->setPassword(stored);
+        }
+    }
+    return outcome;
+}
+
+int SystemCredentials::messageId(Result result)
+{
+    switch (result) {
+    case Result::Ok:
+        return 0;
+    case Result::PasswordMismatch:
+        return 5002;
+    case Result::NameRefused:
+        return 5004;
+    case Result::PasswordRefused:
+        return 5005;
+    }
+    return 0;
+}
+
+std::string SystemCredentials::englishText(Result result)
+{
+    switch (result) {
+    case Result::Ok:
+        return {};
+    case Result::PasswordMismatch:
+        return "Enter the same password twice.";
+    case Result::NameRefused:
+        return "Enter using up to 15 characters. (except " + std::string(kExcludedCharacters) + ")";
+    case Result::PasswordRefused:
+        return "Enter using up to 15 characters.";
+    }
+    return {};
+}
+
+std::string_view SystemCredentials::trimmedNotice()
+{
+    return "Leading and trailing white-spaces was removed from system name. ";
+}

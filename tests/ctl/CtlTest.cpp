@@ -1,0 +1,351 @@
+#include "DataFolder.h"
+#include "Exchange.h"
+#include "PasswordCodec.h"
+#include "PosixFileOps.h"
+#include "R4000System.h"
+#include "SystemCredentials.h"
+#include "SystemFolder.h"
+
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <ostream>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kStamp = "2026/12/10 12:00:00";
+
+std::string readAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every file and folder below root, by relative path, with the bytes of each file.
+std::map<std::string, std::string> snapshot(const fs::path& root)
+{
+    std::map<std::string, std::string> tree;
+    if (!fs::exists(root))
+        return tree;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).string();
+        tree[name] = entry.is_directory() ? "<folder>" : readAll(entry.path());
+    }
+    return tree;
+}
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class CtlTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The tool's output is captured outside root, so that root holds only what the
+        // tool itself writes.
+        char pattern[] = "/tmp/r4000-ctl-XXXXXX";
+        char ioPattern[] = "/tmp/r4000-ctl-io-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        ASSERT_NE(::mkdtemp(ioPattern), nullptr);
+        root = pattern;
+        io = ioPattern;
+        data = root / "data";
+    }
+    void TearDown() override
+    {
+        fs::remove_all(root);
+        fs::remove_all(io);
+    }
+
+    // Runs the tool on the test's data folder; env adds "NAME=value" entries.
+    Result ctl(std::vector<std::string> args, const std::vector<std::string>& env = {})
+    {
+        args.insert(args.begin(), {"--data-dir", data.string()});
+        return ctlRaw(args, env);
+    }
+
+    // Runs the tool with exactly these arguments. The data folder in the environment and
+    // the fallbacks behind it point into the test folder, so that a run can never reach the
+    // user's own systems.
+    Result ctlRaw(const std::vector<std::string>& args, const std::vector<std::string>& env = {})
+    {
+        std::vector<std::string> environment;
+        for (char** e = environ; *e; ++e) {
+            const std::string entry = *e;
+            if (entry.rfind("R4000_", 0) != 0 && entry.rfind("XDG_DATA_HOME=", 0) != 0 &&
+                entry.rfind("HOME=", 0) != 0)
+                environment.push_back(entry);
+        }
+        environment.push_back("R4000_DATA_DIR=" + data.string());
+        environment.push_back("XDG_DATA_HOME=" + (root / "xdg").string());
+        environment.push_back("HOME=" + (root / "home").string());
+        for (const std::string& entry : env) {
+            const std::string key = entry.substr(0, entry.find('=') + 1);
+            for (std::string& present : environment) {
+                if (present.rfind(key, 0) == 0)
+                    present.clear();
+            }
+            environment.push_back(entry);
+        }
+
+        std::vector<char*> argv{const_cast<char*>(R4000CTL_PATH)};
+        for (const std::string& arg : args)
+            argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        std::vector<char*> envp;
+        for (std::string& entry : environment) {
+            if (!entry.empty())
+                envp.push_back(entry.data());
+        }
+        envp.push_back(nullptr);
+
+        const std::string outPath = (io / "out").string(), errPath = (io / "err").string();
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        pid_t pid = 0;
+        const int spawned =
+            posix_spawn(&pid, R4000CTL_PATH, &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        Result run;
+        if (spawned != 0) {
+            ADD_FAILURE() << "cannot start " << R4000CTL_PATH << ": " << std::strerror(spawned);
+            return run;
+        }
+        int status = 0;
+        if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+            run.status = WEXITSTATUS(status);
+        run.out = readAll(outPath);
+        run.err = readAll(errPath);
+        return run;
+    }
+
+    // "Plant", password "secret": an exchange, a multi-interface unit and an IP station,
+    // saved by the library with kStamp.
+    void writePlant()
+    {
+        R4000System sys;
+        const char* models[] = {"R-4100EX", "R-4100MI", "R-4700MS"};
+        const char* names[] = {"Office", "Gate", "Desk"};
+        for (int n = 1; n <= 3; ++n) {
+            Exchange* unit = sys.insertEquipment(n, models[n - 1]);
+            ASSERT_NE(unit, nullptr);
+            ASSERT_TRUE(unit->setIpAddressText("192.168.1." + std::to_string(10 + n)));
+            ASSERT_TRUE(unit->setSubnetMaskText("255.255.255.0"));
+            ASSERT_TRUE(unit->setExchangeName(names[n - 1]));
+        }
+        ASSERT_TRUE(sys.setStationDigits(3));
+        ASSERT_TRUE(sys.setPagingDigits(2));
+        ASSERT_TRUE(sys.setControlDigits(4));
+        ASSERT_TRUE(SystemCredentials::apply(sys, "Plant", "secret", "secret").ok());
+        PosixFileOps files;
+        std::string error;
+        ASSERT_TRUE(
+            SystemFolder(files, (data / "Plant").string(), "Plant").save(sys, kStamp, error))
+            << error;
+    }
+
+    fs::path root, data, io;
+};
+
+const std::string kPlantStored = PasswordCodec::encode("secret", "Plant");
+
+TEST_F(CtlTest, NewSystemIsListedOpensWithItsPasswordAndIsNotCreatedTwice)
+{
+    const Result created = ctl({"new", "  Plant ", "--password", "secret"});
+    ASSERT_EQ(created.status, 0) << created.err;
+    EXPECT_EQ(created.err,
+              "r4000ctl: Leading and trailing white-spaces was removed from system name. \n");
+
+    const Result listed = ctl({"systems"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "Plant\n");
+    EXPECT_EQ(snapshot(data / "Plant"), (std::map<std::string, std::string>{
+                                            {"Plant.sys", readAll(data / "Plant/Plant.sys")}}));
+    PosixFileOps files;
+    EXPECT_TRUE(DataFolder::checkPassword(files, data.string(), "Plant", "secret"));
+
+    const Result checked = ctl({"check", "Plant"});
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_EQ(checked.out, "name: Plant\nstation digits: 2\npaging digits: 1\n"
+                           "access-number digits: 2\nunits: 0\n");
+
+    const auto before = snapshot(root);
+    const Result again = ctl({"new", "Plant", "--password", "other"});
+    EXPECT_EQ(again.status, 2);
+    EXPECT_EQ(snapshot(root), before);
+
+    for (const Result& run : {created, listed, checked, again}) {
+        for (const std::string& text : {run.out, run.err}) {
+            EXPECT_EQ(text.find("secret"), std::string::npos) << text;
+            EXPECT_EQ(text.find(kPlantStored), std::string::npos) << text;
+        }
+    }
+}
+
+TEST_F(CtlTest, CheckSummarisesTheSystemAndEveryUnit)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    const Result run = ctl({"check", "Plant"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "name: Plant\n"
+                       "station digits: 3\n"
+                       "paging digits: 2\n"
+                       "access-number digits: 4\n"
+                       "units: 3\n"
+                       " 1  EX  R-4100EX  Office    192.168.1.11\n"
+                       " 2  MI  R-4100MI  Gate      192.168.1.12\n"
+                       " 3  IP  R-4700MS  Desk      192.168.1.13\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(CtlTest, SettingsPrintsTheBytesASaveWrites)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    for (const char* n : {"1", "2", "3"}) {
+        const Result run =
+            ctl({"settings", "Plant", n}, {std::string("R4000_TIMESTAMP=") + kStamp});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, readAll(data / "Plant" / ("00" + std::string(n) + ".cfg"))) << n;
+    }
+}
+
+TEST_F(CtlTest, ExportWritesTheFilesOfASaveAndLeavesTheSourceAlone)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    const auto source = snapshot(data);
+    const std::vector<std::string> fixed = {std::string("R4000_TIMESTAMP=") + kStamp};
+
+    const Result first = ctl({"export", "Plant", "--to", (root / "a").string()}, fixed);
+    ASSERT_EQ(first.status, 0) << first.err;
+    const Result second = ctl({"export", "Plant", "--to=" + (root / "b/c").string()}, fixed);
+    ASSERT_EQ(second.status, 0) << second.err;
+
+    EXPECT_EQ(snapshot(data), source);
+    const auto exported = snapshot(root / "a");
+    EXPECT_EQ(exported, snapshot(data / "Plant"));
+    EXPECT_EQ(snapshot(root / "b/c"), exported);
+    EXPECT_EQ(exported.size(), 4u);
+    EXPECT_EQ(first.out.find("secret"), std::string::npos);
+}
+
+TEST_F(CtlTest, DataFolderComesFromTheEnvironmentUnlessGiven)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    EXPECT_EQ(ctlRaw({"systems"}).out, "Plant\n");
+
+    const std::string elsewhere = "R4000_DATA_DIR=" + (root / "elsewhere").string();
+    EXPECT_EQ(ctlRaw({"systems"}, {elsewhere}).out, "");
+    EXPECT_EQ(ctlRaw({"--data-dir", data.string(), "systems"}, {elsewhere}).out, "Plant\n");
+}
+
+TEST_F(CtlTest, HelpForTheToolAndEveryCommand)
+{
+    const Result tool = ctlRaw({"--help"});
+    EXPECT_EQ(tool.status, 0);
+    for (const char* command : {"systems", "check", "export", "settings", "new"}) {
+        EXPECT_NE(tool.out.find("\n  " + std::string(command) + " "), std::string::npos) << command;
+        // Help needs none of the command's operands or options.
+        const Result run = ctlRaw({command, "--help"});
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_EQ(run.out.rfind("usage: r4000ctl [--data-dir DIR] " + std::string(command), 0), 0u)
+            << run.out;
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_FALSE(fs::exists(data));
+}
+
+// --- Bad usage and bad input ------------------------------------------------------------
+
+struct BadCase {
+    std::vector<std::string> args; // "@OUT" and "@PLANT" stand for folders of the test
+    const char* error;             // part of the one line on stderr
+    std::vector<std::string> env = {};
+    bool withDataDir = true;
+};
+
+std::ostream& operator<<(std::ostream& out, const BadCase& c)
+{
+    for (const std::string& arg : c.args)
+        out << "'" << arg << "' ";
+    return out;
+}
+
+class CtlBadUsage : public CtlTest, public testing::WithParamInterface<BadCase>
+{
+};
+
+TEST_P(CtlBadUsage, ExitsWithTwoAndWritesNothing)
+{
+    const BadCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    std::vector<std::string> args;
+    for (const std::string& arg : c.args) {
+        args.push_back(arg == "@OUT"     ? (root / "out").string()
+                       : arg == "@PLANT" ? (data / "Plant").string()
+                                         : arg);
+    }
+    const auto before = snapshot(root);
+
+    const Result run = c.withDataDir ? ctl(args, c.env) : ctlRaw(args, c.env);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err.rfind("r4000ctl: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    EXPECT_EQ(snapshot(root), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CtlBadUsage,
+    testing::Values(
+        BadCase{{}, "missing command"}, BadCase{{"frobnicate"}, "unknown command 'frobnicate'"},
+        BadCase{{"--verbose", "systems"}, "unknown option '--verbose'"},
+        BadCase{{"--data-dir"}, "'--data-dir' needs a value", {}, false},
+        BadCase{{"check"}, "check: missing SYSTEM"},
+        BadCase{{"check", "Nowhere"}, "unknown system 'Nowhere'"},
+        BadCase{{"check", "Plant", "extra"}, "unexpected argument 'extra'"},
+        BadCase{{"check", "Plant", "--to", "x"}, "unknown option '--to'"},
+        BadCase{{"settings", "Plant"}, "settings: missing N"},
+        BadCase{{"settings", "Plant", "0"}, "unit '0' must be 1..3"},
+        BadCase{{"settings", "Plant", "4"}, "unit '4' must be 1..3"},
+        BadCase{{"settings", "Plant", "1x"}, "unit '1x' must be 1..3"},
+        BadCase{{"settings", "Plant", "-1"}, "unknown option '-1'"},
+        BadCase{{"export", "Plant"}, "missing option '--to OUTDIR'"},
+        BadCase{{"export", "Plant", "--to"}, "'--to' needs a value"},
+        BadCase{{"export", "Nowhere", "--to", "@OUT"}, "unknown system 'Nowhere'"},
+        BadCase{{"export", "Plant", "--to", "@PLANT"}, "is the folder of system 'Plant'"},
+        BadCase{{"export", "Plant", "--to", "@OUT"}, "R4000_TIMESTAMP", {"R4000_TIMESTAMP=now"}},
+        BadCase{{"export", "Plant", "--to", "@OUT", "--to", "@OUT"}, "'--to' given twice"},
+        BadCase{{"new", "Other"}, "missing option '--password P'"},
+        BadCase{{"new", "a/b", "--password", "pw"},
+                "new: Enter using up to 15 characters. (except \\/:,;*?\"<>|)\n"},
+        BadCase{{"new", "Other", "--password", "0123456789abcdef"},
+                "new: Enter using up to 15 characters.\n"},
+        BadCase{{"new", "Other", "--password="}, "new: Enter using up to 15 characters.\n"},
+        BadCase{{"new", "..", "--password", "pw"}, "cannot name a system folder"},
+        BadCase{{"new", "Plant", "--password", "pw"}, "system 'Plant' already exists"}));
+
+} // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The words after a command name, read against what the command takes: operands in a fixed
+// order, "--name VALUE" (or "--name=VALUE") options that are all required, and "--help".
+// "--" ends the options, so an operand may begin with a dash.
+class CommandLine
+{
+public:
+    struct Option {
+        std::string name;  // without the dashes
+        std::string value; // what the help calls the value
+        std::string help;
+    };
+    struct Syntax {
+        std::string name;
+        std::vector<std::string> operands; // what the help calls each operand
+        std::vector<Option> options;
+        std::string summary; // one line for the tool's help
+        std::string details; // the command's own help, after the usage line
+    };
+
+    // Throws CommandError for an unknown option, a missing value, operand or option, or a word
+    // too many. With "--help" anywhere before "--", nothing else is checked.
+    CommandLine(const Syntax& syntax, const std::vector<std::string>& words);
+
+    bool helpRequested() const { return help_; }
+    const std::string& operand(std::size_t index) const { return operands_.at(index); }
+    const std::string& option(const std::string& name) const { return options_.at(name); }
+
+    // "usage: r4000ctl [--data-dir DIR] NAME OPERANDS --OPTION VALUE"
+    static std::string usage(const Syntax& syntax);
+    // The usage line, the details and the options, for "COMMAND --help".
+    static std::string help(const Syntax& syntax);
+
+private:
+    bool help_ = false;
+    std::vector<std::string> operands_;
+    std::map<std::string, std::string> options_;
+};

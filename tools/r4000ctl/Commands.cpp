@@ -1,0 +1,140 @@
+#include "Commands.h"
+
+#include "CommandError.h"
+#include "DataFolder.h"
+#include "Exchange.h"
+#include "FileOps.h"
+#include "R4000System.h"
+#include "SettingsFileWriter.h"
+#include "SystemCredentials.h"
+#include "SystemFolder.h"
+#include "TextRules.h"
+#include "Timestamp.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+std::string_view typeOf(const Exchange& unit)
+{
+    if (unit.isExchange())
+        return "EX";
+    if (unit.isMultiInterface())
+        return "MI";
+    if (unit.isIPStation())
+        return "IP";
+    return "?";
+}
+
+bool sameFolder(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+} // namespace
+
+Commands::Commands(FileOps& files, std::string dataFolder, std::ostream& out, std::ostream& err)
+    : files_(files), dataFolder_(std::move(dataFolder)), out_(out), err_(err)
+{
+}
+
+std::string Commands::folderOf(const std::string& name) const
+{
+    return SystemFolder::folderFor(dataFolder_, name);
+}
+
+void Commands::load(const std::string& name, System& system)
+{
+    if (!DataFolder::knownSystems(files_, dataFolder_).count(name))
+        throw CommandError("unknown system '" + name + "' in " + dataFolder_);
+    std::string error;
+    if (!SystemFolder(files_, folderOf(name), name).load(system, error))
+        throw CommandError("cannot load system '" + name + "': " + error);
+}
+
+int Commands::systems()
+{
+    for (const auto& entry : DataFolder::knownSystems(files_, dataFolder_))
+        out_ << entry.first << '\n';
+    return 0;
+}
+
+int Commands::check(const std::string& name)
+{
+    R4000System system;
+    load(name, system);
+    out_ << "name: " << system.systemName() << '\n'
+         << "station digits: " << system.stationDigits() << '\n'
+         << "paging digits: " << system.pagingDigits() << '\n'
+         << "access-number digits: " << system.controlDigits() << '\n'
+         << "units: " << system.registeredCount() << '\n';
+    for (int n = 1; n <= system.registeredCount(); ++n) {
+        const Exchange& unit = *system.equipment(n);
+        char line[128];
+        std::snprintf(line, sizeof line, "%2d  %-2s  %-8s  %-8s  %s\n", n,
+                      std::string(typeOf(unit)).c_str(), std::string(unit.modelName()).c_str(),
+                      unit.exchangeName().c_str(), unit.ipAddressText().c_str());
+        out_ << line;
+    }
+    return 0;
+}
+
+int Commands::exportTo(const std::string& name, const std::string& outDir)
+{
+    R4000System system;
+    load(name, system);
+    const std::string stamp = Timestamp::current();
+    if (sameFolder(outDir, folderOf(name)))
+        throw CommandError("export: " + outDir + " is the folder of system '" + name + "' itself");
+    std::string error;
+    if (!SystemFolder(files_, outDir, system.systemName()).save(system, stamp, error))
+        throw CommandError("export: " + error);
+    out_ << "exported system '" << name << "' to " << outDir << " (" << system.registeredCount()
+         << (system.registeredCount() == 1 ? " unit" : " units") << ")\n";
+    return 0;
+}
+
+int Commands::settings(const std::string& name, const std::string& unit)
+{
+    R4000System system;
+    load(name, system);
+    const int count = system.registeredCount();
+    unsigned long n = 0;
+    if (!TextRules::parseNumber(unit, static_cast<unsigned long>(count), n) || n == 0)
+        throw CommandError(count == 0 ? "settings: system '" + name + "' has no units"
+                                      : "settings: unit '" + unit + "' must be 1.." +
+                                            std::to_string(count));
+    const std::string stamp = Timestamp::current();
+    system.applyModelRules();
+    const std::string text = SettingsFileWriter::write(*system.equipment(int(n)), stamp);
+    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return 0;
+}
+
+int Commands::create(const std::string& name, const std::string& password)
+{
+    R4000System system;
+    const SystemCredentials::Outcome outcome =
+        SystemCredentials::apply(system, name, password, password);
+    if (outcome.trimmed)
+        err_ << "r4000ctl: " << SystemCredentials::trimmedNotice() << '\n';
+    if (!outcome.ok())
+        throw CommandError("new: " + outcome.message);
+    // Valid system names may still be folder names with a meaning of their own.
+    if (outcome.name == "." || outcome.name == "..")
+        throw CommandError("new: '" + outcome.name + "' cannot name a system folder");
+    if (DataFolder::knownSystems(files_, dataFolder_).count(outcome.name))
+        throw CommandError("new: system '" + outcome.name + "' already exists in " + dataFolder_);
+    const std::string stamp = Timestamp::current();
+
+    if (!DataFolder::ensure(files_, dataFolder_))
+        throw CommandError("new: cannot create the data folder " + dataFolder_);
+    std::string error;
+    if (!SystemFolder(files_, folderOf(outcome.name), outcome.name).save(system, stamp, error))
+        throw CommandError("new: " + error);
+    out_ << "created system '" << outcome.name << "' in " << dataFolder_ << '\n';
+    return 0;
+}

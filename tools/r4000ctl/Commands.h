@@ -1,0 +1,36 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+class FileOps;
+class System;
+
+// What r4000ctl does, one member per command, on the systems of one data folder. Each
+// returns the exit status, or throws CommandError before it writes anything.
+class Commands
+{
+public:
+    Commands(FileOps& files, std::string dataFolder, std::ostream& out, std::ostream& err);
+
+    // The known systems, one name a line, sorted.
+    int systems();
+    // The system-wide digit counts and one line per unit in use.
+    int check(const std::string& name);
+    // The system file and the settings files, as a save writes them, into outDir.
+    int exportTo(const std::string& name, const std::string& outDir);
+    // The settings file of unit (1..count) as an upload sends it.
+    int settings(const std::string& name, const std::string& unit);
+    // A new, empty system under the save dialog's rules for name and password.
+    int create(const std::string& name, const std::string& password);
+
+private:
+    // Throws CommandError for a system the data folder does not hold or cannot give.
+    void load(const std::string& name, System& system);
+    std::string folderOf(const std::string& name) const;
+
+    FileOps& files_;
+    std::string dataFolder_;
+    std::ostream& out_;
+    std::ostream& err_;
+};

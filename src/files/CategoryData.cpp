@@ -4,13 +4,20 @@
 
 #include <algorithm>
 
-void CategoryData::add(std::string key, std::string value)
+CategoryData::CategoryData(std::string section, std::vector<Line> lines)
+    : section_(std::move(section)), lines_(std::move(lines))
 {
-    // After every key not above this one: equal keys stay in file order.
-    auto at =
-        std::upper_bound(lines_.begin(), lines_.end(), key,
-                         [](const std::string& k, const Line& line) { return k < line.first; });
-    lines_.emplace(at, std::move(key), std::move(value));
+    // Both sorts are stable, so equal keys stay in file order. Most records are a few lines
+    // long, where sorting by insertion needs no buffer.
+    auto before = [](const Line& a, const Line& b) { return a.first < b.first; };
+    if (lines_.size() > 32) {
+        std::stable_sort(lines_.begin(), lines_.end(), before);
+        return;
+    }
+    for (std::size_t i = 1; i < lines_.size(); ++i) {
+        for (std::size_t j = i; j > 0 && before(lines_[j], lines_[j - 1]); --j)
+            std::swap(lines_[j], lines_[j - 1]);
+    }
 }
 
 const std::string* CategoryData::find(std::string_view key) const

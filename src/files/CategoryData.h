@@ -14,12 +14,13 @@ public:
     using Line = std::pair<std::string, std::string>;
 
     explicit CategoryData(std::string section = {}) : section_(std::move(section)) {}
+    // A record of the key lines as read, in file order; puts them in key order.
+    CategoryData(std::string section, std::vector<Line> lines);
 
     const std::string& section() const { return section_; }
     const std::vector<Line>& lines() const { return lines_; }
     bool empty() const { return lines_.empty(); }
 
-    void add(std::string key, std::string value);
     // The first value of a key compared without regard to case; null when absent.
     const std::string* find(std::string_view key) const;
 

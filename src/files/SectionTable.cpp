@@ -3,14 +3,22 @@
 SectionTable SectionTable::parse(std::string_view text)
 {
     SectionTable table;
-    bool open = false;
-    CategoryData record;
-    // Key lines before the first heading belong to the first section's first record.
-    std::vector<CategoryData::Line> early;
+    // The records and the name of the section being read, null before the first heading;
+    // both live in the map's node, which stays put while the map grows.
+    std::vector<CategoryData>* records = nullptr;
+    const std::string* section = nullptr;
+    // The key lines of the record being read. Lines before the first heading belong to the
+    // first section's first record.
+    std::vector<CategoryData::Line> lines;
 
     auto store = [&] {
-        if (open)
-            table.sections_[record.section()].push_back(std::move(record));
+        if (!records)
+            return;
+        const std::size_t size = lines.size();
+        records->emplace_back(*section, std::move(lines));
+        // The next record of a section is mostly as long as this one.
+        lines = std::vector<CategoryData::Line>();
+        lines.reserve(size);
     };
 
     std::size_t pos = 0;
@@ -25,27 +33,15 @@ SectionTable SectionTable::parse(std::string_view text)
 
         const std::size_t equals = line.find('=');
         if (equals != std::string_view::npos) {
-            std::string key(line.substr(0, equals));
-            std::string value(line.substr(equals + 1));
-            if (open)
-                record.add(std::move(key), std::move(value));
-            else
-                early.emplace_back(std::move(key), std::move(value));
+            lines.emplace_back(std::string(line.substr(0, equals)),
+                               std::string(line.substr(equals + 1)));
         } else if (line.substr(0, 2) == "--") {
-            if (open) {
-                const std::string section = record.section();
-                store();
-                record = CategoryData(section);
-            }
+            store();
         } else if (!line.empty() && line.front() == '[') {
             store();
-            record = CategoryData(std::string(line));
-            if (!open) {
-                for (auto& [key, value] : early)
-                    record.add(std::move(key), std::move(value));
-                early.clear();
-            }
-            open = true;
+            const auto node = table.sections_.try_emplace(std::string(line)).first;
+            records = &node->second;
+            section = &node->first;
         }
     }
     store();

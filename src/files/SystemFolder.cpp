@@ -95,7 +95,10 @@ bool SystemFolder::save(System& system, std::string_view stamp, std::string& err
         manifest += file.name + "\n";
     }
     // The commit point: once the list is in place under its final name, the new files win.
-    if (!files_.writeFile(staged(std::string(kCommit) + ".new"), manifest) ||
+    // The staged files' entries are made durable first, so a commit never names a file
+    // that a crash could lose.
+    if (!files_.syncDirectory(staging) ||
+        !files_.writeFile(staged(std::string(kCommit) + ".new"), manifest) ||
         !files_.rename(staged(std::string(kCommit) + ".new"), staged(kCommit)) ||
         !files_.syncDirectory(staging)) {
         error = "cannot commit the save in " + staging;
@@ -138,6 +141,11 @@ bool SystemFolder::applyCommitted(const std::vector<std::string>& names, std::st
 
 void SystemFolder::discardStaging()
 {
+    // The commit goes first and for good: while it stands, the staged files are a save to
+    // finish, and a part of them would be finished as a mix of old and new. When it cannot
+    // be removed, everything stays for the next load to finish.
+    if (!files_.removeFile(staged(kCommit)) || !files_.syncDirectory(path(kStaging)))
+        return;
     std::vector<std::string> names;
     if (files_.list(path(kStaging), names)) {
         for (const std::string& name : names)
@@ -150,10 +158,15 @@ bool SystemFolder::recover(std::string& error)
 {
     if (!files_.isDirectory(path(kStaging)))
         return true;
-    std::string manifest;
-    if (!files_.readFile(staged(kCommit), manifest)) {
+    if (!files_.exists(staged(kCommit))) {
         discardStaging();
         return true;
+    }
+    // A committed save that cannot be read now is kept for a later attempt, never dropped.
+    std::string manifest;
+    if (!files_.readFile(staged(kCommit), manifest)) {
+        error = "cannot read the interrupted save in " + path(kStaging);
+        return false;
     }
     if (!applyCommitted(linesOf(manifest), error))
         return false;

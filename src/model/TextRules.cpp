@@ -2,8 +2,6 @@
 
 #include "Locale.h"
 
-#include <cctype>
-
 namespace TextRules {
 
 bool isControl(unsigned char byte)
@@ -64,11 +62,12 @@ bool parseNumber(std::string_view text, unsigned long max, unsigned long& out)
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b)
 {
+    // Keys and keywords are ASCII; other bytes compare as they are, whatever the locale.
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
+        if (fold(a[i]) != fold(b[i]))
             return false;
     }
     return true;

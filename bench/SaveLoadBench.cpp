@@ -1,0 +1,210 @@
+// Saving the full 80-unit system and reading it back: the cycle every "Save" of the System
+// Setting Tool runs, where the model is written to its folder and then rebuilt from what
+// was written. Also measures rendering the files alone and, for comparison, copying the
+// saved folder with cp -r (which, unlike the save, does not flush anything to the disk).
+//
+// Counters: "MB_written" what one save writes; "save_ms" and "load_ms" the two halves of a
+// cycle; "peak_MB" the highest heap use during one round above what was in use before it
+// (HeapAccounting.cpp); "maxrss_MB" the process's peak resident size. The cycle and the
+// copy wait for the disk, so they are timed by the wall clock.
+
+#include "FullSystem.h"
+#include "HeapAccounting.h"
+#include "PosixFileOps.h"
+#include "R4000System.h"
+#include "SystemFolder.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kStamp = "2026/12/10 12:00:00";
+
+// A fresh folder below /tmp, removed with its contents at the end.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/r4000-bench-XXXXXX";
+        if (::mkdtemp(pattern))
+            path_ = pattern;
+    }
+    ~TempFolder()
+    {
+        if (!path_.empty())
+            std::filesystem::remove_all(path_);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    bool ok() const { return !path_.empty(); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// Built once for all benchmarks: building takes longer than what they measure.
+const bench::FullSystem& fullSystem()
+{
+    static const bench::FullSystem built = bench::buildFullSystem();
+    return built;
+}
+
+// The full system, or null after reporting why there is none.
+R4000System* systemFor(benchmark::State& state)
+{
+    const bench::FullSystem& built = fullSystem();
+    if (!built.error.empty() || !built.sys) {
+        state.SkipWithError(("build failed: " + built.error).c_str());
+        return nullptr;
+    }
+    return built.sys.get();
+}
+
+std::size_t bytesOf(const std::vector<SystemFolder::File>& files)
+{
+    std::size_t bytes = 0;
+    for (const SystemFolder::File& file : files)
+        bytes += file.name.size() + 1 + file.text.size(); // the save's list names each file
+    return bytes;
+}
+
+std::string renderedText(System& system)
+{
+    std::string all;
+    for (const SystemFolder::File& file : SystemFolder::render(system, kStamp))
+        all += "== " + file.name + "\n" + file.text;
+    return all;
+}
+
+double msBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+constexpr double kMB = 1024.0 * 1024.0;
+
+// save, then load into a fresh system: what "Save" costs the user.
+void BM_SaveLoadCycle(benchmark::State& state)
+{
+    R4000System* sys = systemFor(state);
+    TempFolder temp;
+    if (!sys || !temp.ok()) {
+        if (sys)
+            state.SkipWithError("no temporary folder");
+        return;
+    }
+    PosixFileOps files;
+    SystemFolder folder(files, SystemFolder::folderFor(temp.path(), sys->systemName()),
+                        sys->systemName());
+    const std::size_t bytes = bytesOf(SystemFolder::render(*sys, kStamp));
+    std::string error;
+    double saveMs = 0;
+    double loadMs = 0;
+    double peakMB = 0;
+
+    for (auto _ : state) {
+        const HeapMark mark = HeapMark::start();
+        const Clock::time_point start = Clock::now();
+        if (!folder.save(*sys, kStamp, error)) {
+            state.SkipWithError(("save failed: " + error).c_str());
+            return;
+        }
+        const Clock::time_point saved = Clock::now();
+        {
+            R4000System loaded;
+            if (!folder.load(loaded, error)) {
+                state.SkipWithError(("load failed: " + error).c_str());
+                return;
+            }
+            benchmark::DoNotOptimize(loaded.registeredCount());
+        }
+        saveMs += msBetween(start, saved);
+        loadMs += msBetween(saved, Clock::now());
+        peakMB = std::max(peakMB, mark.peakMB());
+    }
+
+    // The cycle is only worth its time if it gives the system back.
+    R4000System loaded;
+    if (!folder.load(loaded, error) || loaded.registeredCount() != bench::kUnits ||
+        renderedText(loaded) != renderedText(*sys)) {
+        state.SkipWithError(("the reloaded system differs from the saved one " + error).c_str());
+        return;
+    }
+    const double rounds = double(state.iterations());
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes));
+    state.counters["MB_written"] = double(bytes) / kMB;
+    state.counters["save_ms"] = saveMs / rounds;
+    state.counters["load_ms"] = loadMs / rounds;
+    state.counters["peak_MB"] = peakMB;
+    state.counters["maxrss_MB"] = maxRssMB();
+}
+BENCHMARK(BM_SaveLoadCycle)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The files' text alone, without any file operation.
+void BM_Render(benchmark::State& state)
+{
+    R4000System* sys = systemFor(state);
+    if (!sys)
+        return;
+    std::size_t bytes = 0;
+    double peakMB = 0;
+    for (auto _ : state) {
+        const HeapMark mark = HeapMark::start();
+        const std::vector<SystemFolder::File> rendered = SystemFolder::render(*sys, kStamp);
+        bytes = bytesOf(rendered);
+        peakMB = std::max(peakMB, mark.peakMB());
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes));
+    state.counters["MB_written"] = double(bytes) / kMB;
+    state.counters["peak_MB"] = peakMB;
+    state.counters["maxrss_MB"] = maxRssMB();
+}
+BENCHMARK(BM_Render)->Unit(benchmark::kMillisecond);
+
+// For comparison: cp -r of the saved folder, started through the shell as a user would.
+void BM_CopyFolderWithCp(benchmark::State& state)
+{
+    R4000System* sys = systemFor(state);
+    TempFolder temp;
+    if (!sys || !temp.ok()) {
+        if (sys)
+            state.SkipWithError("no temporary folder");
+        return;
+    }
+    PosixFileOps files;
+    const std::string source = temp.path() + "/source";
+    const std::string copy = temp.path() + "/copy";
+    std::string error;
+    if (!SystemFolder(files, source, sys->systemName()).save(*sys, kStamp, error)) {
+        state.SkipWithError(("save failed: " + error).c_str());
+        return;
+    }
+    const std::size_t bytes = bytesOf(SystemFolder::render(*sys, kStamp));
+    const std::string command = "cp -r '" + source + "' '" + copy + "'";
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove_all(copy);
+        state.ResumeTiming();
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError(("failed: " + command).c_str());
+            return;
+        }
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes));
+    state.counters["MB_written"] = double(bytes) / kMB;
+}
+BENCHMARK(BM_CopyFolderWithCp)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

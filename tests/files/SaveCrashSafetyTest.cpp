@@ -1,0 +1,397 @@
+// A save that stops part way, because one file operation failed or because the process
+// died, must leave a folder that loads as the old system or as the new one, never as a
+// mix of both, and must never touch the files other parts of the tool keep in the folder.
+
+#include "Exchange.h"
+#include "FileOps.h"
+#include "PosixFileOps.h"
+#include "R4000System.h"
+#include "Station.h"
+#include "SystemFolder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kStamp = "2026/12/10 12:00:00";
+constexpr const char* kName = "Plant";
+
+// Files of the message, list and scan tools that live in the system folder.
+const std::map<std::string, std::string>& otherFiles()
+{
+    static const std::map<std::string, std::string> files = {
+        {"msglist.csv", "1,Fire alarm,msg001.pmf\r\n2,Closing time,\r\n"},
+        {"scan.csv", "192.168.1.11,R-4100EX,00:11:22:33:44:55\r\n"},
+        {"msg001.pmf", std::string("PMF\0\x01\xfe\xff\r\n\0tail", 14)},
+    };
+    return files;
+}
+
+// A settings file an earlier, larger system left behind, cut short so that it names no
+// unit: loading ignores it, and the next save must remove it.
+constexpr const char* kStaleFile = "007.cfg";
+constexpr const char* kStaleText = "[system]\r\nex_type=R-41";
+
+// FileOps on the real file system with faults placed by the number of the mutating
+// operation (write, rename, remove, mkdir, rmdir, sync; counted from 1, 0 for none). At
+// failAt that one operation fails and the ones after it run, so the save can clean up.
+// From crashAt on every operation fails, reads included, as if the process had died there.
+// The write that fails or crashes leaves the first half of its data behind, as a torn
+// write would.
+class FaultyFileOps : public FileOps
+{
+public:
+    enum class Mode { FailOnce, Crash };
+
+    FaultyFileOps(int failAt, int crashAt) : failAt_(failAt), crashAt_(crashAt) {}
+    // Only operation k fails, or the process dies at k.
+    FaultyFileOps(int k, Mode mode)
+        : FaultyFileOps(mode == Mode::FailOnce ? k : 0, mode == Mode::Crash ? k : 0)
+    {
+    }
+
+    int mutations() const { return mutations_; }
+    bool hit() const { return !faults_.empty(); }
+    bool crashed() const { return dead_; }
+    // The operations that failed, for the test's messages.
+    const std::string& faults() const { return faults_; }
+
+    bool readFile(const std::string& path, std::string& data) override
+    {
+        return !dead_ && real_.readFile(path, data);
+    }
+    bool writeFile(const std::string& path, std::string_view data) override
+    {
+        switch (fate("write " + path)) {
+        case Fate::Run:
+            return real_.writeFile(path, data);
+        case Fate::Fail:
+            real_.writeFile(path, data.substr(0, data.size() / 2));
+            return false;
+        case Fate::Dead:
+            break;
+        }
+        return false;
+    }
+    bool rename(const std::string& from, const std::string& to) override
+    {
+        return fate("rename " + from + " -> " + to) == Fate::Run && real_.rename(from, to);
+    }
+    bool removeFile(const std::string& path) override
+    {
+        return fate("remove " + path) == Fate::Run && real_.removeFile(path);
+    }
+    bool makeDirectory(const std::string& path) override
+    {
+        return fate("mkdir " + path) == Fate::Run && real_.makeDirectory(path);
+    }
+    bool removeDirectory(const std::string& path) override
+    {
+        return fate("rmdir " + path) == Fate::Run && real_.removeDirectory(path);
+    }
+    bool syncDirectory(const std::string& path) override
+    {
+        return fate("sync " + path) == Fate::Run && real_.syncDirectory(path);
+    }
+    bool list(const std::string& path, std::vector<std::string>& names) override
+    {
+        return !dead_ && real_.list(path, names);
+    }
+    bool isDirectory(const std::string& path) override { return !dead_ && real_.isDirectory(path); }
+    bool exists(const std::string& path) override { return !dead_ && real_.exists(path); }
+
+private:
+    enum class Fate { Run, Fail, Dead };
+
+    Fate fate(const std::string& what)
+    {
+        if (dead_)
+            return Fate::Dead;
+        ++mutations_;
+        if (mutations_ == crashAt_) {
+            dead_ = true;
+            faults_ += "crash at " + what + "; ";
+            return Fate::Fail;
+        }
+        if (mutations_ == failAt_) {
+            faults_ += "fail " + what + "; ";
+            return Fate::Fail;
+        }
+        return Fate::Run;
+    }
+
+    PosixFileOps real_;
+    int failAt_;
+    int crashAt_;
+    int mutations_ = 0;
+    bool dead_ = false;
+    std::string faults_;
+};
+
+// Units of the given models in slots 1.., with addresses, names and the first two
+// stations of each unit numbered from numberBase.
+void populate(R4000System& sys, std::initializer_list<const char*> models,
+              const std::string& network, const std::string& prefix, int numberBase)
+{
+    ASSERT_TRUE(sys.setSystemName(kName));
+    int n = 0;
+    for (const char* model : models) {
+        ++n;
+        Exchange* unit = sys.insertEquipment(n, model);
+        ASSERT_NE(unit, nullptr) << model;
+        ASSERT_TRUE(unit->setIpAddressText(network + std::to_string(10 + n)));
+        ASSERT_TRUE(unit->setSubnetMaskText("255.255.255.0"));
+        if (unit->isExchange()) {
+            ASSERT_TRUE(unit->setExchangeName(prefix + std::to_string(n)));
+        }
+        for (int line = 1; line <= std::min(2, unit->stationCount()); ++line) {
+            if (unit->isExchange()) {
+                ASSERT_TRUE(unit->changeStationModel(line, "R-4100MS"));
+            }
+            Station& station = *unit->station(line);
+            ASSERT_TRUE(station.setNumber(std::to_string(numberBase + 10 * n + line)));
+            ASSERT_TRUE(station.setName(prefix + std::to_string(10 * n + line)));
+        }
+    }
+}
+
+// Every file a save of the system would write, as one text.
+std::string rendered(System& system)
+{
+    std::string all;
+    for (const SystemFolder::File& file : SystemFolder::render(system, kStamp))
+        all += "== " + file.name + "\n" + file.text;
+    return all;
+}
+
+std::set<std::string> listing(const std::string& folder)
+{
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// What a finished save of a system with that many units leaves in the folder.
+std::set<std::string> expectedFiles(int units)
+{
+    std::set<std::string> names = {std::string(kName) + ".sys"};
+    for (int n = 1; n <= units; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%03d.cfg", n);
+        names.insert(name);
+    }
+    for (const auto& [name, text] : otherFiles())
+        names.insert(name);
+    return names;
+}
+
+std::string contents(const std::string& path)
+{
+    std::string data;
+    PosixFileOps().readFile(path, data);
+    return data;
+}
+
+class SaveCrashSafetyTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/r4000-save-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        work_ = dir_ + "/" + kName;
+        pristine_ = dir_ + "/pristine";
+
+        // The old system on disk, with the other tools' files and a stale settings file.
+        R4000System old{Locale::fromCode("en")};
+        ASSERT_NO_FATAL_FAILURE(populate(old, {"R-4100EX", "R-4100MI", "R-4700MS", "R-4120EX"},
+                                         "192.168.1.", "Old", 0));
+        PosixFileOps files;
+        std::string error;
+        ASSERT_TRUE(SystemFolder(files, pristine_, kName).save(old, kStamp, error)) << error;
+        for (const auto& [name, text] : otherFiles())
+            ASSERT_TRUE(files.writeFile(pristine_ + "/" + name, text));
+        ASSERT_TRUE(files.writeFile(pristine_ + "/" + kStaleFile, kStaleText));
+
+        // The old system is what that folder loads as.
+        restore();
+        R4000System loaded;
+        ASSERT_TRUE(SystemFolder(files, work_, kName).load(loaded, error)) << error;
+        ASSERT_EQ(loaded.registeredCount(), 4);
+        oldText_ = rendered(loaded);
+
+        ASSERT_NO_FATAL_FAILURE(
+            populate(next_, {"R-4120EX", "R-4760DS", "R-4100EX"}, "10.20.0.", "New", 50));
+        ASSERT_TRUE(next_.setMulticastPort(7000));
+        newText_ = rendered(next_);
+        ASSERT_NE(oldText_, newText_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // The work folder as it was before any save.
+    void restore()
+    {
+        fs::remove_all(work_);
+        fs::copy(pristine_, work_, fs::copy_options::recursive);
+    }
+
+    // 'O' when the folder loads as the old system, 'N' as the new one, '?' otherwise.
+    char loadedAs(R4000System& loaded)
+    {
+        PosixFileOps files;
+        std::string error;
+        if (!SystemFolder(files, work_, kName).load(loaded, error)) {
+            ADD_FAILURE() << "load failed: " << error;
+            return '?';
+        }
+        const std::string text = rendered(loaded);
+        return text == oldText_ ? 'O' : text == newText_ ? 'N' : '?';
+    }
+
+    void expectOtherFilesUntouched()
+    {
+        for (const auto& [name, text] : otherFiles())
+            EXPECT_EQ(contents(work_ + "/" + name), text) << name;
+    }
+
+    // The mutating operations of a save that nothing disturbs.
+    int cleanSaveSteps()
+    {
+        restore();
+        FaultyFileOps counter(0, 0);
+        std::string error;
+        EXPECT_TRUE(SystemFolder(counter, work_, kName).save(next_, kStamp, error)) << error;
+        return counter.mutations();
+    }
+
+    // Saves the new system over the old folder through faulty, which must make the save
+    // fail, then loads the folder: 'O' or 'N' for the system it loads as.
+    char saveThrough(FaultyFileOps& faulty, R4000System& loaded)
+    {
+        restore();
+        std::string error;
+        const bool saved = SystemFolder(faulty, work_, kName).save(next_, kStamp, error);
+        SCOPED_TRACE(faulty.faults());
+        EXPECT_TRUE(faulty.hit());
+        EXPECT_FALSE(saved);
+        EXPECT_FALSE(error.empty());
+
+        const char as = loadedAs(loaded);
+        EXPECT_NE(as, '?') << "the folder loads as neither the old nor the new system";
+        expectOtherFilesUntouched();
+        return as;
+    }
+
+    std::string dir_;
+    std::string work_;
+    std::string pristine_;
+    std::string oldText_;
+    std::string newText_;
+    R4000System next_{Locale::fromCode("en")};
+};
+
+TEST_F(SaveCrashSafetyTest, CleanSaveReplacesTheUnitFilesOnly)
+{
+    PosixFileOps files;
+    std::string error;
+    ASSERT_TRUE(SystemFolder(files, work_, kName).save(next_, kStamp, error)) << error;
+    EXPECT_TRUE(error.empty()) << error;
+
+    // 004.cfg of the old system and the stale 007.cfg are gone.
+    EXPECT_EQ(listing(work_), expectedFiles(3));
+    expectOtherFilesUntouched();
+    R4000System loaded;
+    EXPECT_EQ(loadedAs(loaded), 'N');
+}
+
+TEST_F(SaveCrashSafetyTest, SaveCreatesAFolderThatDoesNotExistYet)
+{
+    fs::remove_all(work_);
+    const std::string nested = dir_ + "/data/" + kName;
+    PosixFileOps files;
+    std::string error;
+    ASSERT_TRUE(SystemFolder(files, nested, kName).save(next_, kStamp, error)) << error;
+
+    std::set<std::string> expected = expectedFiles(3);
+    for (const auto& [name, text] : otherFiles())
+        expected.erase(name);
+    EXPECT_EQ(listing(nested), expected);
+    R4000System loaded;
+    ASSERT_TRUE(SystemFolder(files, nested, kName).load(loaded, error)) << error;
+    EXPECT_EQ(rendered(loaded), newText_);
+}
+
+class SaveFailureTest : public SaveCrashSafetyTest,
+                        public testing::WithParamInterface<FaultyFileOps::Mode>
+{
+};
+
+// Fails each mutating step of a save in turn. A save with a failed step always reports
+// failure, also when the step was only cleanup after the point of no return: the folder
+// then loads as the new system and the next load or save finishes the job. Whatever
+// failed, the folder loads as one whole system, first the old one, then, from one step
+// on, the new one; and a save after that load leaves exactly the files it should.
+TEST_P(SaveFailureTest, EveryStepLeavesTheOldOrTheNewSystem)
+{
+    const int steps = cleanSaveSteps();
+    // At least: the staged files, the commit and their moves into place.
+    ASSERT_GE(steps, 2 * 4 + 1);
+
+    std::string outcomes;
+    for (int k = 1; k <= steps; ++k) {
+        SCOPED_TRACE("step " + std::to_string(k));
+        FaultyFileOps faulty(k, GetParam());
+        R4000System loaded;
+        outcomes += saveThrough(faulty, loaded);
+
+        PosixFileOps files;
+        std::string error;
+        ASSERT_TRUE(SystemFolder(files, work_, kName).save(loaded, kStamp, error)) << error;
+        EXPECT_EQ(listing(work_), expectedFiles(loaded.registeredCount()));
+        expectOtherFilesUntouched();
+    }
+
+    // One point of no return: old before it, new from it on, and both reached.
+    const std::size_t turn = outcomes.find('N');
+    EXPECT_TRUE(turn != std::string::npos && turn > 0 && outcomes.find_first_not_of('O') == turn &&
+                outcomes.find_first_not_of('N', turn) == std::string::npos)
+        << "outcome per step (O old, N new): " << outcomes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SaveFailureTest,
+                         testing::Values(FaultyFileOps::Mode::FailOnce, FaultyFileOps::Mode::Crash),
+                         [](const testing::TestParamInfo<FaultyFileOps::Mode>& info) {
+                             return info.param == FaultyFileOps::Mode::Crash ? "Crash" : "FailOnce";
+                         });
+
+// A save whose step failed cleans up after itself; the process dying at any step of that
+// cleanup must not leave a mix either.
+TEST_F(SaveCrashSafetyTest, CrashWhileAFailedSaveCleansUp)
+{
+    const int steps = cleanSaveSteps();
+    for (int k = 1; k <= steps; ++k) {
+        for (int crash = k + 1;; ++crash) {
+            SCOPED_TRACE("fail at " + std::to_string(k) + ", crash at " + std::to_string(crash));
+            FaultyFileOps faulty(k, crash);
+            R4000System loaded;
+            saveThrough(faulty, loaded);
+            if (!faulty.crashed())
+                break; // the failed save had finished before that step
+        }
+    }
+}
+
+} // namespace

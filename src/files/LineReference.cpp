@@ -57,28 +57,36 @@ bool split(std::string_view text, int& unit, int& line)
     return true;
 }
 
-Station* station(const System& system, std::string_view text)
+namespace {
+
+// The line that lookup(unit, line) gives for the text's numbers, or null.
+template <class Line>
+Line* resolve(const System& system, std::string_view text, Line* (System::*lookup)(int, int) const)
 {
     int unit = 0, line = 0;
-    return split(text, unit, line) ? system.stationAt(unit, line) : nullptr;
+    return split(text, unit, line) ? (system.*lookup)(unit, line) : nullptr;
+}
+
+} // namespace
+
+Station* station(const System& system, std::string_view text)
+{
+    return resolve(system, text, &System::stationAt);
 }
 
 AudioIn* audioIn(const System& system, std::string_view text)
 {
-    int unit = 0, line = 0;
-    return split(text, unit, line) ? system.audioInAt(unit, line) : nullptr;
+    return resolve(system, text, &System::audioInAt);
 }
 
 AudioOut* audioOut(const System& system, std::string_view text)
 {
-    int unit = 0, line = 0;
-    return split(text, unit, line) ? system.audioOutAt(unit, line) : nullptr;
+    return resolve(system, text, &System::audioOutAt);
 }
 
 ContactOut* contactOut(const System& system, std::string_view text)
 {
-    int unit = 0, line = 0;
-    return split(text, unit, line) ? system.contactOutAt(unit, line) : nullptr;
+    return resolve(system, text, &System::contactOutAt);
 }
 
 } // namespace LineReference

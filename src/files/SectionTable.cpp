@@ -1,5 +1,7 @@
 #include "SectionTable.h"
 
+#include "TextLines.h"
+
 SectionTable SectionTable::parse(std::string_view text)
 {
     SectionTable table;
@@ -21,16 +23,7 @@ SectionTable SectionTable::parse(std::string_view text)
         lines.reserve(size);
     };
 
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
+    TextLines::forEach(text, [&](std::string_view line) {
         const std::size_t equals = line.find('=');
         if (equals != std::string_view::npos) {
             lines.emplace_back(std::string(line.substr(0, equals)),
@@ -43,7 +36,7 @@ SectionTable SectionTable::parse(std::string_view text)
             records = &node->second;
             section = &node->first;
         }
-    }
+    });
     store();
     return table;
 }

@@ -215,99 +215,79 @@ void SettingsFileWriter::systemSection()
     line("language", system.locale().word());
 }
 
-void SettingsFileWriter::stationTable()
+template <class Body>
+void SettingsFileWriter::everyLine(std::string_view section, std::string_view idKey, int perUnit,
+                                   Body body)
 {
-    heading("station");
+    heading(section);
     const System& system = unit_.system();
     bool first = true;
     for (int x = 1; x <= system.maxEquipment(); ++x) {
         const Exchange& other = *system.equipment(x);
-        for (int id = 1; id <= ExchangeImpl::kStations; ++id) {
+        for (int n = 1; n <= perUnit; ++n) {
             separator(first);
-            const Station* station = other.station(id);
-            line("sta_id", std::to_string(x) + ":" + std::to_string(id));
-            if (!station)
-                continue;
-            line("sta_no", station->inUse() ? station->number() : std::string("NONE"));
-            line("sta_name", station->name());
-            line("block_gr_no", groupNumber(station->settings().blockGroup()));
+            line(idKey, std::to_string(x) + ":" + std::to_string(n));
+            body(other, n);
         }
     }
 }
 
+void SettingsFileWriter::stationTable()
+{
+    everyLine("station", "sta_id", ExchangeImpl::kStations, [&](const Exchange& other, int id) {
+        const Station* station = other.station(id);
+        if (!station)
+            return;
+        line("sta_no", station->inUse() ? station->number() : std::string("NONE"));
+        line("sta_name", station->name());
+        line("block_gr_no", groupNumber(station->settings().blockGroup()));
+    });
+}
+
+// The line tables below carry data only for the multi-interface units' lines.
 void SettingsFileWriter::audioInTable()
 {
-    heading("audio_in");
-    const System& system = unit_.system();
-    bool first = true;
-    for (int x = 1; x <= system.maxEquipment(); ++x) {
-        const Exchange& other = *system.equipment(x);
-        for (int n = 1; n <= ExchangeImpl::kAudioLines; ++n) {
-            separator(first);
-            line("audio_in_id", std::to_string(x) + ":" + std::to_string(n));
+    everyLine(
+        "audio_in", "audio_in_id", ExchangeImpl::kAudioLines, [&](const Exchange& other, int n) {
             const AudioIn* input = other.isMultiInterface() ? other.audioIn(n) : nullptr;
             if (!input)
-                continue;
+                return;
             line("audio_in_mode", input->modeName());
             const bool trunk = isPbxOrTieLine(*input);
             const std::string& access = input->accessNumber();
             line("access", trunk ? (access.empty() ? std::string("NONE") : access) : std::string());
             line("block_gr_no", trunk ? groupNumber(input->blockGroup()) : std::string());
-        }
-    }
+        });
 }
 
 void SettingsFileWriter::audioOutTable()
 {
-    heading("audio_out");
-    const System& system = unit_.system();
-    bool first = true;
-    for (int x = 1; x <= system.maxEquipment(); ++x) {
-        const Exchange& other = *system.equipment(x);
-        for (int n = 1; n <= ExchangeImpl::kAudioLines; ++n) {
-            separator(first);
-            line("audio_out_id", std::to_string(x) + ":" + std::to_string(n));
+    everyLine(
+        "audio_out", "audio_out_id", ExchangeImpl::kAudioLines, [&](const Exchange& other, int n) {
             if (const AudioOut* output = other.isMultiInterface() ? other.audioOut(n) : nullptr)
                 line("audio_out_mode", output->modeName());
-        }
-    }
+        });
 }
 
 void SettingsFileWriter::contactInTable()
 {
-    heading("ein_mode");
-    const System& system = unit_.system();
-    bool first = true;
-    for (int x = 1; x <= system.maxEquipment(); ++x) {
-        const Exchange& other = *system.equipment(x);
-        for (int n = 1; n <= ExchangeImpl::kContacts; ++n) {
-            separator(first);
-            line("ein_id", std::to_string(x) + ":" + std::to_string(n));
-            if (const ContactIn* input = other.isMultiInterface() ? other.contactIn(n) : nullptr)
-                line("ein_mode", input->modeName());
-        }
-    }
+    everyLine("ein_mode", "ein_id", ExchangeImpl::kContacts, [&](const Exchange& other, int n) {
+        if (const ContactIn* input = other.isMultiInterface() ? other.contactIn(n) : nullptr)
+            line("ein_mode", input->modeName());
+    });
 }
 
 void SettingsFileWriter::contactOutTable()
 {
-    heading("eout_mode");
-    const System& system = unit_.system();
-    const std::string noNumber(std::size_t(system.controlDigits()), '0');
-    bool first = true;
-    for (int x = 1; x <= system.maxEquipment(); ++x) {
-        const Exchange& other = *system.equipment(x);
-        for (int n = 1; n <= ExchangeImpl::kContacts; ++n) {
-            separator(first);
-            line("eout_id", std::to_string(x) + ":" + std::to_string(n));
-            const ContactOut* output = other.isMultiInterface() ? other.contactOut(n) : nullptr;
-            if (!output)
-                continue;
-            const std::string& number = output->operationNumber();
-            line("operation_number", number.empty() ? noNumber : number);
-            line("block_gr_no", number.empty() ? std::string() : groupNumber(output->blockGroup()));
-        }
-    }
+    const std::string noNumber(std::size_t(unit_.system().controlDigits()), '0');
+    everyLine("eout_mode", "eout_id", ExchangeImpl::kContacts, [&](const Exchange& other, int n) {
+        const ContactOut* output = other.isMultiInterface() ? other.contactOut(n) : nullptr;
+        if (!output)
+            return;
+        const std::string& number = output->operationNumber();
+        line("operation_number", number.empty() ? noNumber : number);
+        line("block_gr_no", number.empty() ? std::string() : groupNumber(output->blockGroup()));
+    });
 }
 
 void SettingsFileWriter::groupBlock()

@@ -28,6 +28,10 @@ private:
     void line(std::string_view key, std::string_view value);
     void line(std::string_view key, int value);
     void separator(bool& first);
+    // One record per line 1..perUnit of every unit: "idKey=X:n", then what body(unit, n)
+    // writes.
+    template <class Body>
+    void everyLine(std::string_view section, std::string_view idKey, int perUnit, Body body);
 
     void header(std::string_view stamp);
     void network();

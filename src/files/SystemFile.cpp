@@ -1,6 +1,7 @@
 #include "SystemFile.h"
 
 #include "System.h"
+#include "TextLines.h"
 #include "TextRules.h"
 
 namespace {
@@ -10,20 +11,11 @@ using TextRules::equalsIgnoreCase;
 // Calls apply(key, value) for every line with "=", split at the first one, no trimming.
 template <class Apply> void eachKeyLine(std::string_view text, Apply apply)
 {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    TextLines::forEach(text, [&](std::string_view line) {
         const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos &&
-            !apply(line.substr(0, equals), line.substr(equals + 1)))
-            return;
-    }
+        if (equals != std::string_view::npos)
+            apply(line.substr(0, equals), line.substr(equals + 1));
+    });
 }
 
 bool isSiren(unsigned long value)
@@ -84,7 +76,6 @@ void SystemFile::read(System& system, std::string_view text)
             if (TextRules::parseNumber(value, 0xff, number) && isSiren(number))
                 system.setSiren(int(number));
         }
-        return true;
     });
 }
 
@@ -92,11 +83,10 @@ bool SystemFile::storedPassword(std::string_view text, std::string& stored)
 {
     bool found = false;
     eachKeyLine(text, [&](std::string_view key, std::string_view value) {
-        if (!equalsIgnoreCase(key, "passwd"))
-            return true;
-        stored = value;
-        found = true;
-        return false;
+        if (!found && equalsIgnoreCase(key, "passwd")) {
+            stored = value;
+            found = true;
+        }
     });
     return found;
 }

@@ -5,6 +5,7 @@
 #include "SettingsFileWriter.h"
 #include "System.h"
 #include "SystemFile.h"
+#include "TextLines.h"
 #include "UnitFileReader.h"
 
 #include <algorithm>
@@ -23,15 +24,10 @@ bool isSettingsFile(const std::string& name)
 std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        if (end > pos)
-            lines.push_back(text.substr(pos, end - pos));
-        pos = end + 1;
-    }
+    TextLines::forEach(text, [&](std::string_view line) {
+        if (!line.empty())
+            lines.emplace_back(line);
+    });
     return lines;
 }
 

@@ -1,0 +1,78 @@
+#include "ResourceChain.h"
+
+#include "LanguageChoice.h"
+#include "LanguageLibrary.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+// The Korean library registers its resources once for the whole process.
+bool loadKorean()
+{
+    static const bool loaded = LanguageLibrary::load("ko", R4000_LANGUAGE_DIR);
+    return loaded;
+}
+
+TEST(LanguageLibrary, NameRule)
+{
+    EXPECT_EQ(LanguageLibrary::fileName("ko"), "R4000res_ko.so");
+    EXPECT_EQ(LanguageLibrary::fileName("ja"), "R4000res_ja.so");
+}
+
+TEST(LanguageChoice, CommandLineBeforeLocale)
+{
+    const std::map<std::string, const char*> japanese{{"LANG", "ja_JP.UTF-8"}};
+    const std::map<std::string, const char*> messages{{"LANG", "de_DE.UTF-8"},
+                                                      {"LC_MESSAGES", "fr_FR"}};
+    const std::map<std::string, const char*> none;
+    auto from = [](const std::map<std::string, const char*>& env) {
+        return [env](const char* name) {
+            auto it = env.find(name);
+            return it == env.end() ? static_cast<const char*>(nullptr) : it->second;
+        };
+    };
+    EXPECT_EQ(LanguageChoice::requested({"-ko"}, from(japanese)), "ko");
+    EXPECT_EQ(LanguageChoice::requested({"--k-o"}, from(none)), "ko") << "every dash goes";
+    EXPECT_EQ(LanguageChoice::requested({}, from(japanese)), "ja");
+    EXPECT_EQ(LanguageChoice::requested({}, from(messages)), "fr");
+    EXPECT_EQ(LanguageChoice::requested({}, from(none)), "en");
+}
+
+TEST(LanguageChoice, FallsBackToEnglishWithoutALibrary)
+{
+    EXPECT_EQ(LanguageChoice::activate("xx", R4000_LANGUAGE_DIR), "en");
+    EXPECT_EQ(LanguageChoice::activate("../ko", R4000_LANGUAGE_DIR), "en");
+    EXPECT_EQ(LanguageChoice::activate("en", R4000_LANGUAGE_DIR), "en");
+    EXPECT_EQ(LanguageChoice::activate("ko", R4000_LANGUAGE_DIR), "ko");
+}
+
+TEST(ResourceChain, EnglishTable)
+{
+    const ResourceChain english(QStringLiteral("en"));
+    EXPECT_EQ(english.string(5001), QStringLiteral("Invalid password."));
+    EXPECT_EQ(english.string(5288),
+              QStringLiteral("Enter system name and password.\n(IP Address:%s, Web port:%d)"));
+    EXPECT_EQ(english.stringField(129, 1), QStringLiteral("New System"));
+    EXPECT_EQ(english.stringField(132, 3), QStringLiteral(".csv"));
+    EXPECT_EQ(english.string(1), QString()) << "an id no table holds";
+    EXPECT_FALSE(english.launcherShowsMessage());
+}
+
+TEST(ResourceChain, LanguageFirstThenEnglish)
+{
+    ASSERT_TRUE(loadKorean());
+    const ResourceChain korean(QStringLiteral("ko"));
+    EXPECT_EQ(korean.string(5001), QStringLiteral("암호가 올바르지 않습니다."));
+    EXPECT_EQ(korean.stringField(129, 1), QStringLiteral("새 시스템"));
+    EXPECT_TRUE(korean.path(QStringLiteral("launcher.ini")).startsWith(":/res/ko/"));
+    EXPECT_FALSE(korean.launcherShowsMessage());
+
+    // A language without resources of its own sees the English ones throughout.
+    const ResourceChain other(QStringLiteral("xx"));
+    EXPECT_EQ(other.string(5001), QStringLiteral("Invalid password."));
+    EXPECT_EQ(other.path(QStringLiteral("launcher.ini")), QStringLiteral(":/res/en/launcher.ini"));
+}
+
+} // namespace

@@ -354,10 +354,14 @@ std::vector<RemoteAnsGroup*> System::remoteAnsGroups() const
 
 Station* System::stationByNumber(std::string_view number) const
 {
-    auto it = numberIndex_.lower_bound(std::string(number));
-    if (it == numberIndex_.end() || it->first != number)
-        return nullptr;
-    return &it->second->station();
+    // Stations that their unit's model hides keep their numbers for the day it comes back,
+    // but are not found meanwhile.
+    const auto [first, last] = numberIndex_.equal_range(std::string(number));
+    for (auto it = first; it != last; ++it) {
+        if (Station::isValidTarget(it->second))
+            return &it->second->station();
+    }
+    return nullptr;
 }
 
 void System::unindex(const StationImpl* station)

@@ -97,7 +97,8 @@ public:
     void removeRemoteAnsGroup(RemoteAnsGroup* group);
     std::vector<RemoteAnsGroup*> remoteAnsGroups() const;
 
-    // The first station (in index order) carrying number.
+    // The first station (in index order) carrying number, among the stations in use on
+    // units whose model has them.
     Station* stationByNumber(std::string_view number) const;
     // Enters a station under its present number, or takes it out when it has none; for
     // numbers set without notification (settings merge).

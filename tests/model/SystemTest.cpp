@@ -292,6 +292,20 @@ TEST(SystemSettings, DigitCountsAndMulticast)
     EXPECT_EQ(sys.equipment(7)->multicastPort(), 7024);
 }
 
+TEST_F(SystemTest, StationsHiddenByTheModelAreNotFoundByNumber)
+{
+    fill({"R-4100EX", "R-4100EX"});
+    make(2, 5, "R-4100MS", "25");
+    Station& other = make(1, 5, "R-4100MS", "15");
+    ASSERT_TRUE(sys.changeEquipmentModel(2, "R-4100MI"));
+    EXPECT_EQ(sys.stationByNumber("25"), nullptr) << "the MI has no stations";
+    ASSERT_TRUE(other.setNumber("25"));
+    EXPECT_EQ(sys.stationByNumber("25"), &other);
+    ASSERT_TRUE(other.setNumber("15"));
+    ASSERT_TRUE(sys.changeEquipmentModel(2, "R-4100EX"));
+    EXPECT_EQ(sys.stationByNumber("25"), &at(2, 5)) << "back with its number";
+}
+
 TEST_F(SystemTest, NumberIndexFollowsNumbersAndKeepsDuplicatesInOrder)
 {
     fill({"R-4100EX", "R-4100EX"});

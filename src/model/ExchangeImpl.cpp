@@ -28,8 +28,8 @@ ExchangeImpl::ExchangeImpl(System& system)
     }
 }
 
-// Members leave their groups with the owning system's tables still alive: the system
-// destroys its records before its groups.
+// Lines still in a blocking group leave it. When the whole system goes, its groups have
+// already let go of them.
 ExchangeImpl::~ExchangeImpl()
 {
     for (auto& settings : stationSettings_)

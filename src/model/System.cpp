@@ -53,15 +53,16 @@ void System::build()
 
 void System::clear()
 {
-    // Groups refer to station settings and line objects, so they go before the records;
-    // records take their members out of the blocking groups, so those go last.
+    // Groups refer to station settings and line objects, so they go before the records.
+    // A blocking group lets go of its members as it goes, which spares every record
+    // taking its lines out of the large default group one by one.
     remoteGroups_.clear();
     numberIndex_.clear();
     indexEntries_.clear();
     slots_.clear();
-    records_.clear();
-    pagings_.clear();
     blockGroups_.clear();
+    pagings_.clear();
+    records_.clear();
     registeredCount_ = 0;
 }
 

@@ -40,6 +40,14 @@ TEST(LanguageChoice, CommandLineBeforeLocale)
     EXPECT_EQ(LanguageChoice::requested({}, from(none)), "en");
 }
 
+TEST(LanguageChoice, JapaneseHasItsLibraryAndTheMessageTool)
+{
+    ASSERT_EQ(LanguageChoice::activate("ja", R4000_LANGUAGE_DIR), "ja");
+    const ResourceChain japanese(QStringLiteral("ja"));
+    EXPECT_EQ(japanese.string(5005), QStringLiteral("15文字以内で入力してください。"));
+    EXPECT_TRUE(japanese.launcherShowsMessage());
+}
+
 TEST(LanguageChoice, FallsBackToEnglishWithoutALibrary)
 {
     EXPECT_EQ(LanguageChoice::activate("xx", R4000_LANGUAGE_DIR), "en");

@@ -13,6 +13,7 @@
 #include "PosixFileOps.h"
 #include "R4000System.h"
 #include "SystemFolder.h"
+#include "TempFolder.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -27,31 +28,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr const char* kStamp = "2026/12/10 12:00:00";
-
-// A fresh folder below /tmp, removed with its contents at the end.
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/r4000-bench-XXXXXX";
-        if (::mkdtemp(pattern))
-            path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        if (!path_.empty())
-            std::filesystem::remove_all(path_);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    bool ok() const { return !path_.empty(); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // Built once for all benchmarks: building takes longer than what they measure.
 const bench::FullSystem& fullSystem()

@@ -4,8 +4,8 @@
 #include "PosixFileOps.h"
 #include "R4000System.h"
 #include "SystemFolder.h"
+#include "TempFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -16,14 +16,6 @@ constexpr const char* kNew = "(New System)";
 class SystemSelectionTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/r4000-selection-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // A saved system; an empty password keeps the stored default.
     void makeSystem(const std::string& name, const std::string& password = "")
     {
@@ -39,7 +31,8 @@ protected:
     }
 
     PosixFileOps files;
-    std::string dir;
+    TempFolder temp;
+    const std::string dir = temp.path();
 };
 
 TEST_F(SystemSelectionTest, WithoutSystemsOnlyANewOneCanBeChosen)

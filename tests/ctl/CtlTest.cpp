@@ -5,6 +5,7 @@
 #include "R4000System.h"
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
+#include "TempFolder.h"
 
 #include <cstring>
 #include <fcntl.h>
@@ -57,23 +58,7 @@ struct Result {
 class CtlTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        // The tool's output is captured outside root, so that root holds only what the
-        // tool itself writes.
-        char pattern[] = "/tmp/r4000-ctl-XXXXXX";
-        char ioPattern[] = "/tmp/r4000-ctl-io-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        ASSERT_NE(::mkdtemp(ioPattern), nullptr);
-        root = pattern;
-        io = ioPattern;
-        data = root / "data";
-    }
-    void TearDown() override
-    {
-        fs::remove_all(root);
-        fs::remove_all(io);
-    }
+    void SetUp() override { ASSERT_TRUE(rootFolder.ok() && ioFolder.ok()); }
 
     // Runs the tool on the test's data folder; env adds "NAME=value" entries.
     Result ctl(std::vector<std::string> args, const std::vector<std::string>& env = {})
@@ -167,7 +152,12 @@ protected:
             << error;
     }
 
-    fs::path root, data, io;
+    // The tool's output is captured outside root, so that root holds only what the tool
+    // itself writes.
+    TempFolder rootFolder, ioFolder;
+    const fs::path root = rootFolder.path();
+    const fs::path data = root / "data";
+    const fs::path io = ioFolder.path();
 };
 
 const std::string kPlantStored = PasswordCodec::encode("secret", "Plant");

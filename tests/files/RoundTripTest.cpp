@@ -8,8 +8,8 @@
 #include "RemoteAnsGroup.h"
 #include "SystemFixture.h"
 #include "SystemFolder.h"
+#include "TempFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -29,14 +29,6 @@ std::string rendered(System& system)
 class RoundTripTest : public SystemFixture
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/r4000-files-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
     // A small system that uses most of what the files carry.
     void populate()
     {
@@ -89,7 +81,8 @@ protected:
         ASSERT_TRUE(unit(2).setConnectable(4, false));
     }
 
-    std::string dir;
+    TempFolder temp;
+    const std::string dir = temp.path();
 };
 
 TEST_F(RoundTripTest, SaveLoadSaveGivesTheSameBytes)
@@ -100,9 +93,6 @@ TEST_F(RoundTripTest, SaveLoadSaveGivesTheSameBytes)
     std::string error;
     ASSERT_TRUE(folder.save(sys, kStamp, error)) << error;
     const std::string first = rendered(sys);
-
-    if (const char* keep = std::getenv("R4000_KEEP_SAVE"))
-        std::filesystem::copy(dir, keep, std::filesystem::copy_options::recursive);
 
     R4000System loaded;
     ASSERT_TRUE(folder.load(loaded, error)) << error;

@@ -8,6 +8,7 @@
 #include "R4000System.h"
 #include "Station.h"
 #include "SystemFolder.h"
+#include "TempFolder.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -209,11 +210,7 @@ class SaveCrashSafetyTest : public testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/r4000-save-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        work_ = dir_ + "/" + kName;
-        pristine_ = dir_ + "/pristine";
+        ASSERT_TRUE(temp_.ok());
 
         // The old system on disk, with the other tools' files and a stale settings file.
         R4000System old{Locale::fromCode("en")};
@@ -239,7 +236,6 @@ protected:
         newText_ = rendered(next_);
         ASSERT_NE(oldText_, newText_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     // The work folder as it was before any save.
     void restore()
@@ -295,9 +291,10 @@ protected:
         return as;
     }
 
-    std::string dir_;
-    std::string work_;
-    std::string pristine_;
+    TempFolder temp_;
+    const std::string dir_ = temp_.path();
+    const std::string work_ = dir_ + "/" + kName;
+    const std::string pristine_ = dir_ + "/pristine";
     std::string oldText_;
     std::string newText_;
     R4000System next_{Locale::fromCode("en")};

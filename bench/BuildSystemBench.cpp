@@ -132,15 +132,23 @@ void BM_BuildFullSystem(benchmark::State& state)
 }
 BENCHMARK(BM_BuildFullSystem)->Unit(benchmark::kMillisecond);
 
+// Builds the full system, or tells the benchmark why it could not.
+bool buildOrSkip(benchmark::State& state, FullSystem& built)
+{
+    built = buildFullSystem();
+    if (built.error.empty())
+        return true;
+    state.SkipWithError(("build failed: " + built.error).c_str());
+    return false;
+}
+
 // The rules pass on a system that is already consistent: it must change nothing, which
 // also proves the built system carries no reference the writer would drop.
 void BM_ApplyModelRules(benchmark::State& state)
 {
-    FullSystem built = buildFullSystem();
-    if (!built.error.empty()) {
-        state.SkipWithError(("build failed: " + built.error).c_str());
+    FullSystem built;
+    if (!buildOrSkip(state, built))
         return;
-    }
     R4000System& sys = *built.sys;
     const Census before = Census::of(sys);
     sys.applyModelRules();
@@ -166,11 +174,9 @@ BENCHMARK(BM_ApplyModelRules)->Unit(benchmark::kMillisecond);
 // outside the timed part so each round starts from the same system.
 void BM_ReplaceEveryExchangeModel(benchmark::State& state)
 {
-    FullSystem built = buildFullSystem();
-    if (!built.error.empty()) {
-        state.SkipWithError(("build failed: " + built.error).c_str());
+    FullSystem built;
+    if (!buildOrSkip(state, built))
         return;
-    }
     R4000System& sys = *built.sys;
     const Census before = Census::of(sys);
 

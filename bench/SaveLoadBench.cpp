@@ -63,6 +63,17 @@ std::string renderedText(System& system)
     return all;
 }
 
+// The full system when it and the folder exist; otherwise the benchmark is told why not.
+R4000System* systemWithFolder(benchmark::State& state, const TempFolder& temp)
+{
+    R4000System* sys = systemFor(state);
+    if (sys && !temp.ok()) {
+        state.SkipWithError("no temporary folder");
+        return nullptr;
+    }
+    return sys;
+}
+
 double msBetween(Clock::time_point from, Clock::time_point to)
 {
     return std::chrono::duration<double, std::milli>(to - from).count();
@@ -73,13 +84,10 @@ constexpr double kMB = 1024.0 * 1024.0;
 // save, then load into a fresh system: what "Save" costs the user.
 void BM_SaveLoadCycle(benchmark::State& state)
 {
-    R4000System* sys = systemFor(state);
     TempFolder temp;
-    if (!sys || !temp.ok()) {
-        if (sys)
-            state.SkipWithError("no temporary folder");
+    R4000System* sys = systemWithFolder(state, temp);
+    if (!sys)
         return;
-    }
     PosixFileOps files;
     SystemFolder folder(files, SystemFolder::folderFor(temp.path(), sys->systemName()),
                         sys->systemName());
@@ -151,13 +159,10 @@ BENCHMARK(BM_Render)->Unit(benchmark::kMillisecond);
 // For comparison: cp -r of the saved folder, started through the shell as a user would.
 void BM_CopyFolderWithCp(benchmark::State& state)
 {
-    R4000System* sys = systemFor(state);
     TempFolder temp;
-    if (!sys || !temp.ok()) {
-        if (sys)
-            state.SkipWithError("no temporary folder");
+    R4000System* sys = systemWithFolder(state, temp);
+    if (!sys)
         return;
-    }
     PosixFileOps files;
     const std::string source = temp.path() + "/source";
     const std::string copy = temp.path() + "/copy";

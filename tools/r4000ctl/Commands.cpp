@@ -28,6 +28,16 @@ std::string_view typeOf(const Exchange& unit)
     return "?";
 }
 
+// The settings files' header stamp; a malformed $R4000_TIMESTAMP is bad usage.
+std::string currentStamp()
+{
+    std::string stamp;
+    std::string error;
+    if (!Timestamp::current(stamp, error))
+        throw CommandError(error);
+    return stamp;
+}
+
 bool sameFolder(const std::string& a, const std::string& b)
 {
     std::error_code error;
@@ -86,7 +96,7 @@ int Commands::exportTo(const std::string& name, const std::string& outDir)
 {
     R4000System system;
     load(name, system);
-    const std::string stamp = Timestamp::current();
+    const std::string stamp = currentStamp();
     if (sameFolder(outDir, folderOf(name)))
         throw CommandError("export: " + outDir + " is the folder of system '" + name + "' itself");
     std::string error;
@@ -107,7 +117,7 @@ int Commands::settings(const std::string& name, const std::string& unit)
         throw CommandError(count == 0 ? "settings: system '" + name + "' has no units"
                                       : "settings: unit '" + unit + "' must be 1.." +
                                             std::to_string(count));
-    const std::string stamp = Timestamp::current();
+    const std::string stamp = currentStamp();
     system.applyModelRules();
     const std::string text = SettingsFileWriter::write(*system.equipment(int(n)), stamp);
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -128,7 +138,7 @@ int Commands::create(const std::string& name, const std::string& password)
         throw CommandError("new: '" + outcome.name + "' cannot name a system folder");
     if (DataFolder::knownSystems(files_, dataFolder_).count(outcome.name))
         throw CommandError("new: system '" + outcome.name + "' already exists in " + dataFolder_);
-    const std::string stamp = Timestamp::current();
+    const std::string stamp = currentStamp();
 
     if (!DataFolder::ensure(files_, dataFolder_))
         throw CommandError("new: cannot create the data folder " + dataFolder_);

@@ -9,7 +9,7 @@
 class Timestamp
 {
 public:
-    // Throws CommandError when $R4000_TIMESTAMP is set but not in that form.
-    static std::string current();
+    // False, with the reason in error, when $R4000_TIMESTAMP is set but not in that form.
+    static bool current(std::string& stamp, std::string& error);
     static bool isWellFormed(std::string_view stamp);
 };

@@ -1,24 +1,26 @@
 #include "Timestamp.h"
 
-#include "CommandError.h"
-
 #include <cstdlib>
 #include <ctime>
 
-std::string Timestamp::current()
+bool Timestamp::current(std::string& stamp, std::string& error)
 {
     if (const char* fixed = std::getenv("R4000_TIMESTAMP"); fixed && *fixed) {
-        if (!isWellFormed(fixed))
-            throw CommandError("R4000_TIMESTAMP must look like 2024/01/31 09:30:00, not '" +
-                               std::string(fixed) + "'");
-        return fixed;
+        if (!isWellFormed(fixed)) {
+            error = "R4000_TIMESTAMP must look like 2024/01/31 09:30:00, not '" +
+                    std::string(fixed) + "'";
+            return false;
+        }
+        stamp = fixed;
+        return true;
     }
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
-    return text;
+    stamp = text;
+    return true;
 }
 
 bool Timestamp::isWellFormed(std::string_view stamp)

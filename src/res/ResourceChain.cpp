@@ -29,32 +29,39 @@ QString folder(const QString& language)
 
 ResourceChain::ResourceChain(const QString& language) : language_(language)
 {
-    // The English table first; the language's own entries replace it id by id.
-    readStrings(QStringLiteral("en"));
+    // English first; the language's own entries replace it key by key.
+    QStringList languages{QStringLiteral("en")};
     if (language_ != QStringLiteral("en"))
-        readStrings(language_);
+        languages << language_;
+    for (const QString& each : languages) {
+        readTable(each, QStringLiteral("strings.txt"), strings_);
+        readTable(each, QStringLiteral("dialogs.txt"), dialogTexts_);
+    }
 }
 
-void ResourceChain::readStrings(const QString& language)
+void ResourceChain::readTable(const QString& language, const QString& file,
+                              QHash<QString, QString>& table)
 {
-    QFile file(folder(language) + QStringLiteral("strings.txt"));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile source(folder(language) + file);
+    if (!source.open(QIODevice::ReadOnly))
         return;
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(source.readAll());
     for (const QString& line : text.split(u'\n')) {
         const int tab = line.indexOf(u'\t');
         if (line.startsWith(u'#') || tab <= 0)
             continue;
-        bool ok = false;
-        const int id = line.left(tab).toInt(&ok);
-        if (ok)
-            strings_.insert(id, unescape(line.mid(tab + 1)));
+        table.insert(line.left(tab), unescape(line.mid(tab + 1)));
     }
 }
 
 QString ResourceChain::string(int id) const
 {
-    return strings_.value(id);
+    return strings_.value(QString::number(id));
+}
+
+QString ResourceChain::dialogText(int dialog, int control) const
+{
+    return dialogTexts_.value(QString::number(dialog) + u'.' + QString::number(control));
 }
 
 QString ResourceChain::stringField(int id, int field) const
@@ -66,6 +73,33 @@ QString ResourceChain::path(const QString& name) const
 {
     const QString own = folder(language_) + name;
     return QFile::exists(own) ? own : folder(QStringLiteral("en")) + name;
+}
+
+QString ResourceChain::substitute(const QString& format, const QStringList& values)
+{
+    QString out;
+    int next = 0;
+    for (int i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        const QChar conversion = i + 1 < format.size() ? format[i + 1] : QChar();
+        if (c != u'%' || conversion.isNull()) {
+            out += c;
+        } else if (conversion == u'%') {
+            out += c;
+            ++i;
+        } else if (QStringLiteral("sdu").contains(conversion) && next < values.size()) {
+            out += values[next++];
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString ResourceChain::bitmapPath(int id) const
+{
+    return path(QStringLiteral("bitmaps/") + QString::number(id) + QStringLiteral(".png"));
 }
 
 bool ResourceChain::launcherShowsMessage() const

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 // Where the program finds its texts and pictures: the active language's resources first,
 // then the built-in English ones, so a language library may leave out whatever it does not
@@ -18,14 +19,25 @@ public:
     QString string(int id) const;
     // One of the "\n"-separated fields of a string (document-template strings).
     QString stringField(int id, int field) const;
+    // A text of a dialog or form by dialog id and control id; control 0 is the caption.
+    QString dialogText(int dialog, int control) const;
+    // A table text with printf conversions ("%s", "%d", "%u") filled in order with values;
+    // "%%" is a percent sign. Conversions without a value are left as they are.
+    static QString substitute(const QString& format, const QStringList& values);
     // The resource path of a file, in the active language when it has one.
     QString path(const QString& name) const;
+    // The resource path of a picture by its id.
+    QString bitmapPath(int id) const;
     // Whether the launcher shows the Message button, as the language's launcher form says.
     bool launcherShowsMessage() const;
 
 private:
-    void readStrings(const QString& language);
+    // Reads "key TAB text" lines of a table file of one language into table; an entry
+    // replaces an earlier one with the same key.
+    static void readTable(const QString& language, const QString& file,
+                          QHash<QString, QString>& table);
 
     QString language_;
-    QHash<int, QString> strings_;
+    QHash<QString, QString> strings_;
+    QHash<QString, QString> dialogTexts_;
 };

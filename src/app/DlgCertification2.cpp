@@ -1,0 +1,46 @@
+#include "DlgCertification2.h"
+
+#include "DialogLayout.h"
+#include "ResourceChain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr int kDialog = 195;
+constexpr int kPrompt = 1487;
+} // namespace
+
+DlgCertification2::DlgCertification2(const ResourceChain& resources, const QString& address,
+                                     int webPort, const QString& name, const QString& password,
+                                     QWidget* parent)
+    : QDialog(parent), name_(new QLineEdit(name, this)), password_(new QLineEdit(password, this))
+{
+    DialogLayout layout(this, resources, kDialog);
+    layout.addText(kPrompt);
+    layout.addField(1101, name_);
+    layout.addField(1102, password_);
+    layout.addButtons();
+    name_->setObjectName(QStringLiteral("systemName"));
+    password_->setObjectName(QStringLiteral("password"));
+    password_->setEchoMode(QLineEdit::Password);
+
+    prompt_ =
+        ResourceChain::substitute(resources.string(5288), {address, QString::number(webPort)});
+    findChild<QLabel*>(QStringLiteral("text%1").arg(kPrompt))->setText(prompt_);
+}
+
+QString DlgCertification2::prompt() const
+{
+    return prompt_;
+}
+
+QString DlgCertification2::systemName() const
+{
+    return name_->text();
+}
+
+QString DlgCertification2::password() const
+{
+    return password_->text();
+}

@@ -1,0 +1,27 @@
+#include "DlgMsg.h"
+
+#include "ResourceChain.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+DlgMsg::DlgMsg(const ResourceChain& resources, const QString& text, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(resources.dialogText(161, 0));
+    setObjectName(QStringLiteral("busyNotice"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(text, this);
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+    layout->setContentsMargins(24, 16, 24, 16);
+    adjustSize();
+    const QRect area = parent && parent->isVisible()
+                           ? parent->frameGeometry()
+                           : QGuiApplication::primaryScreen()->availableGeometry();
+    move(area.center() - rect().center());
+    show();
+    repaint();
+}

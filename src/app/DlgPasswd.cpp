@@ -1,0 +1,51 @@
+#include "DlgPasswd.h"
+
+#include "DialogLayout.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kDialog = 193;
+}
+
+DlgPasswd::DlgPasswd(const ResourceChain& resources, QWidget* parent)
+    : QWidget(parent), name_(new QLineEdit(this)), password_(new QLineEdit(this)),
+      reentry_(new QLineEdit(this))
+{
+    DialogLayout layout(this, resources, kDialog);
+    auto* group = new QGroupBox(layout.text(1024), this);
+    auto* form = new QFormLayout(group);
+    form->addRow(layout.text(1017), name_);
+    form->addRow(layout.text(1018), password_);
+    form->addRow(layout.text(1023), reentry_);
+    layout.addText(1021);
+    layout.layout()->addWidget(group);
+    name_->setObjectName(QStringLiteral("systemName"));
+    password_->setObjectName(QStringLiteral("password"));
+    reentry_->setObjectName(QStringLiteral("reentry"));
+    password_->setEchoMode(QLineEdit::Password);
+    reentry_->setEchoMode(QLineEdit::Password);
+}
+
+QString DlgPasswd::systemName() const
+{
+    return name_->text();
+}
+
+QString DlgPasswd::password() const
+{
+    return password_->text();
+}
+
+QString DlgPasswd::reentry() const
+{
+    return reentry_->text();
+}
+
+void DlgPasswd::setSystemName(const QString& name)
+{
+    name_->setText(name);
+}

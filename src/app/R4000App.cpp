@@ -1,0 +1,196 @@
+#include "R4000App.h"
+
+#include "AppIds.h"
+#include "AppVersion.h"
+#include "CMainFrame.h"
+#include "ConfigView.h"
+#include "DataFolder.h"
+#include "DlgMsg.h"
+#include "MessageView.h"
+#include "ModelText.h"
+#include "PosixFileOps.h"
+#include "R4000ConfigDoc.h"
+#include "R4000Doc.h"
+#include "R4000System.h"
+#include "R4000View.h"
+#include "ResourceChain.h"
+#include "ScanView.h"
+#include "UiCredentialsPrompt.h"
+#include "WidgetDialogs.h"
+
+#include <cstdlib>
+
+R4000App::R4000App(Options options)
+    : options_(std::move(options)), files_(std::make_unique<PosixFileOps>())
+{
+    if (!options_.environment)
+        options_.environment = [](const char* name) { return std::getenv(name); };
+}
+
+R4000App::~R4000App() = default;
+
+bool R4000App::initInstance()
+{
+    dataFolder_ = options_.dataFolder.empty() ? DataFolder::resolve() : options_.dataFolder;
+
+    std::vector<std::string> arguments;
+    for (const QString& argument : std::as_const(options_.arguments))
+        arguments.push_back(argument.toStdString());
+    const std::string requested = LanguageChoice::requested(arguments, options_.environment);
+    locale_ = Locale::fromCode(LanguageChoice::activate(requested, options_.libraryDirectory));
+    resources_ = std::make_unique<ResourceChain>(QString::fromStdString(locale_.code()));
+    system_ = std::make_unique<R4000System>(locale_);
+
+    if (options_.dialogs) {
+        dialogs_ = options_.dialogs;
+    } else {
+        ownDialogs_ = std::make_unique<WidgetDialogs>(*this);
+        dialogs_ = ownDialogs_.get();
+    }
+    credentialsPrompt_ = std::make_unique<UiCredentialsPrompt>(*dialogs_);
+
+    // The system-selection dialog comes before any window; Cancel ends the program.
+    const QString newSystemEntry = u'(' + resources_->stringField(129, 1) + u')';
+    initialDoc_ = std::make_unique<R4000Doc>(*files_, dataFolder_, newSystemEntry.toStdString());
+    currentSystemName_ = initialDoc_->lastSystem();
+    std::string chosen;
+    if (!dialogs_->selectSystem(initialDoc_->selection(), currentSystemName_, chosen))
+        return false;
+    setCurrentSystemName(chosen);
+
+    about_ = {resources_->string(57344), QStringLiteral(R4000_PRODUCT_VERSION),
+              QStringLiteral(R4000_LEGAL_COPYRIGHT), QStringLiteral(R4000_COMPANY_NAME)};
+
+    configDoc_ = std::make_unique<R4000ConfigDoc>(*this);
+    frame_ = std::make_unique<CMainFrame>();
+    launcher_ = new R4000View(*this);
+    scanView_ = new ScanView(*this);
+    configView_ = new ConfigView(*this, *configDoc_);
+    messageView_ = new MessageView(*this);
+    for (ToolView* each :
+         {static_cast<ToolView*>(launcher_), static_cast<ToolView*>(scanView_),
+          static_cast<ToolView*>(configView_), static_cast<ToolView*>(messageView_)})
+        frame_->addView(each);
+    connect(this, &R4000App::currentSystemChanged, launcher_, &R4000View::updateButtons);
+    connect(frame_.get(), &CMainFrame::launcherClosed, this, &R4000App::onLauncherClosed);
+
+    switchView(ToolId::Launcher);
+    return true;
+}
+
+CredentialsPrompt& R4000App::credentialsPrompt() const
+{
+    return *credentialsPrompt_;
+}
+
+void R4000App::setCurrentSystemName(const std::string& name)
+{
+    if (name == currentSystemName_)
+        return;
+    currentSystemName_ = name;
+    emit currentSystemChanged();
+}
+
+std::string R4000App::systemFilePath(const std::string& name) const
+{
+    return dataFolder_ + "/" + name + "/" + name + ".sys";
+}
+
+bool R4000App::isKnownSystem(const std::string& name) const
+{
+    return initialDoc_->isKnownSystem(name);
+}
+
+ToolView* R4000App::currentView() const
+{
+    return frame_ ? frame_->currentView() : nullptr;
+}
+
+ToolView* R4000App::view(int toolId) const
+{
+    switch (toolId) {
+    case ToolId::Launcher:
+        return launcher_;
+    case ToolId::Scan:
+        return scanView_;
+    case ToolId::Config:
+        return configView_;
+    case ToolId::Message:
+        return messageView_;
+    default:
+        return nullptr;
+    }
+}
+
+void R4000App::openCurrentSystem()
+{
+    DlgMsg notice(*resources_, resources_->string(5106), frame_.get());
+    configDoc_->openDocument(systemFilePath(currentSystemName_));
+}
+
+void R4000App::switchView(int toolId)
+{
+    ToolView* target = view(toolId);
+    if (!target)
+        target = currentView();
+    if (!target)
+        return;
+    frame_->hide();
+    const bool haveSystem = !currentSystemName_.empty();
+    switch (target->toolId()) {
+    case ToolId::Scan:
+    case ToolId::Message:
+        // Both tools work on the current system's settings.
+        if (haveSystem)
+            openCurrentSystem();
+        break;
+    case ToolId::Config:
+        if (haveSystem)
+            openCurrentSystem();
+        else
+            configDoc_->newDocument();
+        break;
+    default:
+        break;
+    }
+    const bool isLauncher = target == launcher_;
+    frame_->showView(target, isLauncher ? launcher_->backgroundSize() : QSize(720, 540),
+                     isLauncher);
+}
+
+void R4000App::openSystemCommand()
+{
+    std::string chosen;
+    if (!dialogs_->selectSystem(initialDoc_->selection(), currentSystemName_, chosen)) {
+        emit configDoc_->changed();
+        return;
+    }
+    if (chosen.empty()) {
+        configDoc_->newDocument();
+        return;
+    }
+    setCurrentSystemName(chosen);
+    openCurrentSystem();
+}
+
+void R4000App::showAbout()
+{
+    CAboutDlg(*resources_, about_, frame_.get()).exec();
+}
+
+void R4000App::tellFailure(int messageId, const std::string& reason)
+{
+    dialogs_->message(resources_->string(5003),
+                      resources_->string(messageId).arg(QString::fromStdString(reason)),
+                      UserDialogs::Icon::Exclamation);
+}
+
+void R4000App::onLauncherClosed()
+{
+    // The line carries the name as it was; a name that is no system is forgotten.
+    const std::string name = currentSystemName_;
+    if (!initialDoc_->save(name))
+        tellFailure(5123, dataFolder_);
+    if (!isKnownSystem(name))
+        setCurrentSystemName({});
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "CAboutDlg.h"
+#include "LanguageChoice.h"
+#include "Locale.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class CMainFrame;
+class ConfigView;
+class CredentialsPrompt;
+class FileOps;
+class MessageView;
+class R4000ConfigDoc;
+class R4000Doc;
+class R4000System;
+class R4000View;
+class ResourceChain;
+class ScanView;
+class ToolView;
+class UiCredentialsPrompt;
+class UserDialogs;
+
+// The program: start-up, the one system model, the current system, and the switching of
+// the main window between the launcher and the three tools.
+class R4000App : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Options {
+        // The command line after the program's name; it may name the language ("-ko").
+        QStringList arguments;
+        // Where the user's locale is read; the process environment when empty.
+        LanguageChoice::Environment environment;
+        // Where the language libraries are; the library search path when empty.
+        std::string libraryDirectory;
+        // The data folder; the user's one when empty.
+        std::string dataFolder;
+        // Who answers the program's questions; its own dialogs when null.
+        UserDialogs* dialogs = nullptr;
+    };
+
+    explicit R4000App(Options options);
+    ~R4000App() override;
+
+    // Chooses the language, asks for the system to work on and shows the launcher. False
+    // when the user cancels the system selection: the program ends without a window.
+    bool initInstance();
+    // Shows the tool with that id (the launcher, scan, System Setting or Message tool);
+    // any other id shows the current tool again.
+    void switchView(int toolId);
+
+    const std::string& dataFolder() const { return dataFolder_; }
+    const std::string& language() const { return locale_.code(); }
+    const Locale& locale() const { return locale_; }
+    const ResourceChain& resources() const { return *resources_; }
+    FileOps& files() const { return *files_; }
+    R4000System& system() const { return *system_; }
+    UserDialogs& dialogs() const { return *dialogs_; }
+    // The login prompt for units, callable from any thread.
+    CredentialsPrompt& credentialsPrompt() const;
+    const CAboutDlg::Info& aboutInfo() const { return about_; }
+
+    // Empty when no system is chosen (a new system).
+    const std::string& currentSystemName() const { return currentSystemName_; }
+    void setCurrentSystemName(const std::string& name);
+    // "<data folder>/<name>/<name>.sys"
+    std::string systemFilePath(const std::string& name) const;
+    bool isKnownSystem(const std::string& name) const;
+
+    CMainFrame* frame() const { return frame_.get(); }
+    ToolView* currentView() const;
+    R4000View* launcher() const { return launcher_; }
+    ToolView* view(int toolId) const;
+    R4000ConfigDoc& configDoc() const { return *configDoc_; }
+    R4000Doc& initialDoc() const { return *initialDoc_; }
+
+    // The System Setting Tool's "Open": choose a system in the selection dialog and load it.
+    void openSystemCommand();
+    void showAbout();
+    // Tells the user that an operation failed: the table's text messageId with the reason.
+    void tellFailure(int messageId, const std::string& reason);
+
+signals:
+    void currentSystemChanged();
+
+private:
+    // Opens the current system in the System Setting Tool's document while a notice shows.
+    void openCurrentSystem();
+    // Writes the initial file when the program ends.
+    void onLauncherClosed();
+
+    Options options_;
+    std::string dataFolder_;
+    Locale locale_ = Locale::english();
+    std::string currentSystemName_;
+    CAboutDlg::Info about_;
+    std::unique_ptr<FileOps> files_;
+    std::unique_ptr<ResourceChain> resources_;
+    std::unique_ptr<R4000System> system_;
+    std::unique_ptr<UserDialogs> ownDialogs_;
+    UserDialogs* dialogs_ = nullptr;
+    std::unique_ptr<UiCredentialsPrompt> credentialsPrompt_;
+    std::unique_ptr<R4000Doc> initialDoc_;
+    std::unique_ptr<R4000ConfigDoc> configDoc_;
+    std::unique_ptr<CMainFrame> frame_;
+    R4000View* launcher_ = nullptr;
+    ScanView* scanView_ = nullptr;
+    ConfigView* configView_ = nullptr;
+    MessageView* messageView_ = nullptr;
+};

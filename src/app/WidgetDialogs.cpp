@@ -1,0 +1,68 @@
+#include "WidgetDialogs.h"
+
+#include "CMainFrame.h"
+#include "DlgCertification.h"
+#include "DlgCertification2.h"
+#include "DlgSave.h"
+#include "ModelText.h"
+#include "R4000App.h"
+
+#include <QMessageBox>
+
+WidgetDialogs::WidgetDialogs(R4000App& app) : app_(app) {}
+
+QWidget* WidgetDialogs::parent() const
+{
+    QWidget* frame = app_.frame();
+    return frame && frame->isVisible() ? frame : nullptr;
+}
+
+void WidgetDialogs::message(const QString& caption, const QString& text, Icon icon)
+{
+    const QMessageBox::Icon shown = icon == Icon::Information   ? QMessageBox::Information
+                                    : icon == Icon::Exclamation ? QMessageBox::Warning
+                                                                : QMessageBox::NoIcon;
+    QMessageBox box(shown, caption, text, QMessageBox::Ok, parent());
+    box.exec();
+}
+
+bool WidgetDialogs::question(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    parent());
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool WidgetDialogs::selectSystem(SystemSelection& selection, const std::string& currentName,
+                                 std::string& chosen)
+{
+    DlgCertification dialog(app_.resources(), selection, currentName, app_.locale().codePage(),
+                            *this, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    chosen = dialog.chosenName();
+    return true;
+}
+
+bool WidgetDialogs::nameSystem(System& system, std::string& name)
+{
+    DlgSave dialog(app_.resources(), system, app_.locale().codePage(), *this, parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    name = dialog.systemName();
+    return true;
+}
+
+std::optional<Credentials> WidgetDialogs::unitCredentials(const std::string& address, int webPort,
+                                                          const Credentials& tried)
+{
+    const int codePage = app_.locale().codePage();
+    DlgCertification2 dialog(app_.resources(), QString::fromStdString(address), webPort,
+                             ModelText::toUi(tried.name, codePage),
+                             ModelText::toUi(tried.password, codePage), parent());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Credentials{ModelText::fromUi(dialog.systemName(), codePage),
+                       ModelText::fromUi(dialog.password(), codePage)};
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+class R4000App;
+class QWidget;
+
+// The program's own dialogs and message boxes.
+class WidgetDialogs : public UserDialogs
+{
+public:
+    explicit WidgetDialogs(R4000App& app);
+
+    void message(const QString& caption, const QString& text, Icon icon) override;
+    bool question(const QString& caption, const QString& text) override;
+    bool selectSystem(SystemSelection& selection, const std::string& currentName,
+                      std::string& chosen) override;
+    bool nameSystem(System& system, std::string& name) override;
+    std::optional<Credentials> unitCredentials(const std::string& address, int webPort,
+                                               const Credentials& tried) override;
+
+private:
+    // The main window once it shows; before that dialogs stand on their own.
+    QWidget* parent() const;
+
+    R4000App& app_;
+};

@@ -84,3 +84,23 @@ TEST(ResourceChain, LanguageFirstThenEnglish)
 }
 
 } // namespace
+
+TEST(ResourceChain, SubstituteFillsPrintfConversionsInOrder)
+{
+    const struct {
+        const char* format;
+        QStringList values;
+        const char* expected;
+    } cases[] = {
+        {"(IP Address:%s, Web port:%d)", {"10.0.0.1", "80"}, "(IP Address:10.0.0.1, Web port:80)"},
+        {"%d unit(s) found.", {"3"}, "3 unit(s) found."},
+        {"100%% of %s", {"all"}, "100% of all"},
+        {"%s and %s", {"one"}, "one and %s"},
+        {"ends with %", {}, "ends with %"},
+        {"%x stays", {"v"}, "%x stays"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ResourceChain::substitute(QString::fromUtf8(c.format), c.values).toStdString(),
+                  c.expected)
+            << c.format;
+}

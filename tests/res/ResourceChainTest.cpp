@@ -3,6 +3,7 @@
 #include "LanguageChoice.h"
 #include "LanguageLibrary.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -103,4 +104,46 @@ TEST(ResourceChain, SubstituteFillsPrintfConversionsInOrder)
         EXPECT_EQ(ResourceChain::substitute(QString::fromUtf8(c.format), c.values).toStdString(),
                   c.expected)
             << c.format;
+}
+
+// The Korean library translates every text of the program: the same string and dialog
+// keys, and menus of the same shape with the same commands and keys.
+TEST(ResourceChain, KoreanTranslatesEveryEnglishText)
+{
+    ASSERT_TRUE(loadKorean());
+    const auto lines = [](const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        QStringList out;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n'))
+            if (!line.startsWith(u'#') && !line.isEmpty())
+                out << line;
+        return out;
+    };
+    const auto keys = [&](const QString& path) {
+        QStringList out;
+        for (const QString& line : lines(path))
+            out << line.section(u'\t', 0, 0);
+        return out;
+    };
+    for (const char* table : {"strings.txt", "dialogs.txt"}) {
+        const QString name = QString::fromLatin1(table);
+        EXPECT_EQ(keys(QStringLiteral(":/res/ko/") + name),
+                  keys(QStringLiteral(":/res/en/") + name))
+            << table;
+    }
+    // A menu line without its text: the kind, the command, and the key after "\t".
+    const auto shape = [&](const QString& path) {
+        QStringList out;
+        for (const QString& line : lines(path)) {
+            const QStringList fields = line.split(u'\t');
+            const QString text = fields.last();
+            out << fields[0] + u' ' +
+                       (fields[0] == QStringLiteral("item") ? fields[1] : QString()) + u' ' +
+                       text.section(QStringLiteral("\\t"), 1);
+        }
+        return out;
+    };
+    EXPECT_EQ(shape(QStringLiteral(":/res/ko/menus.txt")),
+              shape(QStringLiteral(":/res/en/menus.txt")));
 }

@@ -81,6 +81,42 @@ std::string SettingsFileWriter::write(const Exchange& unit, std::string_view sta
     return std::move(writer.out_);
 }
 
+std::string SettingsFileWriter::writeCredentials(const Exchange& unit, std::string_view stamp,
+                                                 std::string_view name,
+                                                 std::string_view storedPassword)
+{
+    SettingsFileWriter writer(unit);
+    writer.header(stamp);
+    writer.credentials(name, storedPassword);
+    return std::move(writer.out_);
+}
+
+std::string SettingsFileWriter::writeMaintenancePassword(const Exchange& unit,
+                                                         std::string_view stamp)
+{
+    SettingsFileWriter writer(unit);
+    writer.header(stamp);
+    writer.credentials(unit.systemName(), unit.password());
+    writer.line("sta_passwd", unit.system().maintenancePassword());
+    return std::move(writer.out_);
+}
+
+std::string SettingsFileWriter::writeMessagePaging(const Exchange& unit, std::string_view stamp)
+{
+    SettingsFileWriter writer(unit);
+    writer.header(stamp);
+    writer.credentials(unit.systemName(), unit.password());
+    writer.messagePaging();
+    return std::move(writer.out_);
+}
+
+void SettingsFileWriter::credentials(std::string_view name, std::string_view storedPassword)
+{
+    heading("system");
+    line("system_name", name);
+    line("passwd", storedPassword);
+}
+
 void SettingsFileWriter::heading(std::string_view section)
 {
     out_ += "\r\n[";

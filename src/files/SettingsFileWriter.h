@@ -21,6 +21,17 @@ public:
     // stamp: local date and time of writing, "YYYY/MM/DD hh:mm:ss".
     static std::string write(const Exchange& unit, std::string_view stamp);
 
+    // The partial files that change a unit's credentials, maintenance password or message
+    // paging only: the header, an empty line, "[system]" with system_name and passwd, and
+    // what the change needs.
+    // Name and password the unit is to take.
+    static std::string writeCredentials(const Exchange& unit, std::string_view stamp,
+                                        std::string_view name, std::string_view storedPassword);
+    // The unit's credentials and the system's maintenance password.
+    static std::string writeMaintenancePassword(const Exchange& unit, std::string_view stamp);
+    // The unit's credentials and its message-paging section.
+    static std::string writeMessagePaging(const Exchange& unit, std::string_view stamp);
+
 private:
     SettingsFileWriter(const Exchange& unit) : unit_(unit) {}
 
@@ -34,6 +45,7 @@ private:
     void everyLine(std::string_view section, std::string_view idKey, int perUnit, Body body);
 
     void header(std::string_view stamp);
+    void credentials(std::string_view name, std::string_view storedPassword);
     void network();
     void wanAccess();
     void streamSpec();

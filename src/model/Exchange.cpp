@@ -291,6 +291,26 @@ void Exchange::setNapt(bool on)
     }
 }
 
+bool Exchange::reachedAcrossRouter() const
+{
+    return record_.wanIp_ != record_.ip_ && record_.networkId_ != 1;
+}
+
+Ipv4Address Exchange::targetAddress() const
+{
+    return reachedAcrossRouter() ? record_.wanIp_ : record_.ip_;
+}
+
+int Exchange::targetWebPort() const
+{
+    return reachedAcrossRouter() ? record_.wanWebsPort_ : record_.websPort_;
+}
+
+int Exchange::tcpPortPlusOne() const
+{
+    return (reachedAcrossRouter() ? record_.wanTcpPort_ : record_.tcpPort_) + 1;
+}
+
 void Exchange::updateNaptFromValues()
 {
     record_.napt_ = record_.wanIp_ != record_.ip_ || record_.wanWebsPort_ != record_.websPort_ ||

@@ -120,6 +120,14 @@ public:
     bool setWanUdpPort(int port);
     int wanUdpPort() const { return record_.wanUdpPort_; }
 
+    // Where the program reaches the unit: across a router (the WAN address and ports) when
+    // the WAN address differs from the LAN one and the network ID is not 1, else on the LAN.
+    bool reachedAcrossRouter() const;
+    Ipv4Address targetAddress() const;
+    std::string targetAddressText() const { return targetAddress().toText(); }
+    int targetWebPort() const;
+    int tcpPortPlusOne() const;
+
     // "NAPT compatible": WAN values are kept apart from the LAN ones. Switching it off
     // copies the LAN values over the WAN ones and resets the network ID.
     void setNapt(bool on);

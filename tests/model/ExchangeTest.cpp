@@ -479,3 +479,32 @@ TEST(ExchangeModels, ModelTable)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExchangeTest, UnitIsReachedAcrossTheRouterOnlyUnderAnotherNetworkId)
+{
+    ASSERT_TRUE(ex->setIpAddressText("192.168.1.10"));
+    ASSERT_TRUE(ex->setTcpPort(5000));
+    ex->setNapt(true);
+    ASSERT_TRUE(ex->setWanIpAddressText("203.0.113.5"));
+    ASSERT_TRUE(ex->setWanWebsPort(8080));
+    ASSERT_TRUE(ex->setWanTcpPort(6000));
+
+    // Network ID 1 is the program's own network: the LAN address even with WAN values.
+    ASSERT_TRUE(ex->setNetworkId(1));
+    EXPECT_EQ(ex->targetAddressText(), "192.168.1.10");
+    EXPECT_EQ(ex->targetWebPort(), 80);
+    EXPECT_EQ(ex->tcpPortPlusOne(), 5001);
+
+    ASSERT_TRUE(ex->setNetworkId(7));
+    EXPECT_EQ(ex->targetAddressText(), "203.0.113.5");
+    EXPECT_EQ(ex->targetWebPort(), 8080);
+    EXPECT_EQ(ex->tcpPortPlusOne(), 6001);
+
+    // The same address on both sides means no router in between.
+    ASSERT_TRUE(ex->setWanIpAddressText("192.168.1.10"));
+    EXPECT_EQ(ex->targetWebPort(), 80);
+}
+
+} // namespace

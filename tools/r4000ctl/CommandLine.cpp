@@ -48,7 +48,10 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
         if (!option)
             throw CommandError(context + "unknown option '--" + name + "'");
         std::string value;
-        if (equals != std::string::npos) {
+        if (option->kind == Kind::Switch) {
+            if (equals != std::string::npos)
+                throw CommandError(context + "option '--" + name + "' takes no value");
+        } else if (equals != std::string::npos) {
             value = word.substr(equals + 1);
         } else if (i + 1 < words.size()) {
             value = words[++i];
@@ -64,7 +67,7 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
         throw CommandError(context + "missing " + syntax.operands[operands_.size()] +
                            " (see 'r4000ctl " + syntax.name + " --help')");
     for (const Option& option : syntax.options) {
-        if (!options_.count(option.name))
+        if (option.kind == Kind::Required && !options_.count(option.name))
             throw CommandError(context + "missing option '--" + option.name + " " + option.value +
                                "'");
     }
@@ -75,8 +78,11 @@ std::string CommandLine::usage(const Syntax& syntax)
     std::string text = "usage: r4000ctl [--data-dir DIR] " + syntax.name;
     for (const std::string& operand : syntax.operands)
         text += " " + operand;
-    for (const Option& option : syntax.options)
-        text += " --" + option.name + " " + option.value;
+    for (const Option& option : syntax.options) {
+        const std::string word =
+            "--" + option.name + (option.kind == Kind::Switch ? "" : " " + option.value);
+        text += option.kind == Kind::Required ? " " + word : " [" + word + "]";
+    }
     return text;
 }
 
@@ -86,7 +92,8 @@ std::string CommandLine::help(const Syntax& syntax)
     if (!syntax.options.empty()) {
         text += "\nOptions:\n";
         for (const Option& option : syntax.options) {
-            std::string head = "  --" + option.name + " " + option.value;
+            std::string head =
+                "  --" + option.name + (option.value.empty() ? "" : " ") + option.value;
             head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
             text += head + option.help + "\n";
         }

@@ -6,15 +6,18 @@
 #include <vector>
 
 // The words after a command name, read against what the command takes: operands in a fixed
-// order, "--name VALUE" (or "--name=VALUE") options that are all required, and "--help".
+// order, "--name VALUE" (or "--name=VALUE") options, required unless declared optional,
+// "--name" switches without a value, and "--help".
 // "--" ends the options, so an operand may begin with a dash.
 class CommandLine
 {
 public:
+    enum class Kind { Required, Optional, Switch };
     struct Option {
         std::string name;  // without the dashes
-        std::string value; // what the help calls the value
+        std::string value; // what the help calls the value; empty for a switch
         std::string help;
+        Kind kind = Kind::Required;
     };
     struct Syntax {
         std::string name;
@@ -31,6 +34,8 @@ public:
     bool helpRequested() const { return help_; }
     const std::string& operand(std::size_t index) const { return operands_.at(index); }
     const std::string& option(const std::string& name) const { return options_.at(name); }
+    // Whether an optional option or a switch was given.
+    bool has(const std::string& name) const { return options_.count(name) > 0; }
 
     // "usage: r4000ctl [--data-dir DIR] NAME OPERANDS --OPTION VALUE"
     static std::string usage(const Syntax& syntax);

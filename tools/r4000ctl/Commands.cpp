@@ -8,8 +8,8 @@
 #include "SettingsFileWriter.h"
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
+#include "SystemStore.h"
 #include "TextRules.h"
-#include "Timestamp.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -28,16 +28,6 @@ std::string_view typeOf(const Exchange& unit)
     return "?";
 }
 
-// The settings files' header stamp; a malformed $R4000_TIMESTAMP is bad usage.
-std::string currentStamp()
-{
-    std::string stamp;
-    std::string error;
-    if (!Timestamp::current(stamp, error))
-        throw CommandError(error);
-    return stamp;
-}
-
 bool sameFolder(const std::string& a, const std::string& b)
 {
     std::error_code error;
@@ -46,28 +36,14 @@ bool sameFolder(const std::string& a, const std::string& b)
 
 } // namespace
 
-Commands::Commands(FileOps& files, std::string dataFolder, std::ostream& out, std::ostream& err)
-    : files_(files), dataFolder_(std::move(dataFolder)), out_(out), err_(err)
+Commands::Commands(const SystemStore& store, std::ostream& out, std::ostream& err)
+    : store_(store), out_(out), err_(err)
 {
-}
-
-std::string Commands::folderOf(const std::string& name) const
-{
-    return SystemFolder::folderFor(dataFolder_, name);
-}
-
-void Commands::load(const std::string& name, System& system)
-{
-    if (!DataFolder::knownSystems(files_, dataFolder_).count(name))
-        throw CommandError("unknown system '" + name + "' in " + dataFolder_);
-    std::string error;
-    if (!SystemFolder(files_, folderOf(name), name).load(system, error))
-        throw CommandError("cannot load system '" + name + "': " + error);
 }
 
 int Commands::systems()
 {
-    for (const auto& entry : DataFolder::knownSystems(files_, dataFolder_))
+    for (const auto& entry : DataFolder::knownSystems(store_.files(), store_.dataFolder()))
         out_ << entry.first << '\n';
     return 0;
 }
@@ -75,7 +51,7 @@ int Commands::systems()
 int Commands::check(const std::string& name)
 {
     R4000System system;
-    load(name, system);
+    store_.load(name, system);
     out_ << "name: " << system.systemName() << '\n'
          << "station digits: " << system.stationDigits() << '\n'
          << "paging digits: " << system.pagingDigits() << '\n'
@@ -95,12 +71,12 @@ int Commands::check(const std::string& name)
 int Commands::exportTo(const std::string& name, const std::string& outDir)
 {
     R4000System system;
-    load(name, system);
-    const std::string stamp = currentStamp();
-    if (sameFolder(outDir, folderOf(name)))
+    store_.load(name, system);
+    const std::string stamp = SystemStore::stamp();
+    if (sameFolder(outDir, store_.folderOf(name)))
         throw CommandError("export: " + outDir + " is the folder of system '" + name + "' itself");
     std::string error;
-    if (!SystemFolder(files_, outDir, system.systemName()).save(system, stamp, error))
+    if (!SystemFolder(store_.files(), outDir, system.systemName()).save(system, stamp, error))
         throw CommandError("export: " + error);
     out_ << "exported system '" << name << "' to " << outDir << " (" << system.registeredCount()
          << (system.registeredCount() == 1 ? " unit" : " units") << ")\n";
@@ -110,14 +86,14 @@ int Commands::exportTo(const std::string& name, const std::string& outDir)
 int Commands::settings(const std::string& name, const std::string& unit)
 {
     R4000System system;
-    load(name, system);
+    store_.load(name, system);
     const int count = system.registeredCount();
     unsigned long n = 0;
     if (!TextRules::parseNumber(unit, static_cast<unsigned long>(count), n) || n == 0)
         throw CommandError(count == 0 ? "settings: system '" + name + "' has no units"
                                       : "settings: unit '" + unit + "' must be 1.." +
                                             std::to_string(count));
-    const std::string stamp = currentStamp();
+    const std::string stamp = SystemStore::stamp();
     system.applyModelRules();
     const std::string text = SettingsFileWriter::write(*system.equipment(int(n)), stamp);
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -136,15 +112,17 @@ int Commands::create(const std::string& name, const std::string& password)
     // Valid system names may still be folder names with a meaning of their own.
     if (outcome.name == "." || outcome.name == "..")
         throw CommandError("new: '" + outcome.name + "' cannot name a system folder");
-    if (DataFolder::knownSystems(files_, dataFolder_).count(outcome.name))
-        throw CommandError("new: system '" + outcome.name + "' already exists in " + dataFolder_);
-    const std::string stamp = currentStamp();
+    if (store_.isKnown(outcome.name))
+        throw CommandError("new: system '" + outcome.name + "' already exists in " +
+                           store_.dataFolder());
+    const std::string stamp = SystemStore::stamp();
 
-    if (!DataFolder::ensure(files_, dataFolder_))
-        throw CommandError("new: cannot create the data folder " + dataFolder_);
+    if (!DataFolder::ensure(store_.files(), store_.dataFolder()))
+        throw CommandError("new: cannot create the data folder " + store_.dataFolder());
     std::string error;
-    if (!SystemFolder(files_, folderOf(outcome.name), outcome.name).save(system, stamp, error))
+    if (!SystemFolder(store_.files(), store_.folderOf(outcome.name), outcome.name)
+             .save(system, stamp, error))
         throw CommandError("new: " + error);
-    out_ << "created system '" << outcome.name << "' in " << dataFolder_ << '\n';
+    out_ << "created system '" << outcome.name << "' in " << store_.dataFolder() << '\n';
     return 0;
 }

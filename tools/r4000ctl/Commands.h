@@ -3,15 +3,14 @@
 #include <iosfwd>
 #include <string>
 
-class FileOps;
-class System;
+class SystemStore;
 
 // What r4000ctl does, one member per command, on the systems of one data folder. Each
 // returns the exit status, or throws CommandError before it writes anything.
 class Commands
 {
 public:
-    Commands(FileOps& files, std::string dataFolder, std::ostream& out, std::ostream& err);
+    Commands(const SystemStore& store, std::ostream& out, std::ostream& err);
 
     // The known systems, one name a line, sorted.
     int systems();
@@ -25,12 +24,7 @@ public:
     int create(const std::string& name, const std::string& password);
 
 private:
-    // Throws CommandError for a system the data folder does not hold or cannot give.
-    void load(const std::string& name, System& system);
-    std::string folderOf(const std::string& name) const;
-
-    FileOps& files_;
-    std::string dataFolder_;
+    const SystemStore& store_;
     std::ostream& out_;
     std::ostream& err_;
 };

@@ -5,13 +5,40 @@
 #include "Commands.h"
 #include "DataFolder.h"
 #include "PosixFileOps.h"
+#include "SystemStore.h"
+#include "TerminalPrompt.h"
+#include "TextRules.h"
+#include "UnitCommands.h"
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 
 namespace {
 
-enum class Command { Systems, Check, Export, Settings, New };
+enum class Command {
+    Systems,
+    Check,
+    Export,
+    Settings,
+    New,
+    Upload,
+    Download,
+    Clock,
+    Passwd,
+    Firmware,
+    Login
+};
+
+using Kind = CommandLine::Kind;
+const CommandLine::Option kNoPrompt{
+    "no-prompt", "", "fail a unit that refuses the login instead of asking", Kind::Switch};
+constexpr const char* kUnitsNote =
+    "Every registered unit is reached at once, one worker each. Prints one line per unit\n"
+    "(number, name, address, ok or failed), then the units that failed on stderr; the\n"
+    "exit status is 1 when any failed. A unit that refuses the system's credentials is\n"
+    "tried with the factory ones (R-4000, r4000), then the name and password are asked\n"
+    "for on the terminal, twice at most.\n";
 
 struct Entry {
     Command command;
@@ -57,8 +84,76 @@ const std::vector<Entry>& commands()
           "create a new, empty system",
           "Creates an empty system named SYSTEM (leading and trailing white space removed;\n"
           "up to 15 characters, none of \\/:,;*?\"<>|) protected by the password P.\n"}},
+        {Command::Upload,
+         {"upload",
+          {"SYSTEM"},
+          {kNoPrompt},
+          "send every unit its settings",
+          std::string("Saves SYSTEM, then sends every unit its settings file; a unit that wants\n"
+                      "it is reset. A unit with other credentials takes the system's.\n") +
+              kUnitsNote}},
+        {Command::Download,
+         {"download",
+          {"SYSTEM"},
+          {{"restart-wait", "MS",
+            "how long a unit given the system's credentials may take to restart "
+            "(default 30000)",
+            Kind::Optional},
+           kNoPrompt},
+          "fetch every unit's settings into the system",
+          std::string("Gives every unit with other credentials the system's, then fetches the\n"
+                      "settings file of each unit into the system folder and loads the system\n"
+                      "from it. A unit that fails keeps its local file.\n") +
+              kUnitsNote}},
+        {Command::Clock,
+         {"clock",
+          {"SYSTEM"},
+          {kNoPrompt},
+          "set every unit's clock to this computer's",
+          std::string("Sets the clock of every unit to this computer's local time (minutes).\n") +
+              kUnitsNote}},
+        {Command::Passwd,
+         {"passwd",
+          {"SYSTEM"},
+          {{"name", "NEW", "the new system name", Kind::Optional},
+           {"password", "NEW", "the new system password", Kind::Optional},
+           {"maintenance", "DIGITS", "the new station-maintenance password (4 digits)",
+            Kind::Optional},
+           kNoPrompt},
+          "change the system or maintenance password on every unit",
+          std::string(
+              "Gives every unit the new system name and/or password (each unit is reset), or\n"
+              "the new station-maintenance password, then saves SYSTEM; under a new name the\n"
+              "system folder is renamed. A unit that fails keeps its old credentials in the\n"
+              "system, so a later attempt still logs in.\n") +
+              kUnitsNote}},
+        {Command::Firmware,
+         {"firmware",
+          {"SYSTEM", "N", "FILE"},
+          {kNoPrompt},
+          "send a firmware image to unit N",
+          "Sends the firmware image FILE to unit N of SYSTEM, waits while the unit answers\n"
+          "BUSY, and resets it when the unit took the image.\n"}},
+        {Command::Login,
+         {"login",
+          {"SYSTEM"},
+          {kNoPrompt},
+          "check that every unit can be logged in to",
+          std::string("Logs in to every unit. The credentials that worked are kept in SYSTEM.\n") +
+              kUnitsNote}},
     };
     return table;
+}
+
+// The restart wait of a download, in milliseconds.
+long restartWait(const std::optional<std::string>& value)
+{
+    if (!value)
+        return 30000;
+    unsigned long ms = 0;
+    if (!TextRules::parseNumber(*value, 600000, ms))
+        throw CommandError("download: --restart-wait must be 0..600000 milliseconds");
+    return long(ms);
 }
 
 const Entry* find(const std::string& name)
@@ -81,7 +176,9 @@ std::string Tool::help() const
     for (const Entry& entry : commands()) {
         std::string usage = CommandLine::usage(entry.syntax);
         usage = "  " + usage.substr(usage.find(entry.syntax.name));
-        usage.resize(std::max<std::size_t>(usage.size() + 2, 34), ' ');
+        // A long usage gets its summary on a line of its own.
+        usage = usage.size() + 2 > 34 ? usage + "\n" + std::string(34, ' ')
+                                      : usage + std::string(34 - usage.size(), ' ');
         text += usage + entry.syntax.summary + "\n";
     }
     text += "\n"
@@ -147,7 +244,14 @@ int Tool::runCommand(const std::vector<std::string>& args)
     }
 
     PosixFileOps files;
-    Commands run(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder, out_, err_);
+    const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder);
+    Commands run(store, out_, err_);
+    TerminalPrompt terminal(stdin, stderr);
+    UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, UnitClient::Options(),
+                       out_, err_);
+    const auto optional = [&line](const char* name) {
+        return line.has(name) ? std::optional<std::string>(line.option(name)) : std::nullopt;
+    };
     switch (entry->command) {
     case Command::Systems:
         return run.systems();
@@ -159,6 +263,19 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return run.settings(line.operand(0), line.operand(1));
     case Command::New:
         return run.create(line.operand(0), line.option("password"));
+    case Command::Upload:
+        return units.upload(line.operand(0));
+    case Command::Download:
+        return units.download(line.operand(0), restartWait(optional("restart-wait")));
+    case Command::Clock:
+        return units.clock(line.operand(0));
+    case Command::Passwd:
+        return units.passwd(line.operand(0), optional("name"), optional("password"),
+                            optional("maintenance"));
+    case Command::Firmware:
+        return units.firmware(line.operand(0), line.operand(1), line.operand(2));
+    case Command::Login:
+        return units.login(line.operand(0));
     }
     return BadUsage;
 }

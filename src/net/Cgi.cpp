@@ -1,0 +1,313 @@
+#include "Cgi.h"
+
+#include "CredentialsPrompt.h"
+#include "PasswordCodec.h"
+
+#include <chrono>
+#include <cstdio>
+#include <curl/curl.h>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::string_view kFactoryName = "R-4000";
+constexpr std::uint32_t kBoundaryRandomLength = 15;
+
+void initialiseCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+long milliseconds(Clock::duration d)
+{
+    return long(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
+}
+
+// What one attempt saw of the reply, filled in by libcurl's callbacks.
+struct Attempt {
+    const Cgi::Options* options = nullptr;
+    Clock::time_point deadline;
+    std::string* reply = nullptr;
+
+    long status = 0;
+    long long contentLength = -1;
+    bool headersDone = false;
+    bool refused = false; // no Content-Length, or too long: the call fails
+    bool stalled = false; // the body stopped coming: what arrived counts
+    bool timedOut = false;
+
+    Clock::time_point lastActivity = Clock::now();
+    Clock::time_point lastTick = Clock::now();
+    long idleMs = 0;
+    curl_off_t uploaded = 0;
+
+    void active() { lastActivity = Clock::now(); }
+};
+
+std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user)
+{
+    auto& a = *static_cast<Attempt*>(user);
+    const std::size_t bytes = size * count;
+    const std::string_view line(data, bytes);
+    a.active();
+    if (line.rfind("HTTP/", 0) == 0) {
+        // A new reply (after an authentication round or an interim reply) starts over.
+        a.status = 0;
+        a.contentLength = -1;
+        a.headersDone = false;
+        const auto space = line.find(' ');
+        if (space != std::string_view::npos)
+            a.status = std::strtol(std::string(line.substr(space + 1, 3)).c_str(), nullptr, 10);
+        return bytes;
+    }
+    if (line == "\r\n" || line == "\n") {
+        a.headersDone = true;
+        if (a.status == 200 &&
+            (a.contentLength < 0 ||
+             static_cast<unsigned long long>(a.contentLength) > a.options->maxReplyBytes)) {
+            a.refused = true;
+            return 0; // stops the transfer
+        }
+        return bytes;
+    }
+    constexpr std::string_view key = "content-length:";
+    if (line.size() > key.size()) {
+        std::string head(line.substr(0, key.size()));
+        for (char& c : head)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (head == key) {
+            char* end = nullptr;
+            const std::string value(line.substr(key.size()));
+            const long long length = std::strtoll(value.c_str(), &end, 10);
+            if (end != value.c_str() && length >= 0)
+                a.contentLength = length;
+        }
+    }
+    return bytes;
+}
+
+std::size_t onBody(char* data, std::size_t size, std::size_t count, void* user)
+{
+    auto& a = *static_cast<Attempt*>(user);
+    const std::size_t bytes = size * count;
+    a.active();
+    // Only the final reply's body is kept; a 401 page is dropped.
+    if (a.status != 200)
+        return bytes;
+    const std::size_t room =
+        std::size_t(a.contentLength) - std::min(a.reply->size(), std::size_t(a.contentLength));
+    a.reply->append(data, std::min(bytes, room));
+    return bytes;
+}
+
+int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t uploaded)
+{
+    auto& a = *static_cast<Attempt*>(user);
+    const auto now = Clock::now();
+    if (uploaded != a.uploaded) {
+        a.uploaded = uploaded;
+        a.active();
+    }
+    const Clock::time_point previousTick = a.lastTick;
+    a.lastTick = now;
+    if (now >= a.deadline || milliseconds(now - a.lastActivity) >= a.options->transferTimeoutMs) {
+        a.timedOut = true;
+        return 1;
+    }
+    // Silence inside the body of a good reply adds up; past the limit, what came is taken.
+    const bool inBody =
+        a.status == 200 && a.headersDone && a.reply->size() < std::size_t(a.contentLength);
+    if (inBody && a.lastActivity <= previousTick) {
+        a.idleMs += milliseconds(now - previousTick);
+        if (a.idleMs >= a.options->stallWaitMs * a.options->stallWaits) {
+            a.stalled = true;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+struct CurlDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct SlistDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+bool keptByte(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || c == '.' || c == '*';
+}
+
+} // namespace
+
+Cgi::Cgi(CredentialsPrompt* prompt) : Cgi(prompt, Options()) {}
+
+Cgi::Cgi(CredentialsPrompt* prompt, Options options) : prompt_(prompt), options_(options)
+{
+    initialiseCurlOnce();
+}
+
+std::string Cgi::urlEncodedBody(const std::vector<PostParam>& fields)
+{
+    std::string body;
+    for (const PostParam& field : fields) {
+        if (!body.empty())
+            body += '&';
+        body += field.name;
+        body += '=';
+        for (const char byte : field.data) {
+            const auto c = static_cast<unsigned char>(byte);
+            if (keptByte(c)) {
+                body += byte;
+            } else if (c == ' ') {
+                body += '+';
+            } else {
+                char escaped[4];
+                std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+                body += escaped;
+            }
+        }
+    }
+    return body;
+}
+
+std::string Cgi::multipartBody(const std::vector<PostParam>& fields, const std::string& boundary)
+{
+    std::string body;
+    for (const PostParam& field : fields) {
+        body += "--" + boundary + "\r\n";
+        body += "content-disposition: form-data; name=\"" + field.name + "\"\r\n\r\n";
+        body += field.data;
+        body += "\r\n";
+    }
+    body += "--" + boundary + "--\r\n";
+    return body;
+}
+
+Cgi::RandomString::RandomString(std::uint32_t length)
+    : length_(length), generator_(std::random_device{}())
+{
+}
+
+std::string Cgi::RandomString::next()
+{
+    static constexpr std::string_view alphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::string text(length_, ' ');
+    for (char& c : text)
+        c = alphabet[pick(generator_)];
+    return text;
+}
+
+bool Cgi::get(std::string& reply, const std::string& server, int port, std::string& name,
+              std::string& password, const std::string& path)
+{
+    return request(reply, nullptr, server, port, name, password, path);
+}
+
+bool Cgi::post(std::string& reply, const std::vector<PostParam>& fields, const std::string& server,
+               int port, std::string& name, std::string& password, const std::string& path,
+               Encoding encoding)
+{
+    Body body;
+    if (encoding == Encoding::UrlEncoded) {
+        body.data = urlEncodedBody(fields);
+        body.contentType = "application/x-www-form-urlencoded";
+    } else {
+        // A boundary that occurs in the data would cut a part short: draw another one.
+        RandomString random(kBoundaryRandomLength);
+        std::string boundary;
+        bool clash = true;
+        while (clash) {
+            boundary = "-----" + random.next();
+            clash = false;
+            for (const PostParam& field : fields)
+                clash = clash || field.data.find(boundary) != std::string::npos;
+        }
+        body.data = multipartBody(fields, boundary);
+        body.contentType = "multipart/form-data; boundary=" + boundary;
+    }
+    return request(reply, &body, server, port, name, password, path);
+}
+
+bool Cgi::request(std::string& reply, const Body* body, const std::string& server, int port,
+                  std::string& name, std::string& password, const std::string& path)
+{
+    const Clock::time_point deadline =
+        Clock::now() + std::chrono::milliseconds(options_.watchdogMs);
+    lastReplyComplete_ = true;
+    const std::string url = "http://" + server + ":" + std::to_string(port) + path;
+
+    std::unique_ptr<curl_slist, SlistDeleter> headers;
+    for (const std::string& header :
+         {std::string("Accept: text/*"), std::string("User-Agent: R-4000 software"),
+          std::string("Cache-Control: no-cache"), std::string("Pragma: no-cache"),
+          std::string("Expect:"), body ? "Content-type: " + body->contentType : std::string()}) {
+        if (!header.empty())
+            headers.reset(curl_slist_append(headers.release(), header.c_str()));
+    }
+
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
+        if (!handle)
+            return false;
+        CURL* curl = handle.get();
+        reply.clear();
+        Attempt a;
+        a.options = &options_;
+        a.deadline = deadline;
+        a.reply = &reply;
+
+        curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, CURLAUTH_ANY);
+        curl_easy_setopt(curl, CURLOPT_USERNAME, name.c_str());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs);
+        curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
+        curl_easy_setopt(curl, CURLOPT_HEADERDATA, &a);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
+        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &a);
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &a);
+        if (body) {
+            curl_easy_setopt(curl, CURLOPT_POST, 1L);
+            curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body->data.data());
+            curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body->data.size()));
+        }
+
+        const CURLcode code = curl_easy_perform(curl);
+        lastReplyComplete_ = !a.stalled;
+        if (a.stalled && a.status == 200)
+            return true;
+        if (a.refused || a.timedOut || code != CURLE_OK)
+            return false;
+        if (a.status == 200)
+            return true;
+        if (a.status != 401)
+            return false;
+
+        if (attempt == 0) {
+            name = kFactoryName;
+            password = PasswordCodec::kDefaultPlain;
+        } else if (attempt < 3) {
+            if (!prompt_)
+                return false;
+            const auto answer = prompt_->ask(server, port, {name, password});
+            if (!answer || Clock::now() >= deadline)
+                return false;
+            name = answer->name;
+            password = answer->password;
+        }
+    }
+    return false;
+}

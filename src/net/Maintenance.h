@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AllUnitRun.h"
+#include "UnitJobs.h"
+
+#include <string>
+
+class FileOps;
+class System;
+
+// The two maintenance jobs on every registered unit: setting the clocks, and changing the
+// system's name, password or station-maintenance password.
+namespace Maintenance {
+
+AllUnitRun::Report setClockOnAll(System& system, const UnitJobs::Context& context,
+                                 AllUnitRun::WaitMode wait);
+
+// What the system was called and held before the user changed it; the model already
+// holds the new values.
+struct Previous {
+    std::string name;
+    std::string storedPassword;
+    std::string maintenancePassword;
+};
+
+struct Outcome {
+    AllUnitRun::Report report;
+    // Whether anything was sent (nothing is when nothing changed).
+    bool sent = false;
+    // Why saving the system, or removing the folder of its old name, failed.
+    std::string error;
+};
+
+// Sends what changed to every unit and saves the system: a new name or password with
+// every unit reset (a unit that fails keeps its old credentials in the model); else a new
+// maintenance password. Under a new name the system is saved in its new folder and the
+// old one goes; files there other than the system's own move along. stamp: the header
+// time of the files written.
+Outcome changePassword(System& system, const Previous& previous, const UnitJobs::Context& context,
+                       FileOps& files, const std::string& dataFolder, const std::string& stamp,
+                       AllUnitRun::WaitMode wait);
+
+} // namespace Maintenance

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "AllUnitRun.h"
+#include "UnitJobs.h"
+
+#include <string>
+
+class FileOps;
+class System;
+
+// The settings of every registered unit, to the units and back.
+namespace SettingsTransfer {
+
+// Uploads every unit's settings file (save the system first: what is sent is what the
+// model holds).
+AllUnitRun::Report uploadAll(System& system, const UnitJobs::Context& context,
+                             AllUnitRun::WaitMode wait);
+
+// Downloads every unit's settings file into the system's folder and loads the system
+// again from the folder. First every unit is given the system's credentials where it has
+// others (restartWaitMs for it to restart), then the files are fetched one unit after the
+// other. A unit that fails keeps its local file. error tells why the folder could not be
+// written or read again.
+AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context, FileOps& files,
+                               const std::string& dataFolder, AllUnitRun::WaitMode wait,
+                               long restartWaitMs, std::string& error);
+
+} // namespace SettingsTransfer

@@ -1,0 +1,117 @@
+#include "UnitJobs.h"
+
+#include "Exchange.h"
+#include "System.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+bool sameText(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+using Upload = bool (UnitClient::*)(const std::string&, const std::string&);
+using OwnUpload = bool (UnitClient::*)();
+
+// Log in, then upload; a unit whose credentials are not the system's takes the system's
+// with the upload, which is authenticated with the unit's previous ones.
+AllUnitRun::Job alignedUpload(const UnitJobs::Context& context, Upload upload, OwnUpload own)
+{
+    return [context, upload, own](Exchange& unit) {
+        UnitClient client(unit, context.prompt, context.options);
+        if (!client.checkLogin())
+            return false;
+        if (!UnitJobs::differsFromSystem(unit, context.system))
+            return (client.*own)();
+        const std::string name = unit.systemName();
+        const std::string password = unit.password();
+        unit.setSystemName(context.system.systemName());
+        unit.setPassword(context.system.password());
+        return (client.*upload)(name, password);
+    };
+}
+
+} // namespace
+
+namespace UnitJobs {
+
+bool differsFromSystem(const Exchange& unit, const System& system)
+{
+    return !sameText(unit.systemName(), system.systemName()) ||
+           !sameText(unit.password(), system.password());
+}
+
+AllUnitRun::Job checkLogin(const Context& context)
+{
+    return [context](Exchange& unit) {
+        return UnitClient(unit, context.prompt, context.options).checkLogin();
+    };
+}
+
+AllUnitRun::Job setClock(const Context& context)
+{
+    return [context](Exchange& unit) {
+        UnitClient client(unit, context.prompt, context.options);
+        if (!client.checkLogin())
+            return false;
+        const bool set = client.setClock();
+        if (differsFromSystem(unit, context.system))
+            client.changeSystemPassword(context.system.systemName(), context.system.password());
+        return set;
+    };
+}
+
+AllUnitRun::Job uploadSettings(const Context& context)
+{
+    return alignedUpload(context, &UnitClient::uploadSettings, &UnitClient::uploadOwnSettings);
+}
+
+AllUnitRun::Job uploadMaintenancePassword(const Context& context)
+{
+    return alignedUpload(context, &UnitClient::uploadMaintenancePassword,
+                         &UnitClient::uploadOwnMaintenancePassword);
+}
+
+AllUnitRun::Job uploadMessagePaging(const Context& context)
+{
+    return alignedUpload(context, &UnitClient::uploadMessagePaging,
+                         &UnitClient::uploadOwnMessagePaging);
+}
+
+AllUnitRun::Job changeCredentials(const Context& context, std::string newName,
+                                  std::string newStoredPassword)
+{
+    return [context, newName, newStoredPassword](Exchange& unit) {
+        const std::string name = unit.systemName();
+        const std::string password = unit.password();
+        UnitClient client(unit, context.prompt, context.options);
+        if (client.checkLogin() && client.changeSystemPassword(newName, newStoredPassword))
+            return true;
+        unit.setSystemName(name);
+        unit.setPassword(password);
+        return false;
+    };
+}
+
+AllUnitRun::Job checkBeforeDownload(const Context& context, long restartWaitMs)
+{
+    return [context, restartWaitMs](Exchange& unit) {
+        UnitClient client(unit, context.prompt, context.options);
+        if (!client.checkLogin())
+            return false;
+        if (!differsFromSystem(unit, context.system))
+            return true;
+        if (!client.changeSystemPassword(context.system.systemName(), context.system.password()))
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(restartWaitMs));
+        return true;
+    };
+}
+
+} // namespace UnitJobs

@@ -1,0 +1,48 @@
+#include "SystemStore.h"
+
+#include "CommandError.h"
+#include "DataFolder.h"
+#include "System.h"
+#include "SystemFolder.h"
+#include "Timestamp.h"
+
+SystemStore::SystemStore(FileOps& files, std::string dataFolder)
+    : files_(files), dataFolder_(std::move(dataFolder))
+{
+}
+
+std::string SystemStore::folderOf(const std::string& name) const
+{
+    return SystemFolder::folderFor(dataFolder_, name);
+}
+
+bool SystemStore::isKnown(const std::string& name) const
+{
+    return DataFolder::knownSystems(files_, dataFolder_).count(name) > 0;
+}
+
+void SystemStore::load(const std::string& name, System& system) const
+{
+    if (!isKnown(name))
+        throw CommandError("unknown system '" + name + "' in " + dataFolder_);
+    std::string error;
+    if (!SystemFolder(files_, folderOf(name), name).load(system, error))
+        throw CommandError("cannot load system '" + name + "': " + error);
+}
+
+void SystemStore::save(System& system) const
+{
+    const std::string name = system.systemName();
+    std::string error;
+    if (!SystemFolder(files_, folderOf(name), name).save(system, stamp(), error))
+        throw CommandError("cannot save system '" + name + "': " + error);
+}
+
+std::string SystemStore::stamp()
+{
+    std::string stamp;
+    std::string error;
+    if (!Timestamp::current(stamp, error))
+        throw CommandError(error);
+    return stamp;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "AllUnitRun.h"
+#include "UnitClient.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+class CredentialsPrompt;
+class Exchange;
+class System;
+class SystemStore;
+
+// The r4000ctl commands that talk to the units of a system. Each prints one line per unit
+// (number, name, address, ok or failed), then on stderr the failure report as the program
+// shows it, and returns 1 when any unit failed.
+class UnitCommands
+{
+public:
+    // prompt: asks for credentials a unit wants; null to fail instead.
+    UnitCommands(const SystemStore& store, CredentialsPrompt* prompt, UnitClient::Options options,
+                 std::ostream& out, std::ostream& err);
+
+    int upload(const std::string& name);
+    int download(const std::string& name, long restartWaitMs);
+    int clock(const std::string& name);
+    int login(const std::string& name);
+    // A new system name and/or password, or a new maintenance password, on every unit.
+    int passwd(const std::string& name, const std::optional<std::string>& newName,
+               const std::optional<std::string>& newPassword,
+               const std::optional<std::string>& newMaintenance);
+    int firmware(const std::string& name, const std::string& unit, const std::string& file);
+
+private:
+    void printUnit(const Exchange& unit, bool ok);
+    int report(const System& system, const AllUnitRun::Report& report);
+    // The failure report on stderr; the exit status.
+    int reportFailures(const std::string& failures);
+
+    const SystemStore& store_;
+    CredentialsPrompt* prompt_;
+    UnitClient::Options options_;
+    std::ostream& out_;
+    std::ostream& err_;
+};

@@ -377,3 +377,35 @@ TEST_F(SettingsFileWriterTest, RemoteGroupRecordRepeatsForEachOwnMember)
 }
 
 } // namespace
+
+namespace {
+
+// The partial files that change credentials, the maintenance password or message paging:
+// the header as in the whole file, an empty line, then only the system values they carry.
+TEST_F(SettingsFileWriterTest, PartialFilesCarryOnlyWhatTheyChange)
+{
+    fill({"R-4100EX"});
+    ASSERT_TRUE(sys.setMaintenancePassword("1234"));
+    ASSERT_TRUE(unit(1).setSystemName("Tower"));
+    const std::string whole = fileOf(1);
+    const std::string header = whole.substr(0, whole.find("\r\n[network]"));
+    const std::string stored = unit(1).password();
+
+    const std::string credentials = SettingsFileWriter::writeCredentials(
+        unit(1), kStamp, "Annex", "0000000001000000000200000000030000000004");
+    EXPECT_EQ(credentials, header + "\r\n[system]\r\nsystem_name=Annex\r\n"
+                                    "passwd=0000000001000000000200000000030000000004\r\n");
+
+    EXPECT_EQ(SettingsFileWriter::writeMaintenancePassword(unit(1), kStamp),
+              header + "\r\n[system]\r\nsystem_name=Tower\r\npasswd=" + stored +
+                  "\r\nsta_passwd=1234\r\n");
+
+    const std::string paging = SettingsFileWriter::writeMessagePaging(unit(1), kStamp);
+    EXPECT_EQ(paging.substr(0, header.size()), header);
+    EXPECT_EQ(FileText::section(paging, "[system]"),
+              (Lines{"system_name=Tower", "passwd=" + stored}));
+    EXPECT_EQ(FileText::section(paging, "[msg_pag]"), FileText::section(whole, "[msg_pag]"));
+    EXPECT_FALSE(FileText::section(paging, "[msg_pag]").empty());
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+// All-unit runs: one worker per unit at the same time, failures named in unit order.
+#include "AllUnitRun.h"
+
+#include "Exchange.h"
+#include "R4000System.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <mutex>
+
+namespace {
+
+class AllUnitRunTest : public testing::Test
+{
+protected:
+    void addUnits(int count)
+    {
+        for (int n = 1; n <= count; ++n) {
+            Exchange* unit = system.insertEquipment(n, "R-4100EX");
+            ASSERT_NE(unit, nullptr);
+            ASSERT_TRUE(unit->setExchangeName("EX" + std::to_string(n)));
+            ASSERT_TRUE(unit->setIpAddressText("198.18.0." + std::to_string(10 + n)));
+        }
+    }
+
+    R4000System system;
+};
+
+TEST_F(AllUnitRunTest, NamesTheFailedUnitsInUnitOrderInBothFormats)
+{
+    addUnits(5);
+    const auto failOddOnes = [](Exchange& unit) { return unit.exchangeNumber() % 2 == 0; };
+    AllUnitRun withBlank(system, failOddOnes);
+    withBlank.run(AllUnitRun::WaitMode::Blocking);
+    EXPECT_EQ(withBlank.report().failures, "\nEX1 (id=1 ,198.18.0.11)"
+                                           "\nEX3 (id=3 ,198.18.0.13)"
+                                           "\nEX5 (id=5 ,198.18.0.15)");
+    EXPECT_EQ(withBlank.report().results, (std::vector<bool>{false, true, false, true, false}));
+
+    AllUnitRun withoutBlank(system, failOddOnes, AllUnitRun::FailureFormat::WithoutBlank);
+    withoutBlank.run(AllUnitRun::WaitMode::Blocking);
+    EXPECT_EQ(withoutBlank.report().failures, "\nEX1(id=1 ,198.18.0.11)"
+                                              "\nEX3(id=3 ,198.18.0.13)"
+                                              "\nEX5(id=5 ,198.18.0.15)");
+}
+
+TEST_F(AllUnitRunTest, EveryUnitHasItsOwnWorkerAtTheSameTime)
+{
+    addUnits(80);
+    std::mutex mutex;
+    std::condition_variable allThere;
+    int arrived = 0;
+    // Each worker waits until all 80 are inside: only possible when they run together.
+    AllUnitRun run(system, [&](Exchange&) {
+        std::unique_lock<std::mutex> lock(mutex);
+        ++arrived;
+        allThere.notify_all();
+        return allThere.wait_for(lock, std::chrono::seconds(20), [&] { return arrived == 80; });
+    });
+    run.run(AllUnitRun::WaitMode::Blocking);
+    EXPECT_TRUE(run.report().failures.empty());
+    EXPECT_EQ(run.report().results.size(), 80u);
+}
+
+TEST_F(AllUnitRunTest, NoUnitsNothingToDo)
+{
+    int calls = 0;
+    AllUnitRun run(system, [&](Exchange&) { return ++calls > 0; });
+    run.run(AllUnitRun::WaitMode::ProcessingEvents);
+    EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(run.report().results.empty());
+}
+
+TEST_F(AllUnitRunTest, WaitingKeepsTheCallersEventsTurningForWorkersThatAskIt)
+{
+    addUnits(3);
+    QObject uiObject;
+    std::atomic<int> answered{0};
+    // A worker asks the waiting thread and blocks until it has answered, as the login
+    // prompt does.
+    AllUnitRun run(system, [&](Exchange&) {
+        QMetaObject::invokeMethod(
+            &uiObject, [&] { ++answered; }, Qt::BlockingQueuedConnection);
+        return true;
+    });
+    run.run(AllUnitRun::WaitMode::ProcessingEvents);
+    EXPECT_EQ(answered.load(), 3);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,83 @@
+#include "CommandLine.h"
+
+#include <filesystem>
+
+CommandLine::CommandLine(const std::vector<std::string>& args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            outcome_ = Outcome::Help;
+            return;
+        }
+    }
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--unit") {
+            if (i + 1 == args.size()) {
+                fail("--unit needs a SPEC");
+                return;
+            }
+            if (!addUnit(args[++i]))
+                return;
+        } else if (arg.rfind("--unit=", 0) == 0) {
+            if (!addUnit(arg.substr(7)))
+                return;
+        } else {
+            fail("unknown argument '" + arg + "'");
+            return;
+        }
+    }
+    if (units_.empty())
+        fail("no --unit given");
+}
+
+bool CommandLine::fail(std::string why)
+{
+    outcome_ = Outcome::Error;
+    error_ = std::move(why);
+    return false;
+}
+
+bool CommandLine::addUnit(const std::string& spec)
+{
+    UnitConfig config;
+    std::string why;
+    const std::string which = "unit " + std::to_string(units_.size() + 1);
+    if (!UnitConfig::parse(spec, config, why))
+        return fail(which + ": " + why);
+    std::error_code error;
+    const std::filesystem::path dir =
+        std::filesystem::absolute(config.dir, error).lexically_normal();
+    for (const UnitConfig& other : units_) {
+        if (other.address == config.address && other.port == config.port)
+            return fail(which + ": " + config.address + ":" + std::to_string(config.port) +
+                        " is taken by another unit");
+        if (std::filesystem::absolute(other.dir, error).lexically_normal() == dir)
+            return fail(which + ": dir " + config.dir + " is taken by another unit");
+    }
+    units_.push_back(std::move(config));
+    return true;
+}
+
+std::string CommandLine::help()
+{
+    return std::string(
+               "usage: r4000-unitsim --unit SPEC [--unit SPEC ...]\n"
+               "\n"
+               "Simulated R-4000 units for tests and demos: each SPEC is one unit, an HTTP\n"
+               "server with the unit's CGI programs, its system name as user name and its\n"
+               "password. Prints \"ready\" once every unit listens, runs until SIGTERM or\n"
+               "SIGINT, then exits 0. Bad arguments: exit 2; a unit that cannot start: exit 1.\n"
+               "\n"
+               "SPEC is comma-separated key=value words and switches:\n") +
+           UnitConfig::keysHelp() +
+           "\n"
+           "State folder: state.txt (key=value: name, password, maintenance, clock_yy,\n"
+           "clock_hh, clock_mm, firmware, resets, restarting), settings.cfg, pending/\n"
+           "(uploads applied at the next restart), firmware.bin, messages/NNN.pmf,\n"
+           "requests/NNNNNN.txt (each request as received) and requests.log (one line a\n"
+           "request: sequence, method, path, status, auth=USER or auth=-).\n"
+           "\n"
+           "example: r4000-unitsim --unit address=127.0.0.2,port=18080,dir=/tmp/u1,auth=digest\n";
+}

@@ -1,0 +1,170 @@
+#include "UnitConfig.h"
+
+#include "PasswordCodec.h"
+
+#include <arpa/inet.h>
+#include <charconv>
+#include <vector>
+
+namespace {
+
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+bool number(std::string_view text, unsigned long max, unsigned& value)
+{
+    unsigned long n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || n > max)
+        return false;
+    value = static_cast<unsigned>(n);
+    return true;
+}
+
+} // namespace
+
+bool UnitConfig::parse(std::string_view spec, UnitConfig& config, std::string& error)
+{
+    config = UnitConfig();
+    bool haveAddress = false;
+    bool haveDir = false;
+    for (std::string_view word : split(spec, ',')) {
+        if (word.empty())
+            continue;
+        const std::size_t eq = word.find('=');
+        const std::string key(word.substr(0, eq));
+        const bool hasValue = eq != std::string_view::npos;
+        const std::string value(hasValue ? word.substr(eq + 1) : std::string_view());
+        auto bad = [&](const std::string& why) {
+            error = "'" + std::string(word) + "': " + why;
+            return false;
+        };
+        auto flag = [&](bool& target) {
+            if (hasValue)
+                return bad("a switch takes no value");
+            target = true;
+            return true;
+        };
+        auto needValue = [&]() { return hasValue || bad("needs a value"); };
+
+        if (key == "address") {
+            in_addr addr{};
+            if (!hasValue || ::inet_pton(AF_INET, value.c_str(), &addr) != 1)
+                return bad("not an IPv4 address");
+            config.address = value;
+            haveAddress = true;
+        } else if (key == "port") {
+            if (!hasValue || !number(value, 65535, config.port) || config.port == 0)
+                return bad("port must be 1..65535");
+        } else if (key == "dir") {
+            if (!needValue() || value.empty())
+                return bad("needs a folder");
+            config.dir = value;
+            haveDir = true;
+        } else if (key == "name") {
+            if (!needValue() || value.empty())
+                return bad("needs a system name");
+            config.name = value;
+            config.nameGiven = true;
+        } else if (key == "password") {
+            if (!needValue())
+                return false;
+            if (value.size() > PasswordCodec::kMaxPlainLength)
+                return bad("a password has at most 15 characters");
+            config.password = value;
+            config.passwordGiven = true;
+        } else if (key == "auth") {
+            if (value == "basic")
+                config.auth = Auth::Basic;
+            else if (value == "digest")
+                config.auth = Auth::Digest;
+            else
+                return bad("auth is basic or digest");
+        } else if (key == "restart-ms") {
+            if (!hasValue || !number(value, 3600000, config.restartMs))
+                return bad("needs milliseconds");
+        } else if (key == "delay-ms") {
+            if (!hasValue || !number(value, 3600000, config.delayMs))
+                return bad("needs milliseconds");
+        } else if (key == "upload-reply") {
+            if (value != "RESET" && value != "OK")
+                return bad("upload-reply is RESET or OK");
+            config.uploadReply = value;
+        } else if (key == "busy") {
+            if (!hasValue || !number(value, 1000000, config.busy))
+                return bad("needs a count");
+        } else if (key == "busy-end") {
+            if (value != "OK" && value != "ERROR")
+                return bad("busy-end is OK or ERROR");
+            config.busyEnd = value;
+        } else if (key == "refuse-login") {
+            if (!flag(config.refuseLogin))
+                return false;
+        } else if (key == "stall") {
+            if (!flag(config.stall))
+                return false;
+        } else if (key == "no-length") {
+            if (!flag(config.noLength))
+                return false;
+        } else if (key == "reset-lower") {
+            if (!flag(config.resetLower))
+                return false;
+        } else if (key == "ok-crlf") {
+            if (!flag(config.okCrlf))
+                return false;
+        } else if (key == "garbage") {
+            if (!flag(config.garbage))
+                return false;
+        } else if (key == "unreachable") {
+            if (!flag(config.unreachable))
+                return false;
+        } else {
+            return bad("unknown key");
+        }
+    }
+    if (!haveAddress) {
+        error = "address=... is required";
+        return false;
+    }
+    if (!haveDir) {
+        error = "dir=... is required";
+        return false;
+    }
+    return true;
+}
+
+const char* UnitConfig::keysHelp()
+{
+    return "  address=A          IPv4 address to listen on (required)\n"
+           "  port=N             TCP port (default 80)\n"
+           "  dir=PATH           state folder (required); created if missing, resumed if it\n"
+           "                     already holds state\n"
+           "  name=NAME          system name of a new state folder (default R-4000)\n"
+           "  password=P         plain password of a new state folder (default r4000)\n"
+           "  auth=basic|digest  HTTP authentication (default basic)\n"
+           "  restart-ms=N       silence after /reset.cgi before pending uploads apply\n"
+           "                     (default 1000)\n"
+           "  delay-ms=N         answer every request only after N ms (default 0)\n"
+           "  upload-reply=RESET|OK  answer to a settings upload (default RESET)\n"
+           "Misbehaviour switches:\n"
+           "  refuse-login       answer 401 to every request\n"
+           "  stall              200 answers: headers and half the body, then nothing for\n"
+           "                     60 s or until the program ends\n"
+           "  no-length          200 answers without Content-Length (chunked)\n"
+           "  reset-lower        settings upload answers \"reset\"\n"
+           "  ok-crlf            settings upload answers \"OK\\r\\n\"\n"
+           "  busy=N             firmware upload answers BUSY, and N-1 polls after it\n"
+           "  busy-end=OK|ERROR  poll answer after the busy ones (default OK)\n"
+           "  garbage            answer every upload with an unexpected text\n"
+           "  unreachable        do not listen at all\n";
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// How one simulated unit is set up: where it listens, where it keeps its state and how it
+// misbehaves. Read from one "--unit" argument: comma-separated key=value words and bare
+// switches.
+struct UnitConfig {
+    enum class Auth { Basic, Digest };
+
+    std::string address; // dotted IPv4
+    unsigned port = 80;
+    std::string dir;
+    std::string name;     // credentials for a new state folder; empty: factory
+    std::string password; // plain
+    bool nameGiven = false;
+    bool passwordGiven = false;
+    Auth auth = Auth::Basic;
+    unsigned restartMs = 1000;
+    unsigned delayMs = 0;
+    std::string uploadReply = "RESET"; // settings upload answer: RESET or OK
+    bool refuseLogin = false;
+    bool stall = false;
+    bool noLength = false;
+    bool resetLower = false;
+    bool okCrlf = false;
+    unsigned busy = 0;
+    std::string busyEnd = "OK";
+    bool garbage = false;
+    bool unreachable = false;
+
+    // Fills config from spec; false with a one-line reason in error.
+    static bool parse(std::string_view spec, UnitConfig& config, std::string& error);
+
+    // The key list for the help text.
+    static const char* keysHelp();
+};

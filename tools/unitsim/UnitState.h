@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What a unit keeps across restarts, in its state folder: state.txt (key=value lines),
+// settings.cfg, settings uploads waiting for the next restart in pending/, the last firmware
+// image and the uploaded messages. Not thread-safe: the unit guards it.
+class UnitState
+{
+public:
+    static constexpr const char* kFactoryName = "R-4000";
+    static constexpr const char* kFactoryMaintenance = "8629";
+    static constexpr const char* kFactoryFirmware = "1.00";
+
+    explicit UnitState(std::string dir);
+
+    // Resumes from state.txt, or sets up a new folder with these credentials. A restart cut
+    // short by the end of the program is finished here.
+    bool open(const std::string& name, const std::string& password, std::string& error);
+    bool save() const;
+
+    // settings.cfg, or the minimal file of the current credentials while there is none.
+    std::string settingsFile() const;
+    bool addPending(std::string_view file);
+    // Applies the pending uploads in the order they came; a message on stderr for each one
+    // whose password cannot be read (its credentials are then not taken over).
+    void applyPending();
+    bool storeFirmware(std::string_view image);
+    // Stores messages/NNN.pmf with the next free number.
+    bool storeMessage(std::string_view bytes);
+
+    const std::string& dir() const { return dir_; }
+
+    std::string name;
+    std::string password; // plain
+    std::string maintenance;
+    std::string clockYy;
+    std::string clockHh;
+    std::string clockMm;
+    std::string firmware = kFactoryFirmware;
+    unsigned resets = 0;
+    bool restarting = false;
+
+private:
+    void apply(std::string_view upload);
+
+    std::string dir_;
+};

@@ -583,18 +583,37 @@ private:
 
 } // namespace
 
-bool UnitFileReader::merge(System& system, std::string_view text)
+namespace {
+
+// The unit number a file's "[system]" names with its model, 0 when it names none.
+int unitNumber(const SectionTable& table)
 {
-    const SectionTable table = SectionTable::parse(text);
     const std::vector<CategoryData>& systemRecords = table.records("[system]");
     if (systemRecords.empty())
-        return false;
+        return 0;
     const std::string* id = systemRecords.front().find("ex_id");
     const std::string* type = systemRecords.front().find("ex_type");
     unsigned long exId = 0;
     if (!id || !type || !TextRules::parseNumber(*id, 0xffffffffu, exId))
+        return 0;
+    return int(exId & 0xff);
+}
+
+} // namespace
+
+bool UnitFileReader::namesUnit(std::string_view text)
+{
+    return unitNumber(SectionTable::parse(text)) > 0;
+}
+
+bool UnitFileReader::merge(System& system, std::string_view text)
+{
+    const SectionTable table = SectionTable::parse(text);
+    const std::vector<CategoryData>& systemRecords = table.records("[system]");
+    const int n = unitNumber(table);
+    if (n == 0)
         return false;
-    const int n = int(exId & 0xff);
+    const std::string* type = systemRecords.front().find("ex_type");
     if (!system.equipment(n))
         return false;
     system.setChanged();

@@ -14,4 +14,6 @@ public:
     // False when the file names no unit ("[system]" with "ex_id" and "ex_type"); the model
     // is then unchanged.
     static bool merge(System& system, std::string_view text);
+    // True when the text is a settings file that names its unit, as merge needs it.
+    static bool namesUnit(std::string_view text);
 };

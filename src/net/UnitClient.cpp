@@ -5,6 +5,7 @@
 #include "PasswordCodec.h"
 #include "SettingsFileWriter.h"
 #include "Timestamp.h"
+#include "UnitFileReader.h"
 
 #include <chrono>
 #include <cstdio>
@@ -162,7 +163,7 @@ bool UnitClient::downloadSettings(FileOps& files, const std::string& path)
     Cgi cgi(prompt_, options_.cgi);
     if (!cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name, login.password,
                  "/file_download.cgi") ||
-        !cgi.lastReplyComplete())
+        !cgi.lastReplyComplete() || !UnitFileReader::namesUnit(body))
         return false;
     // Written beside the file and put in its place in one step.
     const std::string part = path + ".download";

@@ -39,8 +39,8 @@ public:
     bool setClock(const std::tm& localTime);
     // Logs in; the credentials that worked become the Exchange's own.
     bool checkLogin();
-    // The unit's settings file into path. A failed or cut-short download leaves any file
-    // at path as it was.
+    // The unit's settings file into path. A failed or cut-short download, or an answer that
+    // is no settings file of a unit, leaves any file at path as it was.
     bool downloadSettings(FileOps& files, const std::string& path);
     bool uploadSettings(const std::string& name, const std::string& storedPassword);
     bool uploadOwnSettings();

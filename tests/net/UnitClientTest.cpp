@@ -1,0 +1,235 @@
+// One unit at a time against simulated units: what goes over the wire, the reply rules,
+// the login recovery and the time limits.
+#include "Cgi.h"
+#include "PasswordCodec.h"
+#include "PosixFileOps.h"
+#include "SettingsFileWriter.h"
+#include "UnitsFixture.h"
+
+namespace {
+
+using UnitClientTest = UnitsFixture;
+
+// A request as a unit logged it: its request line, its headers and its body.
+struct LoggedRequest {
+    std::string line;
+    std::vector<std::string> headers;
+    std::string body;
+
+    std::string header(const std::string& name) const
+    {
+        for (const std::string& h : headers)
+            if (h.rfind(name + ": ", 0) == 0)
+                return h.substr(name.size() + 2);
+        return "<missing>";
+    }
+};
+
+LoggedRequest parse(const std::string& raw)
+{
+    LoggedRequest request;
+    const auto end = raw.find("\r\n\r\n");
+    std::istringstream head(raw.substr(0, end));
+    std::getline(head, request.line);
+    request.line.pop_back();
+    for (std::string h; std::getline(head, h);)
+        request.headers.push_back(h.substr(0, h.size() - (h.back() == '\r')));
+    request.body = raw.substr(end + 4);
+    return request;
+}
+
+// The last request unit n received.
+LoggedRequest lastRequest(const UnitsFixture& f, int n)
+{
+    return parse(f.file(n, "requests/" + f.log(n).back().substr(0, 6) + ".txt"));
+}
+
+TEST_F(UnitClientTest, SettingsUploadSendsTheWholeFileAsMultipartBytes)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({{1, "upload-reply=OK"}}));
+    ASSERT_TRUE(client(1).uploadOwnSettings());
+
+    ASSERT_FALSE(log(1).empty());
+    const LoggedRequest request = lastRequest(*this, 1);
+    EXPECT_EQ(request.line, "POST /file_upload.cgi HTTP/1.1");
+    EXPECT_EQ(request.header("Accept"), "text/*");
+    EXPECT_EQ(request.header("User-Agent"), "R-4000 software");
+    const std::string type = request.header("Content-type");
+    ASSERT_EQ(type.rfind("multipart/form-data; boundary=-----", 0), 0u) << type;
+    const std::string boundary = type.substr(type.find('=') + 1);
+    EXPECT_EQ(boundary.size(), 20u);
+    EXPECT_EQ(request.header("Content-Length"), std::to_string(request.body.size()));
+    EXPECT_EQ(
+        request.body,
+        Cgi::multipartBody(
+            {{"access", "APP"}, {"file", SettingsFileWriter::write(unit(1), kStamp)}}, boundary));
+}
+
+TEST_F(UnitClientTest, ClockGoesUrlEncoded)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits());
+    std::tm t{};
+    t.tm_year = 126;
+    t.tm_mon = 2;
+    t.tm_mday = 6;
+    t.tm_hour = 9;
+    t.tm_min = 5;
+    ASSERT_TRUE(client(1).setClock(t));
+    const LoggedRequest request = lastRequest(*this, 1);
+    EXPECT_EQ(request.line, "POST /time.cgi HTTP/1.1");
+    EXPECT_EQ(request.header("Content-type"), "application/x-www-form-urlencoded");
+    EXPECT_EQ(request.body, "t_yy=Mar%2F06%2F2026&t_hh=09&t_mm=05");
+    EXPECT_EQ(state(1, "clock_yy"), "Mar/06/2026");
+}
+
+TEST_F(UnitClientTest, SettingsUploadReplyRule)
+{
+    const struct {
+        const char* switches;
+        bool ok;
+        bool reset;
+    } cases[] = {
+        {"upload-reply=OK", true, false}, {"upload-reply=RESET", true, true},
+        {"reset-lower", true, true},      {"ok-crlf", false, false},
+        {"garbage", false, false},
+    };
+    addUnits(1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.switches);
+        std::filesystem::remove_all(dir(1));
+        ASSERT_TRUE(startUnits({{1, c.switches}}));
+        EXPECT_EQ(client(1).uploadOwnSettings(), c.ok);
+        if (c.reset)
+            EXPECT_TRUE(restarted(1, 1));
+        else
+            EXPECT_EQ(state(1, "resets"), "0");
+    }
+}
+
+TEST_F(UnitClientTest, RefusedLoginTriesTheFactoryCredentialsThenAsksTwice)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({{1, "refuse-login"}}));
+    prompt.answers = {Credentials{"Tower", "first"}, Credentials{"Annex", "second"}};
+    EXPECT_FALSE(client(1).checkLogin());
+    EXPECT_EQ(prompt.asked, 2);
+    EXPECT_EQ(loggedIn(1), (std::vector<std::string>{"GET / auth=Tower", "GET / auth=R-4000",
+                                                     "GET / auth=Tower", "GET / auth=Annex"}));
+    // The model keeps what it had: nothing worked.
+    EXPECT_EQ(unit(1).systemName(), "Tower");
+}
+
+TEST_F(UnitClientTest, CancelAtTheFirstPromptFailsAfterTwoRequests)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({{1, "refuse-login"}}));
+    prompt.answers = {std::nullopt};
+    EXPECT_FALSE(client(1).checkLogin());
+    EXPECT_EQ(prompt.asked, 1);
+    EXPECT_EQ(loggedIn(1).size(), 2u);
+}
+
+TEST_F(UnitClientTest, FactoryCredentialsThatWorkBecomeTheUnitsOwn)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({}, "R-4000", "r4000"));
+    EXPECT_TRUE(client(1).checkLogin());
+    EXPECT_EQ(prompt.asked, 0);
+    EXPECT_EQ(unit(1).systemName(), "R-4000");
+    EXPECT_TRUE(PasswordCodec::matches(unit(1).password(), "R-4000", "r4000"));
+}
+
+TEST_F(UnitClientTest, TypedCredentialsThatWorkBecomeTheUnitsOwnUnderDigest)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({{1, "auth=digest"}}, "Annex", "other"));
+    prompt.answers = {Credentials{"Annex", "other"}};
+    EXPECT_TRUE(client(1).checkLogin());
+    EXPECT_EQ(unit(1).systemName(), "Annex");
+    EXPECT_TRUE(PasswordCodec::matches(unit(1).password(), "Annex", "other"));
+}
+
+TEST_F(UnitClientTest, ReplyWithoutLengthFailsAndAStalledOneIsTakenAsItCame)
+{
+    addUnits(2);
+    ASSERT_TRUE(startUnits({{1, "no-length"}, {2, "stall"}}));
+    EXPECT_FALSE(client(1).readFirmwareVersion());
+    // Half of "1.00\r\n" arrives, then nothing: after the waits it counts.
+    EXPECT_TRUE(client(2).readFirmwareVersion());
+    EXPECT_EQ(unit(2).firmwareVersion(), "1.0");
+}
+
+TEST_F(UnitClientTest, DownloadThatIsCutShortOrNoUnitFileLeavesTheLocalFile)
+{
+    // A stalled reply arrives in part; a unit never given settings answers a file that
+    // names no unit.
+    addUnits(1);
+    PosixFileOps files;
+    const std::string path = temp.path() + "/001.cfg";
+    for (const char* switches : {"stall", "upload-reply=OK"}) {
+        SCOPED_TRACE(switches);
+        std::filesystem::remove_all(dir(1));
+        ASSERT_TRUE(startUnits({{1, switches}}));
+        ASSERT_TRUE(files.writeFile(path, "good local file"));
+        EXPECT_FALSE(client(1).downloadSettings(files, path));
+        std::string kept;
+        ASSERT_TRUE(files.readFile(path, kept));
+        EXPECT_EQ(kept, "good local file");
+        EXPECT_FALSE(files.exists(path + ".download"));
+    }
+}
+
+TEST_F(UnitClientTest, WatchdogEndsACallThatTakesTooLong)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({{1, "delay-ms=3000"}}));
+    options.cgi.watchdogMs = 600;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client(1).checkLogin());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900));
+}
+
+TEST_F(UnitClientTest, FirmwarePollsWhileBusy)
+{
+    const struct {
+        const char* end;
+        bool ok;
+    } cases[] = {{"OK", true}, {"ERROR", false}};
+    addUnits(1);
+    PosixFileOps files;
+    const std::string image = temp.path() + "/image.bin";
+    ASSERT_TRUE(files.writeFile(image, "version=2.00\r\nimage"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.end);
+        std::filesystem::remove_all(dir(1));
+        ASSERT_TRUE(startUnits({{1, std::string("busy=3,busy-end=") + c.end}}));
+        EXPECT_EQ(client(1).uploadFirmwareFile(files, image), c.ok);
+        int polls = 0;
+        for (const std::string& request : loggedIn(1))
+            polls += request == "GET /prg_upload.cgi?access=APP auth=Tower";
+        EXPECT_EQ(polls, 3);
+        if (c.ok)
+            EXPECT_TRUE(restarted(1, 1));
+        else
+            EXPECT_EQ(state(1, "resets"), "0");
+    }
+}
+
+TEST_F(UnitClientTest, PasswordChangeAuthenticatesWithTheOldCredentials)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits());
+    const std::string stored = PasswordCodec::encode("fresh", "Annex");
+    ASSERT_TRUE(client(1).changeSystemPassword("Annex", stored));
+    EXPECT_EQ(unit(1).systemName(), "Annex");
+    EXPECT_EQ(loggedIn(1), (std::vector<std::string>{"POST /file_upload.cgi auth=Tower",
+                                                     "GET /reset.cgi auth=Tower"}));
+    ASSERT_TRUE(restarted(1, 1));
+    EXPECT_EQ(state(1, "name"), "Annex");
+    EXPECT_EQ(state(1, "password"), "fresh");
+    EXPECT_TRUE(client(1).checkLogin());
+}
+
+} // namespace

@@ -2,22 +2,19 @@
 #include "Exchange.h"
 #include "PasswordCodec.h"
 #include "PosixFileOps.h"
+#include "ProgramRun.h"
 #include "R4000System.h"
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
 #include "TempFolder.h"
 
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <ostream>
-#include <spawn.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 extern char** environ;
@@ -58,7 +55,7 @@ struct Result {
 class CtlTest : public testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(rootFolder.ok() && ioFolder.ok()); }
+    void SetUp() override { ASSERT_TRUE(rootFolder.ok()); }
 
     // Runs the tool on the test's data folder; env adds "NAME=value" entries.
     Result ctl(std::vector<std::string> args, const std::vector<std::string>& env = {})
@@ -91,40 +88,15 @@ protected:
             environment.push_back(entry);
         }
 
-        std::vector<char*> argv{const_cast<char*>(R4000CTL_PATH)};
-        for (const std::string& arg : args)
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        std::vector<char*> envp;
-        for (std::string& entry : environment) {
+        std::vector<std::string> entries;
+        for (const std::string& entry : environment) {
             if (!entry.empty())
-                envp.push_back(entry.data());
+                entries.push_back(entry);
         }
-        envp.push_back(nullptr);
-
-        const std::string outPath = (io / "out").string(), errPath = (io / "err").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
-        pid_t pid = 0;
-        const int spawned =
-            posix_spawn(&pid, R4000CTL_PATH, &actions, nullptr, argv.data(), envp.data());
-        posix_spawn_file_actions_destroy(&actions);
-        Result run;
-        if (spawned != 0) {
-            ADD_FAILURE() << "cannot start " << R4000CTL_PATH << ": " << std::strerror(spawned);
-            return run;
-        }
-        int status = 0;
-        if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-            run.status = WEXITSTATUS(status);
-        run.out = readAll(outPath);
-        run.err = readAll(errPath);
-        return run;
+        const ProgramRun run = ProgramRun::run(R4000CTL_PATH, args, entries);
+        if (run.status < 0)
+            ADD_FAILURE() << run.err;
+        return {run.status, run.out, run.err};
     }
 
     // "Plant", password "secret": an exchange, a multi-interface unit and an IP station,
@@ -152,12 +124,9 @@ protected:
             << error;
     }
 
-    // The tool's output is captured outside root, so that root holds only what the tool
-    // itself writes.
-    TempFolder rootFolder, ioFolder;
+    TempFolder rootFolder;
     const fs::path root = rootFolder.path();
     const fs::path data = root / "data";
-    const fs::path io = ioFolder.path();
 };
 
 const std::string kPlantStored = PasswordCodec::encode("secret", "Plant");

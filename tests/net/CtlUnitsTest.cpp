@@ -1,0 +1,124 @@
+// r4000ctl's unit commands end to end, against simulated units.
+#include "PasswordCodec.h"
+#include "PosixFileOps.h"
+#include "ProgramRun.h"
+#include "SystemFolder.h"
+#include "UnitsFixture.h"
+
+extern char** environ;
+
+namespace {
+
+class CtlUnitsTest : public UnitsFixture
+{
+protected:
+    std::string data() const { return temp.path() + "/data"; }
+
+    // Saves the fixture's system into the data folder.
+    void saveSystem()
+    {
+        PosixFileOps files;
+        std::string error;
+        const std::string name = system.systemName();
+        ASSERT_TRUE(SystemFolder(files, SystemFolder::folderFor(data(), name), name)
+                        .save(system, kStamp, error))
+            << error;
+    }
+
+    ProgramRun ctl(std::vector<std::string> args, const std::string& input = {})
+    {
+        std::vector<std::string> environment;
+        for (char** e = environ; *e; ++e) {
+            if (std::string(*e).rfind("R4000_", 0) != 0)
+                environment.push_back(*e);
+        }
+        environment.push_back(std::string("R4000_TIMESTAMP=") + kStamp);
+        args.insert(args.begin(), {"--data-dir", data()});
+        return ProgramRun::run(R4000CTL_PATH, args, environment, input);
+    }
+
+    // The system as the data folder holds it now.
+    std::unique_ptr<R4000System> load(const std::string& name)
+    {
+        auto loaded = std::make_unique<R4000System>();
+        PosixFileOps files;
+        std::string error;
+        EXPECT_TRUE(
+            SystemFolder(files, SystemFolder::folderFor(data(), name), name).load(*loaded, error))
+            << error;
+        return loaded;
+    }
+};
+
+TEST_F(CtlUnitsTest, LoginListsEveryUnitAndReportsTheFailedOnes)
+{
+    addUnits(2);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{2, "refuse-login"}}));
+    const ProgramRun run = ctl({"login", "Tower", "--no-prompt"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, " 1  EX1       198.18.0.11      ok\n"
+                       " 2  EX2       198.18.0.12      failed\n");
+    EXPECT_EQ(run.err, "Connection failure to the following units.\n"
+                       "\nEX2 (id=2 ,198.18.0.12)\n");
+}
+
+TEST_F(CtlUnitsTest, CredentialsTypedOnTheTerminalAreKept)
+{
+    addUnits(1);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{1, "name=Annex,password=other"}}));
+    const ProgramRun run = ctl({"login", "Tower"}, "Annex\nother\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("(IP Address:198.18.0.11, Web port:80)"), std::string::npos);
+    const auto saved = load("Tower");
+    EXPECT_EQ(saved->equipment(1)->systemName(), "Annex");
+    EXPECT_TRUE(PasswordCodec::matches(saved->equipment(1)->password(), "Annex", "other"));
+}
+
+TEST_F(CtlUnitsTest, RenameOnEveryUnitThenUploadAndDownloadUnderTheNewName)
+{
+    addUnits(2);
+    saveSystem();
+    ASSERT_TRUE(startUnits());
+    const ProgramRun renamed =
+        ctl({"passwd", "Tower", "--name", "Annex", "--password", "fresh", "--no-prompt"});
+    EXPECT_EQ(renamed.status, 0) << renamed.err;
+    ASSERT_TRUE(restarted(1, 1));
+    ASSERT_TRUE(restarted(2, 1));
+    EXPECT_EQ(state(2, "name"), "Annex");
+    EXPECT_EQ(state(2, "password"), "fresh");
+    EXPECT_FALSE(std::filesystem::exists(data() + "/Tower"));
+
+    const ProgramRun uploaded = ctl({"upload", "Annex", "--no-prompt"});
+    EXPECT_EQ(uploaded.status, 0) << uploaded.err;
+    ASSERT_TRUE(restarted(1, 2));
+    const ProgramRun downloaded = ctl({"download", "Annex", "--restart-wait", "0", "--no-prompt"});
+    EXPECT_EQ(downloaded.status, 0) << downloaded.err;
+    EXPECT_EQ(load("Annex")->registeredCount(), 2);
+}
+
+TEST_F(CtlUnitsTest, PasswordRulesAreCheckedBeforeAnythingIsSent)
+{
+    addUnits(1);
+    saveSystem();
+    ASSERT_TRUE(startUnits());
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } cases[] = {
+        {{"--name", "To/wer"}, "Enter using up to 15 characters. (except \\/:,;*?\"<>|)"},
+        {{"--password", "0123456789abcdef"}, "Enter using up to 15 characters."},
+        {{"--maintenance", "123"}, "Enter 4 digits number."},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"passwd", "Tower"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ProgramRun run = ctl(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(loggedIn(1).empty());
+}
+
+} // namespace

@@ -83,14 +83,16 @@ bool UnitClient::get(Login& login, const std::string& path, std::string* reply)
     return ok;
 }
 
-bool UnitClient::upload(Login& login, const std::string& path, const std::string& file,
-                        std::string* reply)
+bool UnitClient::upload(Login& login, const std::string& path, std::string file, std::string* reply)
 {
+    // Settings files are large and every unit sends one at the same time: the file is
+    // moved, not copied, into the form.
+    std::vector<PostParam> fields{kAccess};
+    fields.push_back({"file", std::move(file)});
     std::string body;
     Cgi cgi(prompt_, options_.cgi);
-    const bool ok =
-        cgi.post(body, {kAccess, {"file", file}}, unit_.targetAddressText(), unit_.targetWebPort(),
-                 login.name, login.password, path, Cgi::Encoding::Multipart);
+    const bool ok = cgi.post(body, fields, unit_.targetAddressText(), unit_.targetWebPort(),
+                             login.name, login.password, path, Cgi::Encoding::Multipart);
     if (reply)
         *reply = std::move(body);
     return ok;

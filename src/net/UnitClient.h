@@ -74,7 +74,7 @@ private:
     Login own() const;
 
     bool get(Login& login, const std::string& path, std::string* reply = nullptr);
-    bool upload(Login& login, const std::string& path, const std::string& file,
+    bool upload(Login& login, const std::string& path, std::string file,
                 std::string* reply = nullptr);
     // Reply rule of the settings uploads: "OK" is done, "RESET" wants a reset first.
     bool finishUpload(bool sent, const std::string& reply, Login& login);

@@ -180,6 +180,34 @@ TEST_F(CtlTest, CheckSummarisesTheSystemAndEveryUnit)
     EXPECT_EQ(run.err, "");
 }
 
+TEST_F(CtlTest, AddPutsAUnitAfterTheLastOneAndRefusesBadInput)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    const Result added =
+        ctl({"add", "Plant", "R-4120EX", "--ip", "192.168.1.14", "--name", "Hall"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, "added unit 4 (R-4120EX, 192.168.1.14) to system 'Plant'\n");
+    EXPECT_NE(ctl({"check", "Plant"}).out.find(" 4  EX  R-4120EX  Hall      192.168.1.14\n"),
+              std::string::npos);
+
+    const auto before = snapshot(data);
+    const struct {
+        std::vector<std::string> args;
+        const char* error;
+    } refused[] = {
+        {{"add", "Plant", "R-9", "--ip", "192.168.1.15"}, "unknown model 'R-9' (one of R-4100EX"},
+        {{"add", "Plant", "R-4720MS", "--ip", "192.168.1.15"}, "unknown model 'R-4720MS'"},
+        {{"add", "Plant", "R-4100EX", "--ip", "127.0.0.1"}, "'127.0.0.1' is no address"},
+        {{"add", "Plant", "R-4100EX", "--ip", "192.168.1.15", "--name", "NineChars"}, "no name"},
+    };
+    for (const auto& c : refused) {
+        const Result run = ctl(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(snapshot(data), before);
+}
+
 TEST_F(CtlTest, SettingsPrintsTheBytesASaveWrites)
 {
     ASSERT_NO_FATAL_FAILURE(writePlant());

@@ -2,6 +2,7 @@
 
 #include "CommandError.h"
 #include "DataFolder.h"
+#include "ExManager.h"
 #include "Exchange.h"
 #include "FileOps.h"
 #include "R4000System.h"
@@ -124,5 +125,35 @@ int Commands::create(const std::string& name, const std::string& password)
              .save(system, stamp, error))
         throw CommandError("new: " + error);
     out_ << "created system '" << outcome.name << "' in " << store_.dataFolder() << '\n';
+    return 0;
+}
+
+int Commands::add(const std::string& name, const std::string& model, const std::string& address,
+                  const std::string& unitName)
+{
+    R4000System system;
+    store_.load(name, system);
+    const int n = system.registeredCount() + 1;
+    if (n > system.maxEquipment())
+        throw CommandError("add: system '" + name + "' has " +
+                           std::to_string(system.maxEquipment()) + " units already");
+    Exchange* unit = system.insertEquipment(n, model);
+    if (!unit) {
+        std::string known;
+        for (const std::string& each : system.exManager().models()) {
+            if (each != "NONE" && system.exManager().knows(each))
+                known += (known.empty() ? "" : ", ") + each;
+        }
+        throw CommandError("add: unknown model '" + model + "' (one of " + known + ")");
+    }
+    if (!unit->setIpAddressText(address))
+        throw CommandError("add: '" + address + "' is no address a unit can have");
+    // Without routers in between, the unit is reached at its own address.
+    unit->setNapt(false);
+    if (!unitName.empty() && !unit->setExchangeName(unitName))
+        throw CommandError("add: '" + unitName + "' is no name a unit can have");
+    store_.save(system);
+    out_ << "added unit " << n << " (" << model << ", " << unit->ipAddressText() << ") to system '"
+         << name << "'\n";
     return 0;
 }

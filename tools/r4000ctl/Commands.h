@@ -22,6 +22,9 @@ public:
     int settings(const std::string& name, const std::string& unit);
     // A new, empty system under the save dialog's rules for name and password.
     int create(const std::string& name, const std::string& password);
+    // A unit of model added after the last one, at address, named unitName when given.
+    int add(const std::string& name, const std::string& model, const std::string& address,
+            const std::string& unitName);
 
 private:
     const SystemStore& store_;

@@ -22,6 +22,7 @@ enum class Command {
     Export,
     Settings,
     New,
+    Add,
     Upload,
     Download,
     Clock,
@@ -84,6 +85,14 @@ const std::vector<Entry>& commands()
           "create a new, empty system",
           "Creates an empty system named SYSTEM (leading and trailing white space removed;\n"
           "up to 15 characters, none of \\/:,;*?\"<>|) protected by the password P.\n"}},
+        {Command::Add,
+         {"add",
+          {"SYSTEM", "MODEL"},
+          {{"ip", "ADDRESS", "the unit's LAN address"},
+           {"name", "NAME", "the unit's name (default: the model's)", Kind::Optional}},
+          "add a unit to a system",
+          "Adds a unit of MODEL (R-4100EX, R-4120EX, R-4100MI, R-4700MS, R-4760DS, ...)\n"
+          "after the last unit of SYSTEM, at ADDRESS, with the model's default settings.\n"}},
         {Command::Upload,
          {"upload",
           {"SYSTEM"},
@@ -263,6 +272,9 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return run.settings(line.operand(0), line.operand(1));
     case Command::New:
         return run.create(line.operand(0), line.option("password"));
+    case Command::Add:
+        return run.add(line.operand(0), line.operand(1), line.option("ip"),
+                       line.has("name") ? line.option("name") : std::string());
     case Command::Upload:
         return units.upload(line.operand(0));
     case Command::Download:

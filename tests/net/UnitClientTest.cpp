@@ -191,30 +191,59 @@ TEST_F(UnitClientTest, WatchdogEndsACallThatTakesTooLong)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900));
 }
 
-TEST_F(UnitClientTest, FirmwarePollsWhileBusy)
+TEST_F(UnitClientTest, FirmwarePollsWhileBusyButNotForever)
 {
     const struct {
-        const char* end;
+        const char* switches;
+        long limitMs;
         bool ok;
-    } cases[] = {{"OK", true}, {"ERROR", false}};
+        bool everyPoll; // exactly three polls
+    } cases[] = {
+        {"busy=3,busy-end=OK", 60000, true, true},
+        {"busy=3,busy-end=ERROR", 60000, false, true},
+        {"busy=100000,busy-end=OK", 300, false, false},
+    };
     addUnits(1);
     PosixFileOps files;
     const std::string image = temp.path() + "/image.bin";
     ASSERT_TRUE(files.writeFile(image, "version=2.00\r\nimage"));
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.end);
+        SCOPED_TRACE(c.switches);
         std::filesystem::remove_all(dir(1));
-        ASSERT_TRUE(startUnits({{1, std::string("busy=3,busy-end=") + c.end}}));
+        ASSERT_TRUE(startUnits({{1, c.switches}}));
+        options.busyPollLimitMs = c.limitMs;
         EXPECT_EQ(client(1).uploadFirmwareFile(files, image), c.ok);
         int polls = 0;
         for (const std::string& request : loggedIn(1))
             polls += request == "GET /prg_upload.cgi?access=APP auth=Tower";
-        EXPECT_EQ(polls, 3);
+        if (c.everyPoll)
+            EXPECT_EQ(polls, 3);
+        else
+            EXPECT_GT(polls, 1);
         if (c.ok)
             EXPECT_TRUE(restarted(1, 1));
         else
             EXPECT_EQ(state(1, "resets"), "0");
     }
+}
+
+TEST_F(UnitClientTest, MessagesAndMessagePagingGoToTheUnit)
+{
+    addUnits(1);
+    ASSERT_TRUE(startUnits({{1, "upload-reply=OK"}}));
+    PosixFileOps files;
+    const std::string message = temp.path() + "/hello.pmf";
+    // No file: nothing to send, nothing sent.
+    EXPECT_TRUE(client(1).uploadMessageFile(files, message));
+    EXPECT_TRUE(loggedIn(1).empty());
+
+    const std::string data("PMF\0\x01\x02 message", 14);
+    ASSERT_TRUE(files.writeFile(message, data));
+    EXPECT_TRUE(client(1).uploadMessageFile(files, message));
+    EXPECT_EQ(file(1, "messages/001.pmf"), data);
+
+    EXPECT_TRUE(client(1).uploadOwnMessagePaging());
+    EXPECT_EQ(loggedIn(1).back(), "POST /file_upload.cgi auth=Tower");
 }
 
 TEST_F(UnitClientTest, PasswordChangeAuthenticatesWithTheOldCredentials)

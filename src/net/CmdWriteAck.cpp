@@ -1,0 +1,6 @@
+#include "CmdWriteAck.h"
+
+CmdWriteAck::CmdWriteAck(std::string localAddress)
+    : ScanCommand(kCode, kLength, std::move(localAddress))
+{
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The addresses the program broadcasts from: the first IPv4 address of every interface
+// that is up, loopback (127.x) left out, in the order the system lists them.
+namespace LocalAddresses {
+
+std::vector<std::string> list();
+
+} // namespace LocalAddresses

@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "DataFolder.h"
 #include "PosixFileOps.h"
+#include "ScanCommands.h"
 #include "SystemStore.h"
 #include "TerminalPrompt.h"
 #include "TextRules.h"
@@ -28,7 +29,9 @@ enum class Command {
     Clock,
     Passwd,
     Firmware,
-    Login
+    Login,
+    ScanUnits,
+    Netset
 };
 
 using Kind = CommandLine::Kind;
@@ -150,18 +153,42 @@ const std::vector<Entry>& commands()
           "check that every unit can be logged in to",
           std::string("Logs in to every unit. The credentials that worked are kept in SYSTEM.\n") +
               kUnitsNote}},
+        {Command::ScanUnits,
+         {"scan",
+          {},
+          {{"csv", "FILE", "also write the units found into FILE (scan.csv form)", Kind::Optional}},
+          "find the units on the local networks",
+          "Broadcasts a request from every local interface (3 s each, one after the other)\n"
+          "and lists every unit that answered: MAC address, model, IP address, subnet mask,\n"
+          "default gateway, web port and name. Exit status 2 without a usable interface.\n"}},
+        {Command::Netset,
+         {"netset",
+          {"MAC"},
+          {{"ip", "ADDRESS", "the new IP address"},
+           {"mask", "MASK", "the new subnet mask"},
+           {"gateway", "ADDRESS", "the new default gateway (0.0.0.0 for none)"},
+           {"name", "NAME", "the new unit name, up to 8 characters (default: kept)",
+            Kind::Optional},
+           {"port", "PORT", "the new web port (default: kept)", Kind::Optional},
+           {"restart-wait", "MS", "how long the unit may take to restart (default 30000)",
+            Kind::Optional}},
+          "give a unit found by scan a new address",
+          "Scans, writes the new settings into the unit with that MAC address (like\n"
+          "00-1A-2B-3C-4D-5E), resets it, waits for it to restart and scans again to show\n"
+          "its new settings. Exit status 1 when the unit does not answer, does not\n"
+          "acknowledge, or does not come back with the new settings.\n"}},
     };
     return table;
 }
 
-// The restart wait of a download, in milliseconds.
+// How long a unit may take to restart, in milliseconds.
 long restartWait(const std::optional<std::string>& value)
 {
     if (!value)
         return 30000;
     unsigned long ms = 0;
     if (!TextRules::parseNumber(*value, 600000, ms))
-        throw CommandError("download: --restart-wait must be 0..600000 milliseconds");
+        throw CommandError("--restart-wait must be 0..600000 milliseconds");
     return long(ms);
 }
 
@@ -256,6 +283,7 @@ int Tool::runCommand(const std::vector<std::string>& args)
     const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder);
     Commands run(store, out_, err_);
     TerminalPrompt terminal(stdin, stderr);
+    ScanCommands scans(files, out_, err_);
     UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, UnitClient::Options(),
                        out_, err_);
     const auto optional = [&line](const char* name) {
@@ -288,6 +316,12 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return units.firmware(line.operand(0), line.operand(1), line.operand(2));
     case Command::Login:
         return units.login(line.operand(0));
+    case Command::ScanUnits:
+        return scans.scan(optional("csv"));
+    case Command::Netset:
+        return scans.netset(line.operand(0), line.option("ip"), line.option("mask"),
+                            line.option("gateway"), optional("name"), optional("port"),
+                            restartWait(optional("restart-wait")));
     }
     return BadUsage;
 }

@@ -1,5 +1,6 @@
 #include "Tool.h"
 
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,5 +8,8 @@
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    return Tool(std::cout, std::cerr).run(std::vector<std::string>(argv + 1, argv + argc));
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // The event loop that the unit scan's sockets and timers run on.
+    QCoreApplication application(argc, argv);
+    return Tool(std::cout, std::cerr).run(args);
 }

@@ -1,0 +1,135 @@
+#include "ScanCommands.h"
+
+#include "CommandError.h"
+#include "FileOps.h"
+#include "Locale.h"
+#include "ScanCsv.h"
+#include "ScanSession.h"
+#include "TextRules.h"
+
+#include <QThread>
+#include <cstdio>
+#include <ostream>
+
+namespace {
+
+constexpr const char* kNoInterface =
+    "no usable network interface: the units are found by broadcast from an interface that is "
+    "up and has an IPv4 address (loopback does not count)";
+
+void printUnits(std::ostream& out, const Scan& scan)
+{
+    char line[200];
+    std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8s  %s\n", "MAC Address",
+                  "Model", "IP Address", "Subnet mask", "Default gateway", "Web port", "Name");
+    out << line;
+    for (const auto& [mac, unit] : scan.units()) {
+        std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8u  %s\n",
+                      mac.c_str(), unit.modelName.c_str(), unit.ipAddress.toText().c_str(),
+                      unit.subnetMask.toText().c_str(), unit.gateway.toText().c_str(),
+                      unsigned(unit.webPort), unit.unitName.c_str());
+        out << line;
+    }
+    out << scan.count() << " unit(s) found.\n";
+}
+
+Ipv4Address address(const std::string& option, const std::string& text)
+{
+    Ipv4Address value;
+    if (!Ipv4Address::fromText(text, value))
+        throw CommandError("netset: --" + option + " '" + text + "' is no IPv4 address");
+    return value;
+}
+
+} // namespace
+
+ScanCommands::ScanCommands(FileOps& files, std::ostream& out, std::ostream& err)
+    : files_(files), out_(out), err_(err)
+{
+}
+
+int ScanCommands::scan(const std::optional<std::string>& csvPath)
+{
+    ScanSession session;
+    if (!session.scan())
+        throw CommandError(std::string("scan: ") + kNoInterface);
+    printUnits(out_, session.table());
+    if (csvPath) {
+        std::vector<ScanCsv::Row> rows;
+        for (const auto& [mac, unit] : session.table().units())
+            rows.push_back({mac, unit.modelName, unit.ipAddress.toText(), unit.subnetMask.toText(),
+                            unit.gateway.toText(), unit.webPort, unit.unitName});
+        if (!files_.writeFile(*csvPath, ScanCsv::write(rows)))
+            throw CommandError("scan: cannot write " + *csvPath);
+    }
+    return 0;
+}
+
+int ScanCommands::netset(const std::string& mac, const std::string& ip, const std::string& mask,
+                         const std::string& gateway, const std::optional<std::string>& name,
+                         const std::optional<std::string>& port, long restartWaitMs)
+{
+    // The rules of the scan list: an address usable under the mask, a proper mask, no
+    // gateway or one on a usable address, a port 1..65535, a name of 1 to 8 characters.
+    MacAddress target{};
+    if (!ScanElement::macFromText(mac, target))
+        throw CommandError("netset: '" + mac + "' is no MAC address (like 00-1A-2B-3C-4D-5E)");
+    const Ipv4Address newMask = address("mask", mask);
+    const Ipv4Address newIp = address("ip", ip);
+    const Ipv4Address newGateway = address("gateway", gateway);
+    if (!newMask.isValidMask())
+        throw CommandError("netset: Invalid subnet mask.");
+    if (!newIp.isHostFor(newMask))
+        throw CommandError("netset: Invalid IP address.");
+    if (!newGateway.isZero() && !newGateway.isHostFor(newMask))
+        throw CommandError("netset: Invalid default gateway.");
+    unsigned long newPort = 0;
+    if (port && (!TextRules::parseNumber(*port, 65535, newPort) || newPort == 0))
+        throw CommandError("netset: Enter number. (1-65535)");
+    if (name && (name->empty() || !TextRules::isShortLabel(*name, 8, Locale::english())))
+        throw CommandError("netset: Enter using up to 8 characters.");
+
+    ScanSession session;
+    if (!session.scan())
+        throw CommandError(std::string("netset: ") + kNoInterface);
+    const ScanElement* found = session.table().find(ScanElement::macText(target));
+    if (!found) {
+        err_ << "r4000ctl: netset: no unit " << ScanElement::macText(target) << " answered\n";
+        return 1;
+    }
+    ScanElement element = *found;
+    element.ipAddress = newIp;
+    element.subnetMask = newMask;
+    element.gateway = newGateway;
+    if (name)
+        element.unitName = *name;
+    if (port)
+        element.webPort = std::uint16_t(newPort);
+
+    if (!session.write(element)) {
+        err_ << "r4000ctl: netset: the unit did not acknowledge the new settings\n";
+        return 1;
+    }
+    if (!session.reset(element)) {
+        err_ << "r4000ctl: netset: the unit did not acknowledge the reset\n";
+        return 1;
+    }
+    out_ << "written; the unit restarts\n";
+    out_.flush();
+    QThread::msleep(static_cast<unsigned long>(restartWaitMs));
+    session.scan();
+    const ScanElement* back = session.table().find(ScanElement::macText(target));
+    if (!back) {
+        err_ << "r4000ctl: netset: the unit did not come back after its restart\n";
+        return 1;
+    }
+    printUnits(out_, session.table());
+    const bool taken = back->ipAddress == element.ipAddress &&
+                       back->subnetMask == element.subnetMask && back->gateway == element.gateway &&
+                       back->webPort == element.webPort && back->unitName == element.unitName;
+    if (!taken) {
+        err_ << "r4000ctl: netset: the unit came back with other settings\n";
+        return 1;
+    }
+    return 0;
+}

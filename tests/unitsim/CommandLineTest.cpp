@@ -1,5 +1,7 @@
 #include "UnitSimFixture.h"
 
+#include <cstdio>
+
 namespace {
 
 class CommandLineTest : public UnitSimFixture
@@ -42,6 +44,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,stall=1"}, "no value"},
         BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,busy=many"}, "count"},
         BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,password=sixteen-letters!"}, "15"},
+        BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,mac=00-11-22-33-44"}, "MAC"},
+        BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,model=QG-210"}, "udp-model="},
+        BadArguments{
+            {"--unit", "address=127.0.0.2,dir=DIR,unitname=ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456"},
+            "32 bytes"},
+        BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,mask=255.255.255"}, "IPv4"},
+        BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,udp-restart-ms=soon"}, "milliseconds"},
+        BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,udp-model=SEVENTEEN-LETTERS"},
+                     "16 bytes"},
+        BadArguments{{"--unit", "address=127.0.0.2,dir=DIR,no-reset-ack=yes"}, "no value"},
         BadArguments{{"--unit=address=127.0.0.2,port=18000,dir=DIR", "--unit",
                       "address=127.0.0.2,port=18000,dir=DIR/other"},
                      "taken"}));
@@ -50,9 +62,39 @@ TEST_F(CommandLineTest, HelpDescribesTheSpec)
 {
     UnitSimProcess process(UnitSimProcess::Arguments{{"--help"}});
     EXPECT_EQ(process.wait(), 0);
-    for (const char* word : {"usage: r4000-unitsim --unit SPEC",
-                             "address=", "restart-ms=", "busy-end=", "unreachable", "requests.log"})
+    for (const char* word :
+         {"usage: r4000-unitsim --unit SPEC", "address=", "restart-ms=", "busy-end=", "unreachable",
+          "requests.log", "mac=", "udp-restart-ms=", "udp-long-name", "no-reset-ack", "udp.log"})
         EXPECT_NE(process.output().find(word), std::string::npos) << word;
+}
+
+// What the unit tells on the discovery protocol, as state.txt records it.
+TEST_F(CommandLineTest, DiscoverySettingsAndTheirDefaults)
+{
+    ASSERT_TRUE(startUnit());
+    std::vector<std::string> parts;
+    std::istringstream dotted(address);
+    for (std::string part; std::getline(dotted, part, '.');)
+        parts.push_back(part);
+    char mac[32];
+    std::snprintf(mac, sizeof mac, "02-00-%02X-%02X-%02X-%02X", std::stoi(parts[0]),
+                  std::stoi(parts[1]), std::stoi(parts[2]), std::stoi(parts[3]));
+    EXPECT_EQ(state("mac"), mac);
+    EXPECT_EQ(state("ip"), address);
+    EXPECT_EQ(state("mask"), "255.255.255.0");
+    EXPECT_EQ(state("gateway"), "0.0.0.0");
+    EXPECT_EQ(state("webport"), std::to_string(port));
+    EXPECT_EQ(state("model"), "R-4100EX");
+    EXPECT_EQ(state("unitname"), "EX" + parts[3]);
+
+    // Another start with other values: the hardware's (MAC, model) change, the folder keeps
+    // the rest.
+    ASSERT_TRUE(startUnit("mac=0a:1b:2c:3d:4e:5f,model=R-4760DS,unitname=Gate,mask=255.0.0.0,"
+                          "gateway=127.0.0.1"));
+    EXPECT_EQ(state("mac"), "0A-1B-2C-3D-4E-5F");
+    EXPECT_EQ(state("model"), "R-4760DS");
+    EXPECT_EQ(state("unitname"), "EX" + parts[3]);
+    EXPECT_EQ(state("mask"), "255.255.255.0");
 }
 
 TEST_F(CommandLineTest, AUnitThatCannotListenEndsTheProgram)

@@ -1,5 +1,6 @@
 #include "SimUnit.h"
 
+#include "FileIo.h"
 #include "FormData.h"
 
 #include <algorithm>
@@ -21,6 +22,21 @@ constexpr auto kStallTime = std::chrono::seconds(60);
 // How long a reset waits for its "OK" to go out before the restart goes on regardless.
 constexpr auto kResetAnswerWait = std::chrono::seconds(3);
 constexpr const char* kGarbage = "<html><body>Unexpected</body></html>\r\n";
+constexpr const char* kLongName = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
+
+// Discovery peers the unit listens to: loopback and the test range 198.18.0.0/15, so a
+// simulator never talks to a real network.
+bool testPeer(const DiscoveryCodec::Ipv4& peer)
+{
+    return peer[0] == 127 || (peer[0] == 198 && (peer[1] & 0xFE) == 18);
+}
+
+DiscoveryCodec::Ipv4 ipv4(const std::string& text)
+{
+    DiscoveryCodec::Ipv4 address{};
+    DiscoveryCodec::parseIpv4(text, address);
+    return address;
+}
 
 MHD_Result collectHeader(void* cls, MHD_ValueKind, const char* key, const char* value)
 {
@@ -101,13 +117,22 @@ bool SimUnit::start(std::string& error)
 {
     const std::string name = config_.nameGiven ? config_.name : UnitState::kFactoryName;
     const std::string password = config_.passwordGiven ? config_.password : "r4000";
-    if (!state_.open(name, password, error))
+    UnitState::Network network;
+    network.mac = config_.mac;
+    network.ip = config_.address;
+    network.mask = config_.mask;
+    network.gateway = config_.gateway;
+    network.webPort = config_.port;
+    network.model = config_.model;
+    network.unitName = config_.unitName;
+    if (!state_.open(name, password, network, error))
         return false;
     if (!log_.open()) {
         error = "cannot create " + config_.dir + "/requests";
         return false;
     }
-    if (!config_.unreachable && !listen(error))
+    int failure = 0;
+    if (!config_.unreachable && !listen(error, failure))
         return false;
     control_ = std::thread(&SimUnit::control, this);
     return true;
@@ -126,9 +151,17 @@ void SimUnit::stop()
     unlisten();
 }
 
-bool SimUnit::listen(std::string& error)
+bool SimUnit::listen(std::string& error, int& failure)
 {
-    const std::string where = config_.address + ":" + std::to_string(config_.port);
+    failure = 0;
+    std::string ip;
+    unsigned port = 0;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ip = state_.network.ip;
+        port = state_.network.webPort;
+    }
+    const std::string where = ip + ":" + std::to_string(port);
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         error = where + ": socket: " + std::strerror(errno);
@@ -138,17 +171,18 @@ bool SimUnit::listen(std::string& error)
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(config_.port));
-    ::inet_pton(AF_INET, config_.address.c_str(), &address.sin_addr);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    ::inet_pton(AF_INET, ip.c_str(), &address.sin_addr);
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(fd, 64) != 0) {
+        failure = errno;
         error = where + ": " + std::strerror(errno);
         ::close(fd);
         return false;
     }
     MHD_Daemon* daemon = MHD_start_daemon(
         MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_THREAD_PER_CONNECTION | MHD_USE_POLL,
-        static_cast<uint16_t>(config_.port), nullptr, nullptr, &SimUnit::onAccess, this,
+        static_cast<uint16_t>(port), nullptr, nullptr, &SimUnit::onAccess, this,
         MHD_OPTION_LISTEN_SOCKET, fd, MHD_OPTION_URI_LOG_CALLBACK, &SimUnit::onUri, this,
         MHD_OPTION_NOTIFY_COMPLETED, &SimUnit::onCompleted, this, MHD_OPTION_DIGEST_AUTH_RANDOM,
         sizeof nonceSeed_, nonceSeed_, MHD_OPTION_NONCE_NC_SIZE, 1000u,
@@ -176,7 +210,8 @@ void SimUnit::unlisten()
         MHD_stop_daemon(daemon);
 }
 
-// The restarts: silence, then the pending uploads take effect and the unit listens again.
+// The restarts: silence, then the pending uploads and a discovery write take effect and the
+// unit listens again, on the address it has now.
 void SimUnit::control()
 {
     std::unique_lock<std::mutex> lock(mutex_);
@@ -193,11 +228,11 @@ void SimUnit::control()
         lock.unlock();
         unlisten();
         lock.lock();
-        wake_.wait_for(lock, std::chrono::milliseconds(config_.restartMs),
-                       [this] { return shutdown_; });
+        wake_.wait_for(lock, restartTime_, [this] { return shutdown_; });
         if (shutdown_)
             return; // the next start finishes the restart
         state_.applyPending();
+        state_.applyWritten();
         busyLeft_ = 0;
         firmwareResult_ = "OK";
         firmwareVersion_.clear();
@@ -206,18 +241,154 @@ void SimUnit::control()
         stopping_ = false;
         lock.unlock();
         std::string error;
-        bool listening = false;
-        for (int attempt = 0; attempt < 50 && !listening; ++attempt) {
-            listening = listen(error);
-            if (!listening)
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        bool listening = config_.unreachable;
+        // A port still held by the old server frees up soon; an address that is not this
+        // host's, or a port another unit holds, does not.
+        int failure = EADDRINUSE;
+        for (int attempt = 0; attempt < 10 && !listening && failure == EADDRINUSE; ++attempt) {
+            listening = listen(error, failure);
+            if (!listening && failure == EADDRINUSE && !pause(std::chrono::milliseconds(100)))
+                return; // shut down
         }
         if (!listening)
-            std::fprintf(stderr, "r4000-unitsim: %s\n", error.c_str());
+            std::fprintf(stderr, "r4000-unitsim: %s: HTTP is off until the next restart: %s\n",
+                         config_.dir.c_str(), error.c_str());
         lock.lock();
         state_.restarting = false;
         state_.save();
     }
+}
+
+bool SimUnit::hasAddress(const DiscoveryCodec::Ipv4& address)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return ipv4(state_.network.ip) == address;
+}
+
+DiscoveryCodec::Identity SimUnit::identity() const
+{
+    const UnitState::Network& network = state_.network;
+    DiscoveryCodec::Identity unit;
+    DiscoveryCodec::parseMac(network.mac, unit.mac);
+    unit.ip = ipv4(network.ip);
+    unit.mask = ipv4(network.mask);
+    unit.gateway = ipv4(network.gateway);
+    unit.name = config_.udpLongName ? kLongName : network.unitName;
+    unit.webPort = static_cast<std::uint16_t>(network.webPort);
+    unit.model = config_.udpZeroModel        ? std::string()
+                 : !config_.udpModel.empty() ? config_.udpModel
+                                             : network.model;
+    return unit;
+}
+
+void SimUnit::discovery(const DiscoveryServer::Datagram& in, DiscoveryServer& server)
+{
+    std::vector<std::string> answers;
+    bool restart = false;
+    DiscoveryCodec::Ipv4 self{};
+    std::string verdict;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        verdict = judge(in, answers, restart);
+        self = ipv4(state_.network.ip);
+    }
+    logDatagram("in", in.peer, in.peerPort, in.bytes, verdict);
+    for (const std::string& answer : answers) {
+        std::string error;
+        const bool sent = server.send(self, in.peer, in.peerPort, answer, error);
+        const auto kind = static_cast<std::uint8_t>(answer[0]);
+        const char* what = kind == DiscoveryCodec::kReport     ? "report"
+                           : kind == DiscoveryCodec::kWriteAck ? "write ack"
+                                                               : "reset ack";
+        logDatagram("out", in.peer, in.peerPort, answer,
+                    sent ? std::string(what) : std::string(what) + " not sent: " + error);
+    }
+    if (restart) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            resetting_ = true;
+            resetAnswered_ = true;
+            restartTime_ = std::chrono::milliseconds(config_.udpRestartMs);
+        }
+        wake_.notify_all();
+    }
+}
+
+std::string SimUnit::judge(const DiscoveryServer::Datagram& in, std::vector<std::string>& answers,
+                           bool& restart)
+{
+    const std::string& bytes = in.bytes;
+    if (!testPeer(in.peer))
+        return "ignored: sender outside 127.0.0.0/8 and 198.18.0.0/15";
+    if (config_.udpSilent)
+        return "ignored: udp-silent";
+    if (resetting_)
+        return "ignored: restarting";
+    const std::uint8_t kind = bytes.empty() ? 0 : static_cast<std::uint8_t>(bytes[0]);
+    const std::size_t size = kind == DiscoveryCodec::kRequest ? DiscoveryCodec::kRequestSize
+                             : kind == DiscoveryCodec::kWrite ? DiscoveryCodec::kWriteSize
+                             : kind == DiscoveryCodec::kReset ? DiscoveryCodec::kResetSize
+                                                              : 0;
+    if (size == 0)
+        return "ignored: not a request, write or reset";
+    if (bytes.size() != size)
+        return "ignored: " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(size);
+    if (!DiscoveryCodec::checkValueValid(in.peer, bytes))
+        return "ignored: bad check value";
+
+    const DiscoveryCodec::Identity self = identity();
+    if (kind == DiscoveryCodec::kRequest) {
+        answers.push_back(DiscoveryCodec::report(self));
+        if (config_.udpDuplicate)
+            answers.push_back(answers.back());
+        return "request";
+    }
+    if (kind == DiscoveryCodec::kReset) {
+        DiscoveryCodec::Mac mac{};
+        DiscoveryCodec::parseReset(bytes, mac);
+        if (mac != self.mac)
+            return "ignored: reset for " + DiscoveryCodec::macText(mac);
+        if (!config_.noResetAck)
+            answers.push_back(DiscoveryCodec::ack(DiscoveryCodec::kResetAck, self.mac));
+        restart = true;
+        return "reset: silent for " + std::to_string(config_.udpRestartMs) + " ms" +
+               (config_.noResetAck ? " (no-reset-ack)" : "");
+    }
+    DiscoveryCodec::Write write;
+    DiscoveryCodec::parseWrite(bytes, write);
+    if (write.mac != self.mac)
+        return "ignored: write for " + DiscoveryCodec::macText(write.mac);
+    const bool controlByte = std::any_of(write.name.begin(), write.name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    if (write.webPort == 0 || controlByte)
+        return write.webPort == 0 ? "ignored: write of web port 0"
+                                  : "ignored: write of a name with control characters";
+    state_.hasWritten = true;
+    state_.written.ip = DiscoveryCodec::ipv4Text(write.ip);
+    state_.written.mask = DiscoveryCodec::ipv4Text(write.mask);
+    state_.written.gateway = DiscoveryCodec::ipv4Text(write.gateway);
+    state_.written.webPort = write.webPort;
+    state_.written.unitName = write.name;
+    if (!state_.save())
+        return "ignored: cannot write state.txt";
+    if (!config_.noWriteAck)
+        answers.push_back(DiscoveryCodec::ack(DiscoveryCodec::kWriteAck, self.mac));
+    std::string time = write.time;
+    std::replace_if(
+        time.begin(), time.end(), [](char c) { return c < 0x20 || c > 0x7E; }, '?');
+    return "write: stored for the next restart (PC time " + time + ")" +
+           (config_.noWriteAck ? " (no-write-ack)" : "");
+}
+
+void SimUnit::logDatagram(const char* direction, const DiscoveryCodec::Ipv4& peer,
+                          std::uint16_t peerPort, const std::string& bytes,
+                          const std::string& verdict)
+{
+    FileIo::appendFile(config_.dir + "/udp.log",
+                       std::string(direction) + " " + DiscoveryCodec::ipv4Text(peer) + ":" +
+                           std::to_string(peerPort) + " " + DiscoveryCodec::hex(bytes) + " " +
+                           verdict + "\n");
 }
 
 // The callbacks below are called from the HTTP library's C code: nothing may be thrown through
@@ -376,6 +547,7 @@ SimUnit::Reply SimUnit::route(MHD_Connection* connection, Request& request)
     if (get && path == "/reset.cgi") {
         std::lock_guard<std::mutex> lock(mutex_);
         resetting_ = true;
+        restartTime_ = std::chrono::milliseconds(config_.restartMs);
         request.reset = true;
         wake_.notify_all();
         return {200, "OK"};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiscoveryServer.h"
 #include "RequestLog.h"
 #include "UnitConfig.h"
 #include "UnitState.h"
@@ -10,11 +11,18 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 // One simulated unit: an HTTP server with the unit's CGI programs on its own address, its
 // state in its own folder. Every connection has its own thread, so a delayed or stalled
 // answer holds up nothing else. After /reset.cgi a control thread takes the server down for
 // the restart time, applies what was uploaded and listens again.
+//
+// The unit also answers the discovery protocol: the program's DiscoveryServer hands it every
+// datagram. A discovery write is kept until the next restart; a discovery reset restarts the
+// unit like /reset.cgi, silent on UDP and HTTP for the restart time, after which it has the
+// written address, web port, mask, gateway and name. Every datagram in and out is logged to
+// udp.log: "in|out PEER:PORT HEX VERDICT".
 class SimUnit
 {
 public:
@@ -27,6 +35,11 @@ public:
     // with a reason.
     bool start(std::string& error);
     void stop();
+
+    // The unit's current address is this one.
+    bool hasAddress(const DiscoveryCodec::Ipv4& address);
+    // Answers, stores or ignores one datagram from the discovery socket.
+    void discovery(const DiscoveryServer::Datagram& in, DiscoveryServer& server);
 
 private:
     struct Request;
@@ -63,7 +76,16 @@ private:
     // Waits for the time unless the server goes down first; false then.
     bool pause(std::chrono::milliseconds time);
 
-    bool listen(std::string& error);
+    // What the unit does with a datagram, as the verdict for udp.log; the answers to send
+    // and whether a restart follows them. Called with the mutex held.
+    std::string judge(const DiscoveryServer::Datagram& in, std::vector<std::string>& answers,
+                      bool& restart);
+    DiscoveryCodec::Identity identity() const;
+    void logDatagram(const char* direction, const DiscoveryCodec::Ipv4& peer,
+                     std::uint16_t peerPort, const std::string& bytes, const std::string& verdict);
+
+    // failure: the errno of a bind or listen that failed, else 0.
+    bool listen(std::string& error, int& failure);
     void unlisten();
     void control();
 
@@ -78,6 +100,7 @@ private:
     bool stopping_ = false;      // the server goes down: let held answers go
     bool resetting_ = false;     // a reset was accepted: drop requests until the restart
     bool resetAnswered_ = false; // its "OK" went out
+    std::chrono::milliseconds restartTime_{0}; // of the restart under way
     unsigned busyLeft_ = 0;
     std::string firmwareResult_ = "OK";
     std::string firmwareVersion_; // of the last image, taken over once it is accepted

@@ -1,7 +1,9 @@
 #include "UnitConfig.h"
 
+#include "DiscoveryCodec.h"
 #include "PasswordCodec.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <charconv>
 #include <vector>
@@ -29,6 +31,18 @@ bool number(std::string_view text, unsigned long max, unsigned& value)
         return false;
     value = static_cast<unsigned>(n);
     return true;
+}
+
+// The equipment models a unit can be.
+constexpr const char* kModels[] = {"R-4100EX", "R-4120EX", "R-4100MI",
+                                   "R-4700MS", "R-4720MS", "R-4760DS"};
+
+// Text for a zero-padded field of the discovery report: not empty, no control characters.
+bool fieldText(const std::string& text, std::size_t max)
+{
+    return !text.empty() && text.size() <= max &&
+           std::none_of(text.begin(), text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
 } // namespace
@@ -128,6 +142,50 @@ bool UnitConfig::parse(std::string_view spec, UnitConfig& config, std::string& e
         } else if (key == "unreachable") {
             if (!flag(config.unreachable))
                 return false;
+        } else if (key == "mac") {
+            DiscoveryCodec::Mac mac{};
+            if (!hasValue || !DiscoveryCodec::parseMac(value, mac))
+                return bad("not a MAC address like 00-11-22-33-44-55");
+            config.mac = DiscoveryCodec::macText(mac);
+        } else if (key == "model") {
+            if (std::find(std::begin(kModels), std::end(kModels), value) == std::end(kModels))
+                return bad("model is one of R-4100EX, R-4120EX, R-4100MI, R-4700MS, R-4720MS, "
+                           "R-4760DS (udp-model= reports any text)");
+            config.model = value;
+        } else if (key == "unitname") {
+            if (!fieldText(value, DiscoveryCodec::kNameSize))
+                return bad("a unit name has 1 to 32 bytes and no control characters");
+            config.unitName = value;
+        } else if (key == "mask" || key == "gateway") {
+            in_addr addr{};
+            if (!hasValue || ::inet_pton(AF_INET, value.c_str(), &addr) != 1)
+                return bad("not an IPv4 address");
+            (key == "mask" ? config.mask : config.gateway) = value;
+        } else if (key == "udp-restart-ms") {
+            if (!hasValue || !number(value, 3600000, config.udpRestartMs))
+                return bad("needs milliseconds");
+        } else if (key == "udp-model") {
+            if (!fieldText(value, DiscoveryCodec::kModelSize))
+                return bad("a model has 1 to 16 bytes and no control characters");
+            config.udpModel = value;
+        } else if (key == "udp-silent") {
+            if (!flag(config.udpSilent))
+                return false;
+        } else if (key == "udp-duplicate") {
+            if (!flag(config.udpDuplicate))
+                return false;
+        } else if (key == "udp-zero-model") {
+            if (!flag(config.udpZeroModel))
+                return false;
+        } else if (key == "udp-long-name") {
+            if (!flag(config.udpLongName))
+                return false;
+        } else if (key == "no-write-ack") {
+            if (!flag(config.noWriteAck))
+                return false;
+        } else if (key == "no-reset-ack") {
+            if (!flag(config.noResetAck))
+                return false;
         } else {
             return bad("unknown key");
         }
@@ -140,6 +198,13 @@ bool UnitConfig::parse(std::string_view spec, UnitConfig& config, std::string& e
         error = "dir=... is required";
         return false;
     }
+    DiscoveryCodec::Ipv4 octets{};
+    DiscoveryCodec::parseIpv4(config.address, octets);
+    if (config.mac.empty())
+        config.mac =
+            DiscoveryCodec::macText({0x02, 0x00, octets[0], octets[1], octets[2], octets[3]});
+    if (config.unitName.empty())
+        config.unitName = "EX" + std::to_string(octets[3]);
     return true;
 }
 
@@ -166,5 +231,25 @@ const char* UnitConfig::keysHelp()
            "  busy=N             firmware upload answers BUSY, and N-1 polls after it\n"
            "  busy-end=OK|ERROR  poll answer after the busy ones (default OK)\n"
            "  garbage            answer every upload with an unexpected text\n"
-           "  unreachable        do not listen at all\n";
+           "  unreachable        do not listen for HTTP at all\n"
+           "Discovery (UDP port 15000; a unit's address, web port, mask, gateway and unit name\n"
+           "are those of a new state folder: a resumed one keeps what a discovery write set):\n"
+           "  mac=00-11-22-33-44-55  MAC (default 02-00- and the four octets of address)\n"
+           "  model=M            R-4100EX (default), R-4120EX, R-4100MI, R-4700MS, R-4720MS\n"
+           "                     or R-4760DS\n"
+           "  unitname=TEXT      unit name, 1 to 32 bytes (default EX and the address's last\n"
+           "                     octet, e.g. EX11)\n"
+           "  mask=A             subnet mask (default 255.255.255.0)\n"
+           "  gateway=A          default gateway (default 0.0.0.0)\n"
+           "  udp-restart-ms=N   silence after a discovery reset, on UDP and HTTP, before the\n"
+           "                     written settings apply (default 2000)\n"
+           "Discovery misbehaviour switches:\n"
+           "  udp-silent         never answer discovery\n"
+           "  udp-duplicate      send every report twice\n"
+           "  udp-zero-model     report a model field of zeros\n"
+           "  udp-long-name      report the 32-byte name ABCDEFGHIJKLMNOPQRSTUVWXYZ012345\n"
+           "                     (no terminator)\n"
+           "  udp-model=TEXT     report this model instead, e.g. QG-210 (1 to 16 bytes)\n"
+           "  no-write-ack       store writes without acknowledging them\n"
+           "  no-reset-ack       restart on a reset without acknowledging it\n";
 }

@@ -30,6 +30,22 @@ struct UnitConfig {
     bool garbage = false;
     bool unreachable = false;
 
+    // The unit on the discovery protocol (UDP port 15000). After parse() mac and unitName
+    // are set: "02-00-" and the address's octets, "EX" and its last octet unless given.
+    std::string mac;
+    std::string model = "R-4100EX";
+    std::string unitName;
+    std::string mask = "255.255.255.0";
+    std::string gateway = "0.0.0.0";
+    unsigned udpRestartMs = 2000; // silence after a discovery reset
+    bool udpSilent = false;
+    bool udpDuplicate = false;
+    bool udpZeroModel = false;
+    bool udpLongName = false;
+    std::string udpModel; // reported instead of model when set
+    bool noWriteAck = false;
+    bool noResetAck = false;
+
     // Fills config from spec; false with a one-line reason in error.
     static bool parse(std::string_view spec, UnitConfig& config, std::string& error);
 

@@ -42,8 +42,9 @@ unsigned nextNumber(const std::vector<std::string>& names)
 UnitState::UnitState(std::string dir) : dir_(std::move(dir)) {}
 
 bool UnitState::open(const std::string& initialName, const std::string& initialPassword,
-                     std::string& error)
+                     const Network& initial, std::string& error)
 {
+    network = initial;
     if (!FileIo::makeDirs(dir_) || !FileIo::makeDirs(dir_ + "/pending") ||
         !FileIo::makeDirs(dir_ + "/messages")) {
         error = "cannot create the state folder " + dir_;
@@ -90,9 +91,12 @@ bool UnitState::open(const std::string& initialName, const std::string& initialP
             resets = static_cast<unsigned>(std::strtoul(value.c_str(), nullptr, 10));
         else if (key == "restarting")
             restarting = value == "1";
+        else if (!value.empty())
+            readNetwork(key, value);
     }
     if (restarting) {
         applyPending();
+        applyWritten();
         restarting = false;
     }
     if (!save()) {
@@ -102,14 +106,55 @@ bool UnitState::open(const std::string& initialName, const std::string& initialP
     return true;
 }
 
+void UnitState::readNetwork(const std::string& key, const std::string& value)
+{
+    const bool waiting = key.rfind("written_", 0) == 0;
+    Network& target = waiting ? written : network;
+    const std::string field = waiting ? key.substr(8) : key;
+    if (field == "ip")
+        target.ip = value;
+    else if (field == "mask")
+        target.mask = value;
+    else if (field == "gateway")
+        target.gateway = value;
+    else if (field == "webport")
+        target.webPort = static_cast<unsigned>(std::strtoul(value.c_str(), nullptr, 10));
+    else if (field == "unitname")
+        target.unitName = value;
+    else
+        return;
+    hasWritten = hasWritten || waiting;
+}
+
 bool UnitState::save() const
 {
-    const std::string text = "name=" + name + "\npassword=" + password +
-                             "\nmaintenance=" + maintenance + "\nclock_yy=" + clockYy +
-                             "\nclock_hh=" + clockHh + "\nclock_mm=" + clockMm +
-                             "\nfirmware=" + firmware + "\nresets=" + std::to_string(resets) +
-                             "\nrestarting=" + (restarting ? "1" : "0") + "\n";
+    std::string text = "name=" + name + "\npassword=" + password + "\nmaintenance=" + maintenance +
+                       "\nclock_yy=" + clockYy + "\nclock_hh=" + clockHh + "\nclock_mm=" + clockMm +
+                       "\nfirmware=" + firmware + "\nresets=" + std::to_string(resets) +
+                       "\nrestarting=" + (restarting ? "1" : "0") + "\nmac=" + network.mac +
+                       "\nip=" + network.ip + "\nmask=" + network.mask +
+                       "\ngateway=" + network.gateway +
+                       "\nwebport=" + std::to_string(network.webPort) + "\nmodel=" + network.model +
+                       "\nunitname=" + network.unitName + "\n";
+    if (hasWritten)
+        text += "written_ip=" + written.ip + "\nwritten_mask=" + written.mask +
+                "\nwritten_gateway=" + written.gateway +
+                "\nwritten_webport=" + std::to_string(written.webPort) +
+                "\nwritten_unitname=" + written.unitName + "\n";
     return FileIo::writeFile(dir_ + "/state.txt", text);
+}
+
+void UnitState::applyWritten()
+{
+    if (!hasWritten)
+        return;
+    network.ip = written.ip;
+    network.mask = written.mask;
+    network.gateway = written.gateway;
+    network.webPort = written.webPort;
+    network.unitName = written.unitName;
+    hasWritten = false;
+    written = Network();
 }
 
 std::string UnitState::settingsFile() const

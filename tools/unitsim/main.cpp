@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DiscoveryServer.h"
 #include "SimUnit.h"
 
 #include <csignal>
@@ -40,11 +41,19 @@ int main(int argc, char** argv)
             return 1;
         }
     }
+    std::vector<SimUnit*> members;
+    for (auto& unit : units)
+        members.push_back(unit.get());
+    DiscoveryServer discovery(members);
+    std::string error;
+    if (!discovery.start(error))
+        std::fprintf(stderr, "r4000-unitsim: no discovery: %s\n", error.c_str());
     std::fputs("ready\n", stdout);
     std::fflush(stdout);
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
+    discovery.stop();
     for (auto& unit : units)
         unit->stop();
     return 0;

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <netinet/in.h>
 #include <poll.h>
 #include <string>
@@ -135,6 +136,27 @@ public:
             port = ntohs(addr.sin_port);
         ::close(fd);
         return port;
+    }
+
+    // Under scripts/in-netns --units-side the units live in a namespace of their own,
+    // joined to the program's by veth pairs, and are started there through nsenter.
+    static constexpr const char* kNsenter = "/usr/bin/nsenter";
+    // That namespace (the pid of a process in it); empty when not running that way.
+    static std::string unitsNamespace()
+    {
+        const char* pid = std::getenv("R4000_UNITS_NETNS_PID");
+        return pid ? pid : "";
+    }
+    static std::unique_ptr<UnitSimProcess>
+    inUnitsNamespace(const std::vector<std::string>& unitSpecs)
+    {
+        Arguments arguments;
+        arguments.words = {"--target", unitsNamespace(), "--net", "--", Options().binary};
+        for (const std::string& word : unitArguments(unitSpecs))
+            arguments.words.push_back(word);
+        Options options;
+        options.binary = kNsenter;
+        return std::make_unique<UnitSimProcess>(arguments, options);
     }
 
     static std::vector<std::string> unitArguments(const std::vector<std::string>& unitSpecs)

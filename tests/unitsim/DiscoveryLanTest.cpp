@@ -28,7 +28,6 @@ using DiscoveryBytes::hex;
 using DiscoveryBytes::padded;
 
 constexpr const char* kProgram = "198.18.1.1";
-constexpr const char* kNsenter = "/usr/bin/nsenter";
 
 struct Datagram {
     std::string bytes;
@@ -40,12 +39,10 @@ class DiscoveryLanTest : public testing::Test
 protected:
     void SetUp() override
     {
-        const char* pid = std::getenv("R4000_UNITS_NETNS_PID");
-        if (!pid)
+        if (UnitSimProcess::unitsNamespace().empty())
             GTEST_SKIP() << "runs under scripts/in-netns --units-side 1";
-        if (::access(kNsenter, X_OK) != 0)
-            GTEST_SKIP() << "needs " << kNsenter;
-        unitsPid_ = pid;
+        if (::access(UnitSimProcess::kNsenter, X_OK) != 0)
+            GTEST_SKIP() << "needs " << UnitSimProcess::kNsenter;
         fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
         ASSERT_GE(fd_, 0);
         const int on = 1;
@@ -71,15 +68,10 @@ protected:
     testing::AssertionResult startUnits(const std::vector<std::string>& units)
     {
         sim_.reset();
-        UnitSimProcess::Arguments arguments;
-        arguments.words = {"--target", unitsPid_, "--net", "--", R4000_UNITSIM};
-        for (std::size_t i = 0; i < units.size(); ++i) {
-            arguments.words.push_back("--unit");
-            arguments.words.push_back(units[i] + ",dir=" + dir(i + 1));
-        }
-        UnitSimProcess::Options options;
-        options.binary = kNsenter;
-        sim_ = std::make_unique<UnitSimProcess>(arguments, options);
+        std::vector<std::string> specs;
+        for (std::size_t i = 0; i < units.size(); ++i)
+            specs.push_back(units[i] + ",dir=" + dir(i + 1));
+        sim_ = UnitSimProcess::inUnitsNamespace(specs);
         if (sim_->ready())
             return testing::AssertionSuccess();
         return testing::AssertionFailure() << "not ready: " << sim_->errorOutput();
@@ -188,7 +180,6 @@ protected:
     std::string peer() const { return std::string(kProgram) + ":" + std::to_string(port_); }
 
     TempFolder temp_;
-    std::string unitsPid_;
     int fd_ = -1;
     unsigned port_ = 0;
     std::unique_ptr<UnitSimProcess> sim_;

@@ -149,6 +149,15 @@ std::string CAsyncSocketEx::localAddress() const
     return toText(bound.sin_addr);
 }
 
+std::uint16_t CAsyncSocketEx::localPort() const
+{
+    sockaddr_in bound{};
+    socklen_t length = sizeof bound;
+    if (fd_ < 0 || ::getsockname(fd_, reinterpret_cast<sockaddr*>(&bound), &length) != 0)
+        return 0;
+    return ntohs(bound.sin_port);
+}
+
 void CAsyncSocketEx::addListener(CAsyncSocketExListener* listener)
 {
     if (listener && !hasListener(listener))

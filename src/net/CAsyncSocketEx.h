@@ -37,8 +37,9 @@ public:
     // Reads one waiting datagram into buffer; -1 when none is waiting (or on error).
     long receiveFrom(std::uint8_t* buffer, std::size_t size, std::string* fromAddress = nullptr,
                      std::uint16_t* fromPort = nullptr);
-    // The address the socket is bound to, dotted text.
+    // The address and port the socket is bound to.
     std::string localAddress() const;
+    std::uint16_t localPort() const;
     int lastError() const { return lastError_; }
 
     void addListener(CAsyncSocketExListener* listener);

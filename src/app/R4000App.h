@@ -3,6 +3,7 @@
 #include "CAboutDlg.h"
 #include "LanguageChoice.h"
 #include "Locale.h"
+#include "Scan.h"
 
 #include <QObject>
 #include <QStringList>
@@ -42,6 +43,10 @@ public:
         std::string dataFolder;
         // Who answers the program's questions; its own dialogs when null.
         UserDialogs* dialogs = nullptr;
+        // The unit scan's interfaces and timing; the machine's and the protocol's by default.
+        Scan::Options scanOptions;
+        // How long the scan tool lets units restart after a write before it scans again.
+        int restartWaitMs = 30000;
     };
 
     explicit R4000App(Options options);
@@ -77,6 +82,7 @@ public:
     R4000View* launcher() const { return launcher_; }
     ToolView* view(int toolId) const;
     R4000ConfigDoc& configDoc() const { return *configDoc_; }
+    const Options& options() const { return options_; }
     R4000Doc& initialDoc() const { return *initialDoc_; }
 
     // The System Setting Tool's "Open": choose a system in the selection dialog and load it.

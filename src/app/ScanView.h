@@ -1,13 +1,69 @@
 #pragma once
 
+#include "DlgProgress.h"
+#include "ScanListener.h"
 #include "ToolView.h"
 
-// The Unit Scanning Tool. Its list and commands come with the scan tool itself; until then it only
-// carries its menu and returns to the launcher.
-class ScanView : public ToolView
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+class R4000ScanDoc;
+class ScanTableModel;
+
+// The Unit Scanning Tool: finds the units by broadcast, lists the equipment among them,
+// lets the user give them addresses, masks, gateways, web ports and names, writes those
+// into the selected units and makes them restart, then scans again. The window never
+// blocks: scans, writes and the restart wait run on the event loop while a progress
+// window shows.
+class ScanView : public ToolView, public ScanListener
 {
     Q_OBJECT
 
 public:
     explicit ScanView(R4000App& app, QWidget* parent = nullptr);
+    ~ScanView() override;
+
+    R4000ScanDoc& document() const { return *document_; }
+    ScanTableModel& model() const { return *model_; }
+    QString statusText() const;
+    // The progress window while a scan or a write runs.
+    DlgProgress* progress() const { return progress_; }
+
+    void onScanFinished() override;
+    void onWriteAck(std::uint8_t status, const MacAddress& mac) override;
+    void onResetAck(std::uint8_t status, const MacAddress& mac) override;
+
+protected:
+    bool isCommandEnabled(int command) const override;
+    void onCommand(int command) override;
+
+private:
+    void scan();
+    void writeSettings();
+    void autoAssign();
+    void rangeSettings();
+    void subnetMask();
+    void gateway();
+    void saveCsv();
+    void tell(int messageId, const QStringList& values = {});
+    void showProgress(int titleId, int textId, int milliseconds);
+    void updateButtons();
+    bool busy() const;
+
+    std::unique_ptr<R4000ScanDoc> document_;
+    ScanTableModel* model_;
+    QTableView* table_;
+    QPushButton* scanButton_;
+    QPushButton* writeButton_;
+    QLabel* status_;
+    QPointer<DlgProgress> progress_;
+    QTimer restartWait_;
+    bool scanning_ = false;
+    bool writing_ = false;
+    int writesAwaited_ = 0;
+    int resetsAwaited_ = 0;
 };

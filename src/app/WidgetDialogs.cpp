@@ -7,6 +7,7 @@
 #include "ModelText.h"
 #include "R4000App.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 WidgetDialogs::WidgetDialogs(R4000App& app) : app_(app) {}
@@ -52,6 +53,12 @@ bool WidgetDialogs::nameSystem(System& system, std::string& name)
         return false;
     name = dialog.systemName();
     return true;
+}
+
+QString WidgetDialogs::saveFileName(const QString& caption, const QString& proposedPath,
+                                   const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent(), caption, proposedPath, filter);
 }
 
 std::optional<Credentials> WidgetDialogs::unitCredentials(const std::string& address, int webPort,

@@ -16,6 +16,8 @@ public:
     bool selectSystem(SystemSelection& selection, const std::string& currentName,
                       std::string& chosen) override;
     bool nameSystem(System& system, std::string& name) override;
+    QString saveFileName(const QString& caption, const QString& proposedPath,
+                         const QString& filter) override;
     std::optional<Credentials> unitCredentials(const std::string& address, int webPort,
                                                const Credentials& tried) override;
 

@@ -130,6 +130,21 @@ const ScanElement* Scan::find(const std::string& macText) const
     return it == units_.end() ? nullptr : &it->second;
 }
 
+ScanElement* Scan::find(const std::string& macText)
+{
+    const auto it = units_.find(macText);
+    return it == units_.end() ? nullptr : &it->second;
+}
+
+std::vector<ScanCsv::Row> Scan::csvRows() const
+{
+    std::vector<ScanCsv::Row> rows;
+    for (const auto& [mac, unit] : units_)
+        rows.push_back({mac, unit.modelName, unit.ipAddress.toText(), unit.subnetMask.toText(),
+                        unit.gateway.toText(), unit.webPort, unit.unitName});
+    return rows;
+}
+
 void Scan::addListener(ScanListener* listener)
 {
     if (listener && std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScanCsv.h"
 #include "ScanElement.h"
 
 #include <functional>
@@ -55,6 +56,11 @@ public:
     const std::map<std::string, ScanElement>& units() const { return units_; }
     std::size_t count() const { return units_.size(); }
     const ScanElement* find(const std::string& macText) const;
+    // The record of a unit, for the values the user gives it before a write.
+    ScanElement* find(const std::string& macText);
+
+    // Every unit of the table as "scan.csv" lists them, in the table's order.
+    std::vector<ScanCsv::Row> csvRows() const;
 
     void addListener(ScanListener* listener);
     void removeListener(ScanListener* listener);

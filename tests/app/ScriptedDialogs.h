@@ -54,6 +54,12 @@ public:
         return outcome.ok();
     }
 
+    QString saveFileName(const QString&, const QString& proposedPath, const QString&) override
+    {
+        proposedPaths.push_back(proposedPath);
+        return savePath;
+    }
+
     std::optional<Credentials> unitCredentials(const std::string& address, int webPort,
                                                const Credentials& tried) override
     {
@@ -69,6 +75,8 @@ public:
     };
 
     std::vector<Shown> messages;
+    std::vector<QString> proposedPaths;
+    QString savePath;
     std::deque<bool> answers;
     std::vector<std::string> proposedNames;
     bool cancelSelection = false;

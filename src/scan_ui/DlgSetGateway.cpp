@@ -1,0 +1,9 @@
+#include "DlgSetGateway.h"
+
+#include "ScanCellRules.h"
+
+DlgSetGateway::DlgSetGateway(const ResourceChain& resources, Refuse refuse, QWidget* parent)
+    : AddressDialog(resources, 903, Ipv4Address(), ScanCellRules::isHostAddress,
+                    ScanCellRules::kInvalidGateway, std::move(refuse), parent)
+{
+}

@@ -1,0 +1,9 @@
+#include "DlgSetSubnetMask.h"
+
+#include "ScanCellRules.h"
+
+DlgSetSubnetMask::DlgSetSubnetMask(const ResourceChain& resources, Refuse refuse, QWidget* parent)
+    : AddressDialog(resources, 902, Ipv4Address(), ScanCellRules::isDialogMask,
+                    ScanCellRules::kInvalidSubnetMask, std::move(refuse), parent)
+{
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "AddressDialog.h"
+
+// The subnet mask given to every selected unit: ones contiguous from the top, /1 to /30.
+class DlgSetSubnetMask : public AddressDialog
+{
+    Q_OBJECT
+
+public:
+    DlgSetSubnetMask(const ResourceChain& resources, Refuse refuse, QWidget* parent = nullptr);
+};

@@ -1,0 +1,241 @@
+// The scan tool's unit list without a network: units reported into the document, then
+// listed, selected, assigned and edited as the user would.
+#include "CmdReport.h"
+#include "DlgScanIpPool.h"
+#include "DlgSetSubnetMask.h"
+#include "PosixFileOps.h"
+#include "R4000ScanDoc.h"
+#include "ResourceChain.h"
+#include "ScanCellRules.h"
+#include "ScanTableModel.h"
+#include "TempFolder.h"
+
+#include <QLineEdit>
+#include <QtTest>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A unit's report: MAC 02-00-00-00-00-<n>, address 198.18.1.<n>/24.
+void report(R4000ScanDoc& doc, std::uint8_t n, const std::string& model, const std::string& name)
+{
+    Bytes b(70, 0);
+    b[0] = CmdReport::kCode;
+    b[7] = n;
+    b[2] = 0x02;
+    const Bytes addresses{198, 18, 1, n, 255, 255, 255, 0, 0, 0, 0, 0};
+    std::copy(addresses.begin(), addresses.end(), b.begin() + 8);
+    std::copy(name.begin(), name.end(), b.begin() + 20);
+    b[53] = 80;
+    std::copy(model.begin(), model.end(), b.begin() + 54);
+    const auto packet = ScanCommand::decode(b.data(), b.size(), "198.18.1.1");
+    doc.onReport(static_cast<const CmdReport&>(*packet));
+}
+
+} // namespace
+
+class ScanListTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    ResourceChain resources_{QStringLiteral("en")};
+    std::unique_ptr<R4000ScanDoc> doc_;
+    std::unique_ptr<ScanTableModel> model_;
+    QStringList refusals_;
+
+    QString cell(int row, int column) const
+    {
+        return model_->data(model_->index(row, column), Qt::DisplayRole).toString();
+    }
+
+private slots:
+    void init()
+    {
+        doc_ = std::make_unique<R4000ScanDoc>();
+        report(*doc_, 11, "R-4100EX", "Office");
+        report(*doc_, 12, "R-4720MS", "Desk");
+        report(*doc_, 13, "", "Sensor"); // reads as QG-210
+        report(*doc_, 14, "R-4100MI", "Gate");
+        report(*doc_, 15, "R-4760DS", "Door");
+        model_ = std::make_unique<ScanTableModel>(*doc_, resources_, Locale::english());
+        refusals_.clear();
+        connect(model_.get(), &ScanTableModel::refused, this,
+                [this](int id, const QStringList& values) {
+                    refusals_ << ResourceChain::substitute(resources_.string(id), values);
+                });
+        model_->reload();
+    }
+
+    void listsTheEquipmentOnlyButSavesEveryUnit()
+    {
+        QCOMPARE(model_->rowCount(), 4);
+        QCOMPARE(cell(1, ScanTableModel::Mac), QStringLiteral("02-00-00-00-00-0C"));
+        QCOMPARE(cell(1, ScanTableModel::Model), QStringLiteral("R-4720/5MS"));
+        QCOMPARE(model_->headerData(7, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("Name"));
+
+        TempFolder folder;
+        PosixFileOps files;
+        const std::string path = folder.path() + "/scan.csv";
+        QVERIFY(doc_->saveCsv(files, path));
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        QCOMPARE(QString::fromStdString(text.str()),
+                 QStringLiteral(
+                     "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
+                     "02-00-00-00-00-0B,R-4100EX,198.18.1.11,255.255.255.0,0.0.0.0,80,Office\r\n"
+                     "02-00-00-00-00-0C,R-4720MS,198.18.1.12,255.255.255.0,0.0.0.0,80,Desk\r\n"
+                     "02-00-00-00-00-0D,QG-210,198.18.1.13,255.255.255.0,0.0.0.0,80,Sensor\r\n"
+                     "02-00-00-00-00-0E,R-4100MI,198.18.1.14,255.255.255.0,0.0.0.0,80,Gate\r\n"
+                     "02-00-00-00-00-0F,R-4760DS,198.18.1.15,255.255.255.0,0.0.0.0,80,Door\r\n"));
+    }
+
+    void autoAssignmentCountsOnAcrossTheOctetAndStops()
+    {
+        model_->selectAll();
+        QCOMPARE(model_->selectedCount(), 4);
+        model_->autoAssign(Ipv4Address(192, 168, 1, 254), 3);
+        QCOMPARE(cell(0, ScanTableModel::IpAddress), QStringLiteral("192.168.1.254"));
+        QCOMPARE(cell(1, ScanTableModel::IpAddress), QStringLiteral("192.168.1.255"));
+        QCOMPARE(cell(2, ScanTableModel::IpAddress), QStringLiteral("192.168.2.0"));
+        QCOMPARE(cell(3, ScanTableModel::IpAddress), QStringLiteral("198.18.1.15"));
+    }
+
+    void unselectedRowsKeepTheirAddresses()
+    {
+        QVERIFY(model_->setData(model_->index(1, 0), Qt::Checked, Qt::CheckStateRole));
+        model_->autoAssign(Ipv4Address(10, 0, 0, 1), 5);
+        QCOMPARE(cell(0, ScanTableModel::IpAddress), QStringLiteral("198.18.1.11"));
+        QCOMPARE(cell(1, ScanTableModel::IpAddress), QStringLiteral("10.0.0.1"));
+    }
+
+    void cellsTakeOnlyWhatTheRulesAllow_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        const QString port = QStringLiteral("Enter number. (1-65535)");
+        QTest::newRow("port 0") << int(ScanTableModel::WebPort) << "0"
+                                << "80" << port;
+        QTest::newRow("port 65536") << int(ScanTableModel::WebPort) << "65536"
+                                    << "80" << port;
+        QTest::newRow("port 12a") << int(ScanTableModel::WebPort) << "12a"
+                                  << "80" << port;
+        QTest::newRow("port 65535") << int(ScanTableModel::WebPort) << "65535"
+                                    << "65535"
+                                    << "";
+        QTest::newRow("nine characters") << int(ScanTableModel::Name) << "ABCDEFGHI"
+                                         << "Office"
+                                         << "Enter using up to 8 characters.";
+        QTest::newRow("eight characters") << int(ScanTableModel::Name) << "ABCDEFGH"
+                                          << "ABCDEFGH"
+                                          << "";
+        QTest::newRow("network address") << int(ScanTableModel::IpAddress) << "198.18.1.0"
+                                         << "198.18.1.11"
+                                         << "Invalid IP address.";
+        QTest::newRow("loopback") << int(ScanTableModel::IpAddress) << "127.0.0.5"
+                                  << "198.18.1.11"
+                                  << "Invalid IP address.";
+        QTest::newRow("mask the address survives")
+            << int(ScanTableModel::SubnetMask) << "255.0.255.0"
+            << "255.0.255.0"
+            << "";
+        QTest::newRow("mask making it the broadcast address")
+            << int(ScanTableModel::SubnetMask) << "255.255.255.252"
+            << "255.255.255.0"
+            << "Invalid subnet mask.";
+        QTest::newRow("no gateway") << int(ScanTableModel::Gateway) << "0.0.0.0"
+                                    << "0.0.0.0"
+                                    << "";
+        QTest::newRow("gateway 224.0.0.1") << int(ScanTableModel::Gateway) << "224.0.0.1"
+                                           << "0.0.0.0"
+                                           << "Invalid default gateway.";
+    }
+
+    void cellsTakeOnlyWhatTheRulesAllow()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        const bool taken = model_->setData(model_->index(0, column), typed, Qt::EditRole);
+        QCOMPARE(taken, message.isEmpty());
+        QCOMPARE(cell(0, column), shown);
+        QCOMPARE(refusals_, message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    void subnetDialogWantsAProperMask_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("/24") << "255.255.255.0" << true;
+        QTest::newRow("/31") << "255.255.255.254" << false;
+        QTest::newRow("holes") << "255.0.255.0" << false;
+        QTest::newRow("zero") << "0.0.0.0" << false;
+    }
+
+    void subnetDialogWantsAProperMask()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, taken);
+        QStringList told;
+        DlgSetSubnetMask dialog(resources_,
+                                [&](int id, const QStringList&) { told << resources_.string(id); });
+        dialog.findChild<QLineEdit*>(QStringLiteral("address"))->setText(typed);
+        dialog.accept();
+        QCOMPARE(dialog.result() == QDialog::Accepted, taken);
+        QCOMPARE(told, taken ? QStringList() : QStringList{QStringLiteral("Invalid subnet mask.")});
+    }
+
+    void rangeDialogKeepsTheCountWithinTheSystem_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("good") << "192.168.1.10"
+                              << "5"
+                              << "";
+        QTest::newRow("count 0") << "192.168.1.10"
+                                 << "0"
+                                 << "Enter number. (1-5)";
+        QTest::newRow("more than the units") << "192.168.1.10"
+                                             << "6"
+                                             << "Enter number. (1-5)";
+        QTest::newRow("loopback start") << "127.0.0.1"
+                                        << "2"
+                                        << "Invalid IP address.";
+    }
+
+    void rangeDialogKeepsTheCountWithinTheSystem()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, count);
+        QFETCH(QString, message);
+        QStringList told;
+        DlgScanIpPool dialog(resources_, Ipv4Address(10, 0, 0, 1), 1, 5,
+                             [&](int id, const QStringList& values) {
+                                 told << ResourceChain::substitute(resources_.string(id), values);
+                             });
+        dialog.findChild<QLineEdit*>(QStringLiteral("start"))->setText(start);
+        dialog.findChild<QLineEdit*>(QStringLiteral("numbers"))->setText(count);
+        dialog.accept();
+        QCOMPARE(told, message.isEmpty() ? QStringList() : QStringList{message});
+        if (message.isEmpty()) {
+            QCOMPARE(QString::fromStdString(dialog.start().toText()), start);
+            QCOMPARE(int(dialog.count()), count.toInt());
+        } else if (message.startsWith(QStringLiteral("Invalid"))) {
+            // The previous address comes back into the field.
+            QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("start"))->text(),
+                     QStringLiteral("10.0.0.1"));
+        }
+    }
+};
+
+QTEST_MAIN(ScanListTest)
+#include "ScanListTest.moc"

@@ -10,12 +10,16 @@
 #include "R4000ScanDoc.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
+#include "ScanPrinter.h"
 #include "ScanTableModel.h"
 #include "UserDialogs.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -31,6 +35,8 @@ constexpr int kRange = 6007;
 constexpr int kSave = 6011;
 constexpr int kMask = 6015;
 constexpr int kGateway = 6016;
+constexpr int kPrint = 57607;
+constexpr int kPrintPreview = 57609;
 
 } // namespace
 
@@ -112,6 +118,8 @@ bool ScanView::isCommandEnabled(int command) const
     case kGateway:
         return selected;
     case kRange:
+    case kPrint:
+    case kPrintPreview:
         return true;
     case kSelectAll:
     case kSave:
@@ -147,6 +155,12 @@ void ScanView::onCommand(int command)
         break;
     case kSave:
         saveCsv();
+        break;
+    case kPrint:
+        print();
+        break;
+    case kPrintPreview:
+        printPreview();
         break;
     default:
         ToolView::onCommand(command);
@@ -286,4 +300,26 @@ void ScanView::saveCsv()
         return;
     if (!document_->saveCsv(app().files(), path.toStdString()))
         tell(5319, {path});
+}
+
+ScanPrinter ScanView::printer() const
+{
+    return ScanPrinter(*model_, app().locale().isJapanese());
+}
+
+void ScanView::print()
+{
+    QPrinter device(QPrinter::HighResolution);
+    QPrintDialog dialog(&device, window());
+    if (dialog.exec() == QDialog::Accepted)
+        printer().print(device);
+}
+
+void ScanView::printPreview()
+{
+    QPrinter device(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&device, window());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printer().print(*target); });
+    preview.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "DlgProgress.h"
 #include "ScanListener.h"
+#include "ScanPrinter.h"
 #include "ToolView.h"
 
 #include <QPointer>
@@ -49,6 +50,9 @@ private:
     void subnetMask();
     void gateway();
     void saveCsv();
+    void print();
+    void printPreview();
+    ScanPrinter printer() const;
     void tell(int messageId, const QStringList& values = {});
     void showProgress(int titleId, int textId, int milliseconds);
     void updateButtons();

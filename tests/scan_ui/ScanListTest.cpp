@@ -7,10 +7,14 @@
 #include "R4000ScanDoc.h"
 #include "ResourceChain.h"
 #include "ScanCellRules.h"
+#include "ScanPrinter.h"
 #include "ScanTableModel.h"
 #include "TempFolder.h"
 
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -20,11 +24,13 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // A unit's report: MAC 02-00-00-00-00-<n>, address 198.18.1.<n>/24.
-void report(R4000ScanDoc& doc, std::uint8_t n, const std::string& model, const std::string& name)
+void report(R4000ScanDoc& doc, std::uint8_t n, const std::string& model, const std::string& name,
+            std::uint8_t group = 0)
 {
     Bytes b(70, 0);
     b[0] = CmdReport::kCode;
     b[7] = n;
+    b[6] = group;
     b[2] = 0x02;
     const Bytes addresses{198, 18, 1, n, 255, 255, 255, 0, 0, 0, 0, 0};
     std::copy(addresses.begin(), addresses.end(), b.begin() + 8);
@@ -93,6 +99,43 @@ private slots:
                      "02-00-00-00-00-0D,QG-210,198.18.1.13,255.255.255.0,0.0.0.0,80,Sensor\r\n"
                      "02-00-00-00-00-0E,R-4100MI,198.18.1.14,255.255.255.0,0.0.0.0,80,Gate\r\n"
                      "02-00-00-00-00-0F,R-4760DS,198.18.1.15,255.255.255.0,0.0.0.0,80,Door\r\n"));
+    }
+
+    void printedListHasTitleNumberedLinesAndPageNumbers()
+    {
+        // Enough units for more than one page.
+        for (int n = 0; n < 120; ++n)
+            report(*doc_, std::uint8_t(100 + n % 100), "R-4100EX", "U" + std::to_string(n),
+                   std::uint8_t(n / 100 + 1));
+        model_->reload();
+        QCOMPARE(model_->rowCount(), 124);
+        TempFolder folder;
+        const QString pdf = QString::fromStdString(folder.path() + "/list.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        const int pages = ScanPrinter(*model_, false).print(printer);
+        QVERIFY(pages >= 2);
+
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(info.waitForFinished(10000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\b").arg(pages))));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(10000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(printed.count(QStringLiteral("ZUN LinkTalk R-4000 Series")), pages);
+        // "- 1 -" at the bottom of each page (the text tool may drop the blanks).
+        for (int p = 1; p <= pages; ++p)
+            QVERIFY(printed.contains(QRegularExpression(QStringLiteral("-\\s*%1\\s*-").arg(p))));
+        QVERIFY(printed.contains(QStringLiteral("No.")));
+        QVERIFY(printed.contains(QRegularExpression(
+            QStringLiteral("1\\.\\s+02-00-00-00-00-0B\\s+R-4100EX\\s+198\\.18\\.1\\.11"))));
+        QVERIFY(printed.contains(QStringLiteral("124.")));
+        QVERIFY(printed.contains(QStringLiteral("R-4720/5MS")));
     }
 
     void autoAssignmentCountsOnAcrossTheOctetAndStops()

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Each printed column is as wide as its sample text, so every value fits.
+// Each printed column is as wide as its sample text (or its heading), so every value fits.
 constexpr std::array<const char*, 8> kSamples = {
     "000.",              // the line number
     "AA-AA-AA-AA-AA-AA", // MAC address
@@ -45,7 +45,13 @@ int ScanPrinter::print(QPrinter& printer) const
     int x = 0;
     for (std::size_t i = 0; i < kSamples.size(); ++i) {
         left[i] = x;
-        x += metrics.horizontalAdvance(QString::fromLatin1(kSamples[i])) + gap;
+        // A heading wider than its sample ("Web Port") widens the column.
+        const QString heading =
+            i == 0 ? QStringLiteral("No.")
+                   : model_.headerData(int(i), Qt::Horizontal, Qt::DisplayRole).toString();
+        x += std::max(metrics.horizontalAdvance(QString::fromLatin1(kSamples[i])),
+                      metrics.horizontalAdvance(heading)) +
+             gap;
     }
     // The widest line decides the scale, so the list fits the page's width.
     const double scale = x > page.width() ? double(page.width()) / x : 1.0;

@@ -13,6 +13,7 @@
 #include "R4000ScanDoc.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
+#include "ScanPrinter.h"
 #include "ScanTableModel.h"
 #include "ScanView.h"
 #include "ScriptedDialogs.h"
@@ -21,6 +22,8 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QtTest>
 #include <cstring>
 
@@ -126,6 +129,14 @@ private slots:
                              app.resources().string(5041), 3, app.resources().string(5318),
                              app.resources().dialogText(100, 1));
         save(progress, QStringLiteral("scan-progress-") + language);
+
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintPreviewDialog preview(&printer);
+        connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+            ScanPrinter(scanView.model(), app.locale().isJapanese()).print(*target);
+        });
+        preview.resize(720, 540);
+        save(preview, QStringLiteral("scan-print-preview-") + language);
     }
 };
 

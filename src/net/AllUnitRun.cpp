@@ -67,6 +67,13 @@ void AllUnitRun::run(WaitMode mode)
         wait();
 }
 
+AllUnitRun::Report AllUnitRun::runAll(System& system, Job job, WaitMode mode, FailureFormat format)
+{
+    AllUnitRun run(system, std::move(job), format);
+    run.run(mode);
+    return run.report();
+}
+
 void AllUnitRun::collect()
 {
     workers_.clear();

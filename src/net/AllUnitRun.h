@@ -43,6 +43,9 @@ public:
     void waitProcessingEvents();
     // start() and the wait in one.
     void run(WaitMode mode);
+    // A whole run of job over the system's units.
+    static Report runAll(System& system, Job job, WaitMode mode,
+                         FailureFormat format = FailureFormat::WithBlank);
 
     // Valid after the wait.
     const Report& report() const { return report_; }

@@ -57,9 +57,7 @@ namespace Maintenance {
 AllUnitRun::Report setClockOnAll(System& system, const UnitJobs::Context& context,
                                  AllUnitRun::WaitMode wait)
 {
-    AllUnitRun run(system, UnitJobs::setClock(context));
-    run.run(wait);
-    return run.report();
+    return AllUnitRun::runAll(system, UnitJobs::setClock(context), wait);
 }
 
 Outcome changePassword(System& system, const Previous& previous, const UnitJobs::Context& context,
@@ -73,11 +71,11 @@ Outcome changePassword(System& system, const Previous& previous, const UnitJobs:
     if (!credentials && !maintenance)
         return outcome;
     outcome.sent = true;
-    AllUnitRun run(system, credentials ? UnitJobs::changeCredentials(context, system.systemName(),
-                                                                     system.password())
-                                       : UnitJobs::uploadMaintenancePassword(context));
-    run.run(wait);
-    outcome.report = run.report();
+    outcome.report = AllUnitRun::runAll(
+        system,
+        credentials ? UnitJobs::changeCredentials(context, system.systemName(), system.password())
+                    : UnitJobs::uploadMaintenancePassword(context),
+        wait);
     saveUnderName(system, previous.name, files, dataFolder, stamp, outcome.error);
     return outcome;
 }

@@ -12,9 +12,7 @@ namespace SettingsTransfer {
 AllUnitRun::Report uploadAll(System& system, const UnitJobs::Context& context,
                              AllUnitRun::WaitMode wait)
 {
-    AllUnitRun run(system, UnitJobs::uploadSettings(context));
-    run.run(wait);
-    return run.report();
+    return AllUnitRun::runAll(system, UnitJobs::uploadSettings(context), wait);
 }
 
 AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context, FileOps& files,
@@ -22,9 +20,8 @@ AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context,
                                long restartWaitMs, std::string& error)
 {
     constexpr auto format = AllUnitRun::FailureFormat::WithoutBlank;
-    AllUnitRun check(system, UnitJobs::checkBeforeDownload(context, restartWaitMs), format);
-    check.run(wait);
-    AllUnitRun::Report report = check.report();
+    AllUnitRun::Report report = AllUnitRun::runAll(
+        system, UnitJobs::checkBeforeDownload(context, restartWaitMs), wait, format);
 
     const std::string name = system.systemName();
     SystemFolder folder(files, SystemFolder::folderFor(dataFolder, name), name);

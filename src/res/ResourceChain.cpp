@@ -1,24 +1,11 @@
 #include "ResourceChain.h"
 
+#include "TableText.h"
+
 #include <QFile>
 #include <QStringList>
 
 namespace {
-
-QString unescape(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
-            const QChar next = text[++i];
-            out += next == u'n' ? QChar(u'\n') : next;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 QString folder(const QString& language)
 {
@@ -50,7 +37,7 @@ void ResourceChain::readTable(const QString& language, const QString& file,
         const int tab = line.indexOf(u'\t');
         if (line.startsWith(u'#') || tab <= 0)
             continue;
-        table.insert(line.left(tab), unescape(line.mid(tab + 1)));
+        table.insert(line.left(tab), unescapeTableText(QStringView(line).mid(tab + 1)));
     }
 }
 

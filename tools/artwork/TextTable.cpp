@@ -1,26 +1,9 @@
 #include "TextTable.h"
 
+#include "TableText.h"
+
 #include <QFile>
 #include <QStringList>
-
-namespace {
-
-QString unescape(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size()) {
-            const QChar next = text[++i];
-            out += next == u'n' ? QChar(u'\n') : next;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 bool TextTable::read(const QString& path, QString* error)
 {
@@ -36,7 +19,7 @@ bool TextTable::read(const QString& path, QString* error)
         const qsizetype tab = line.indexOf(u'\t');
         if (line.startsWith(u'#') || tab <= 0)
             continue;
-        texts_.insert(line.left(tab).toString(), unescape(line.mid(tab + 1)));
+        texts_.insert(line.left(tab).toString(), unescapeTableText(line.mid(tab + 1)));
     }
     return true;
 }

@@ -55,11 +55,7 @@ int ScanCommands::scan(const std::optional<std::string>& csvPath)
         throw CommandError(std::string("scan: ") + kNoInterface);
     printUnits(out_, session.table());
     if (csvPath) {
-        std::vector<ScanCsv::Row> rows;
-        for (const auto& [mac, unit] : session.table().units())
-            rows.push_back({mac, unit.modelName, unit.ipAddress.toText(), unit.subnetMask.toText(),
-                            unit.gateway.toText(), unit.webPort, unit.unitName});
-        if (!files_.writeFile(*csvPath, ScanCsv::write(rows)))
+        if (!files_.writeFile(*csvPath, ScanCsv::write(session.table().csvRows())))
             throw CommandError("scan: cannot write " + *csvPath);
     }
     return 0;

@@ -117,11 +117,11 @@ int UnitCommands::login(const std::string& name)
     R4000System system;
     store_.load(name, system);
     const CredentialsList before = credentialsOf(system);
-    AllUnitRun run(system, UnitJobs::checkLogin({system, prompt_, options_}));
-    run.run(kBlocking);
+    const auto result =
+        AllUnitRun::runAll(system, UnitJobs::checkLogin({system, prompt_, options_}), kBlocking);
     if (credentialsOf(system) != before)
         store_.save(system);
-    return report(system, run.report());
+    return report(system, result);
 }
 
 int UnitCommands::passwd(const std::string& name, const std::optional<std::string>& newName,

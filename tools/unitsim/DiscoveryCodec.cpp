@@ -1,5 +1,7 @@
 #include "DiscoveryCodec.h"
 
+#include "HexDigit.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cstdio>
@@ -47,17 +49,6 @@ void put16(std::string& packet, std::size_t offset, std::uint16_t value)
 std::uint16_t take16(std::string_view packet, std::size_t offset)
 {
     return static_cast<std::uint16_t>(byteAt(packet, offset) << 8 | byteAt(packet, offset + 1));
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "FormData.h"
 
+#include "HexDigit.h"
+
 #include <cctype>
 
 namespace {
@@ -40,17 +42,6 @@ std::string parameter(std::string_view header, std::string_view name)
         at += name.size();
     }
     return {};
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 std::string urlDecode(std::string_view text)

@@ -35,12 +35,12 @@ class Units
 public:
     Units()
     {
-        std::vector<std::string> specs;
+        std::vector<std::string> descriptions;
         for (int n = 1; n <= kMaxUnits; ++n)
-            specs.push_back("address=" + addressOf(n) + ",port=80,dir=" + folder_.path() + "/" +
-                            std::to_string(n) +
-                            ",name=Tower,password=secret,upload-reply=OK,delay-ms=200");
-        sim_ = std::make_unique<UnitSimProcess>(specs);
+            descriptions.push_back("address=" + addressOf(n) + ",port=80,dir=" + folder_.path() +
+                                   "/" + std::to_string(n) +
+                                   ",name=Tower,password=secret,upload-reply=OK,delay-ms=200");
+        sim_ = std::make_unique<UnitSimProcess>(descriptions);
     }
     bool ready() const { return sim_->ready(); }
     std::string error() const { return sim_->errorOutput(); }

@@ -41,12 +41,12 @@ public:
         std::vector<std::string> words;
     };
 
-    explicit UnitSimProcess(const std::vector<std::string>& unitSpecs)
-        : UnitSimProcess(Arguments{unitArguments(unitSpecs)}, Options())
+    explicit UnitSimProcess(const std::vector<std::string>& unitDescriptions)
+        : UnitSimProcess(Arguments{unitArguments(unitDescriptions)}, Options())
     {
     }
-    UnitSimProcess(const std::vector<std::string>& unitSpecs, const Options& options)
-        : UnitSimProcess(Arguments{unitArguments(unitSpecs)}, options)
+    UnitSimProcess(const std::vector<std::string>& unitDescriptions, const Options& options)
+        : UnitSimProcess(Arguments{unitArguments(unitDescriptions)}, options)
     {
     }
     explicit UnitSimProcess(const Arguments& arguments) : UnitSimProcess(arguments, Options()) {}
@@ -148,23 +148,23 @@ public:
         return pid ? pid : "";
     }
     static std::unique_ptr<UnitSimProcess>
-    inUnitsNamespace(const std::vector<std::string>& unitSpecs)
+    inUnitsNamespace(const std::vector<std::string>& unitDescriptions)
     {
         Arguments arguments;
         arguments.words = {"--target", unitsNamespace(), "--net", "--", Options().binary};
-        for (const std::string& word : unitArguments(unitSpecs))
+        for (const std::string& word : unitArguments(unitDescriptions))
             arguments.words.push_back(word);
         Options options;
         options.binary = kNsenter;
         return std::make_unique<UnitSimProcess>(arguments, options);
     }
 
-    static std::vector<std::string> unitArguments(const std::vector<std::string>& unitSpecs)
+    static std::vector<std::string> unitArguments(const std::vector<std::string>& unitDescriptions)
     {
         std::vector<std::string> words;
-        for (const std::string& spec : unitSpecs) {
+        for (const std::string& description : unitDescriptions) {
             words.push_back("--unit");
-            words.push_back(spec);
+            words.push_back(description);
         }
         return words;
     }

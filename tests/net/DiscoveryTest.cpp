@@ -33,7 +33,7 @@ protected:
     {
         if (UnitSimProcess::unitsNamespace().empty())
             GTEST_SKIP() << "runs under scripts/in-netns --units-side 2";
-        std::vector<std::string> specs;
+        std::vector<std::string> descriptions;
         for (const char* unit : {
                  "address=198.18.1.11,mac=00-00-00-00-01-11,unitname=Office",
                  "address=198.18.1.12,mac=00-00-00-00-01-12,udp-duplicate,udp-zero-model",
@@ -41,9 +41,9 @@ protected:
                  "address=198.18.2.12,mac=00-00-00-00-02-12,udp-silent",
                  "address=198.18.2.13,mac=00-00-00-00-02-13,no-write-ack",
              })
-            specs.push_back(std::string(unit) + ",udp-restart-ms=500,dir=" + temp.path() + "/" +
-                            std::to_string(specs.size() + 1));
-        sim = UnitSimProcess::inUnitsNamespace(specs);
+            descriptions.push_back(std::string(unit) + ",udp-restart-ms=500,dir=" + temp.path() +
+                                   "/" + std::to_string(descriptions.size() + 1));
+        sim = UnitSimProcess::inUnitsNamespace(descriptions);
         ASSERT_TRUE(sim->ready()) << sim->errorOutput();
     }
 

@@ -81,16 +81,16 @@ public:
                                         const std::string& name = "Tower",
                                         const std::string& password = "secret")
     {
-        std::vector<std::string> specs;
+        std::vector<std::string> descriptions;
         for (int n = 1; n <= system.registeredCount(); ++n) {
-            std::string spec = "address=" + addressOf(n) + ",port=80,dir=" + dir(n) +
-                               ",name=" + name + ",password=" + password + ",restart-ms=100";
+            std::string description = "address=" + addressOf(n) + ",port=80,dir=" + dir(n) +
+                                      ",name=" + name + ",password=" + password + ",restart-ms=100";
             if (const auto it = extra.find(n); it != extra.end())
-                spec += "," + it->second;
-            specs.push_back(spec);
+                description += "," + it->second;
+            descriptions.push_back(description);
         }
         sim.reset(); // the old units give their addresses back first
-        sim = std::make_unique<UnitSimProcess>(specs);
+        sim = std::make_unique<UnitSimProcess>(descriptions);
         if (sim->ready())
             return testing::AssertionSuccess();
         return testing::AssertionFailure() << "not ready: " << sim->errorOutput();

@@ -33,7 +33,7 @@ TEST_P(BadArgumentsTest, ExitTwoWithAMessage)
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadArgumentsTest,
     testing::Values(
-        BadArguments{{}, "no --unit"}, BadArguments{{"--unit"}, "needs a SPEC"},
+        BadArguments{{}, "no --unit"}, BadArguments{{"--unit"}, "needs a UNIT"},
         BadArguments{{"--bogus"}, "unknown argument"},
         BadArguments{{"--unit", "dir=DIR"}, "address"},
         BadArguments{{"--unit", "address=127.0.0.2"}, "dir"},
@@ -63,7 +63,7 @@ TEST_F(CommandLineTest, HelpDescribesTheSpec)
     UnitSimProcess process(UnitSimProcess::Arguments{{"--help"}});
     EXPECT_EQ(process.wait(), 0);
     for (const char* word :
-         {"usage: r4000-unitsim --unit SPEC", "address=", "restart-ms=", "busy-end=", "unreachable",
+         {"usage: r4000-unitsim --unit UNIT", "address=", "restart-ms=", "busy-end=", "unreachable",
           "requests.log", "mac=", "udp-restart-ms=", "udp-long-name", "no-reset-ack", "udp.log"})
         EXPECT_NE(process.output().find(word), std::string::npos) << word;
 }
@@ -111,12 +111,13 @@ TEST_F(CommandLineTest, AUnitThatCannotListenEndsTheProgram)
 
 TEST_F(CommandLineTest, EightyUnitsInOneProcess)
 {
-    std::vector<std::string> specs;
+    std::vector<std::string> descriptions;
     for (int n = 1; n <= 80; ++n)
-        specs.push_back("address=127.0.1." + std::to_string(n) + ",port=" + std::to_string(port) +
-                        ",dir=" + temp.path() + "/u" + std::to_string(n) + ",name=Unit" +
-                        std::to_string(n) + ",password=p" + std::to_string(n));
-    UnitSimProcess process(specs);
+        descriptions.push_back("address=127.0.1." + std::to_string(n) +
+                               ",port=" + std::to_string(port) + ",dir=" + temp.path() + "/u" +
+                               std::to_string(n) + ",name=Unit" + std::to_string(n) +
+                               ",password=p" + std::to_string(n));
+    UnitSimProcess process(descriptions);
     ASSERT_TRUE(process.ready()) << process.errorOutput();
     for (int n : {1, 40, 80}) {
         HttpClient http("127.0.1." + std::to_string(n), port);

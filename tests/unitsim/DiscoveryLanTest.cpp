@@ -68,10 +68,10 @@ protected:
     testing::AssertionResult startUnits(const std::vector<std::string>& units)
     {
         sim_.reset();
-        std::vector<std::string> specs;
+        std::vector<std::string> descriptions;
         for (std::size_t i = 0; i < units.size(); ++i)
-            specs.push_back(units[i] + ",dir=" + dir(i + 1));
-        sim_ = UnitSimProcess::inUnitsNamespace(specs);
+            descriptions.push_back(units[i] + ",dir=" + dir(i + 1));
+        sim_ = UnitSimProcess::inUnitsNamespace(descriptions);
         if (sim_->ready())
             return testing::AssertionSuccess();
         return testing::AssertionFailure() << "not ready: " << sim_->errorOutput();

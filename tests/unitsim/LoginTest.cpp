@@ -5,7 +5,7 @@ namespace {
 using Auth = HttpClient::Auth;
 
 struct LoginCase {
-    const char* unit; // extra spec words
+    const char* unit; // extra description words
     Auth auth;
     const char* user;
     const char* password;

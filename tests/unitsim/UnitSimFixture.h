@@ -26,7 +26,7 @@ protected:
 
     std::string dir() const { return temp.path() + "/unit"; }
 
-    std::string spec(const std::string& extra) const
+    std::string description(const std::string& extra) const
     {
         return "address=" + address + ",port=" + std::to_string(port) + ",dir=" + dir() +
                (extra.empty() ? "" : "," + extra);
@@ -36,7 +36,7 @@ protected:
     testing::AssertionResult startUnit(const std::string& extra = "")
     {
         sim.reset();
-        sim = std::make_unique<UnitSimProcess>(std::vector<std::string>{spec(extra)});
+        sim = std::make_unique<UnitSimProcess>(std::vector<std::string>{description(extra)});
         if (sim->ready())
             return testing::AssertionSuccess();
         return testing::AssertionFailure() << "not ready: " << sim->errorOutput();

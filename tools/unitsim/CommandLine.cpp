@@ -15,7 +15,7 @@ CommandLine::CommandLine(const std::vector<std::string>& args)
         const std::string& arg = args[i];
         if (arg == "--unit") {
             if (i + 1 == args.size()) {
-                fail("--unit needs a SPEC");
+                fail("--unit needs a UNIT");
                 return;
             }
             if (!addUnit(args[++i]))
@@ -39,12 +39,12 @@ bool CommandLine::fail(std::string why)
     return false;
 }
 
-bool CommandLine::addUnit(const std::string& spec)
+bool CommandLine::addUnit(const std::string& description)
 {
     UnitConfig config;
     std::string why;
     const std::string which = "unit " + std::to_string(units_.size() + 1);
-    if (!UnitConfig::parse(spec, config, why))
+    if (!UnitConfig::parse(description, config, why))
         return fail(which + ": " + why);
     std::error_code error;
     const std::filesystem::path dir =
@@ -63,15 +63,15 @@ bool CommandLine::addUnit(const std::string& spec)
 std::string CommandLine::help()
 {
     return std::string(
-               "usage: r4000-unitsim --unit SPEC [--unit SPEC ...]\n"
+               "usage: r4000-unitsim --unit UNIT [--unit UNIT ...]\n"
                "\n"
-               "Simulated R-4000 units for tests and demos: each SPEC is one unit, an HTTP\n"
+               "Simulated R-4000 units for tests and demos: each UNIT is one unit, an HTTP\n"
                "server with the unit's CGI programs, its system name as user name and its\n"
                "password, that also answers the discovery protocol on UDP port 15000.\n"
                "Prints \"ready\" once every unit listens, runs until SIGTERM or SIGINT, then\n"
                "exits 0. Bad arguments: exit 2; a unit that cannot start: exit 1.\n"
                "\n"
-               "SPEC is comma-separated key=value words and switches:\n") +
+               "UNIT is comma-separated key=value words and switches:\n") +
            UnitConfig::keysHelp() +
            "\n"
            "State folder: state.txt (key=value: name, password, maintenance, clock_yy,\n"

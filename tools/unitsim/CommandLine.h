@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The program's arguments: one or more "--unit SPEC" (or "--unit=SPEC") and "--help".
+// The program's arguments: one or more "--unit UNIT" (or "--unit=UNIT") and "--help".
 class CommandLine
 {
 public:
@@ -21,7 +21,7 @@ public:
 
 private:
     bool fail(std::string why);
-    bool addUnit(const std::string& spec);
+    bool addUnit(const std::string& description);
 
     Outcome outcome_ = Outcome::Run;
     std::vector<UnitConfig> units_;

@@ -47,12 +47,12 @@ bool fieldText(const std::string& text, std::size_t max)
 
 } // namespace
 
-bool UnitConfig::parse(std::string_view spec, UnitConfig& config, std::string& error)
+bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::string& error)
 {
     config = UnitConfig();
     bool haveAddress = false;
     bool haveDir = false;
-    for (std::string_view word : split(spec, ',')) {
+    for (std::string_view word : split(description, ',')) {
         if (word.empty())
             continue;
         const std::size_t eq = word.find('=');

@@ -46,8 +46,8 @@ struct UnitConfig {
     bool noWriteAck = false;
     bool noResetAck = false;
 
-    // Fills config from spec; false with a one-line reason in error.
-    static bool parse(std::string_view spec, UnitConfig& config, std::string& error);
+    // Fills config from description; false with a one-line reason in error.
+    static bool parse(std::string_view description, UnitConfig& config, std::string& error);
 
     // The key list for the help text.
     static const char* keysHelp();

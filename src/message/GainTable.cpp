@@ -1,0 +1,38 @@
+#include "GainTable.h"
+
+namespace {
+
+struct Step {
+    int dB;
+    double factor;
+};
+
+constexpr Step kSteps[] = {
+    {-15, 0.1778}, {-12, 0.2512}, {-9, 0.3548}, {-6, 0.5012}, {-3, 0.7079}, {0, 1.0},
+    {3, 1.413},    {6, 1.995},    {9, 2.813},   {12, 3.981},  {15, 5.623},
+};
+
+} // namespace
+
+bool GainTable::Factor(int dB, double& factor)
+{
+    for (const Step& step : kSteps) {
+        if (step.dB == dB) {
+            factor = step.factor;
+            return true;
+        }
+    }
+    return false;
+}
+
+void GainTable::Apply(std::int16_t* samples, std::size_t count, double factor)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        double value = samples[i] * factor;
+        if (value > 32767.0)
+            value = 32767.0;
+        else if (value < -32768.0)
+            value = -32768.0;
+        samples[i] = static_cast<std::int16_t>(value); // truncates toward zero
+    }
+}

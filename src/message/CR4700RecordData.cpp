@@ -245,16 +245,25 @@ bool CR4700RecordData::Serialize(std::uint8_t* buffer, std::size_t capacity, std
     return true;
 }
 
+bool CR4700RecordData::Refuse(const char* problem)
+{
+    problem_ = problem;
+    return Fail(MessageError::InvalidArgument);
+}
+
 bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
 {
-    if (!image || size < kHeaderSize || std::memcmp(image + kMagicField, kMagic, kMagicLength))
-        return Fail(MessageError::InvalidArgument);
+    if (!image || size < kHeaderSize)
+        return Refuse("it is shorter than the header of a message file");
+    if (std::memcmp(image + kMagicField, kMagic, kMagicLength))
+        return Refuse("it is no message file (its first bytes are wrong)");
 
     const std::uint32_t wideLength = ReadBe32(image + kWidebandLengthField);
     const std::uint32_t narrowLength = ReadBe32(image + kNarrowbandLengthField);
-    if (static_cast<std::uint64_t>(wideLength) + narrowLength + kHeaderSize != size ||
-        wideLength > kMaxWidebandCode || narrowLength > kMaxNarrowbandCode)
-        return Fail(MessageError::InvalidArgument);
+    if (static_cast<std::uint64_t>(wideLength) + narrowLength + kHeaderSize != size)
+        return Refuse("its size is not the header and the two track lengths it gives");
+    if (wideLength > kMaxWidebandCode || narrowLength > kMaxNarrowbandCode)
+        return Refuse("a track is longer than a message can be");
 
     // "YYYY-MM-DD hh:mm:ss"; the separators are not examined.
     const std::uint8_t* text = image + kDateField;
@@ -263,17 +272,17 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
         !ReadDecimal(text + 8, 2, date.day) || !ReadDecimal(text + 11, 2, date.hour) ||
         !ReadDecimal(text + 14, 2, date.minute) || !ReadDecimal(text + 17, 2, date.second) ||
         !ValidDate(date))
-        return Fail(MessageError::InvalidArgument);
+        return Refuse("its recording date is no date");
 
     const std::uint8_t* wide = image + kHeaderSize;
     const std::uint8_t* narrow = wide + wideLength;
     if (ByteSum(wide, wideLength) + ByteSum(narrow, narrowLength) !=
         ReadBe32(image + kChecksumField))
-        return Fail(MessageError::InvalidArgument);
+        return Refuse("its checksum does not hold");
 
     CG722 coder;
     if (!coder.IsValid())
-        return Fail(MessageError::InvalidArgument);
+        return Refuse("the audio coder cannot be started");
     std::vector<std::uint8_t> widePcm = DecodeTrack(coder, wide, wideLength);
     std::vector<std::uint8_t> narrowPcm = DecodeTrack(coder, narrow, narrowLength);
 
@@ -286,6 +295,7 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
     narrowbandCode_ = narrowLength;
     hasData_ = true;
     error_ = MessageError::None;
+    problem_.clear();
     return true;
 }
 

@@ -57,9 +57,12 @@ public:
     std::size_t WidebandCodeLength() const { return widebandCode_; }
     std::size_t NarrowbandCodeLength() const { return narrowbandCode_; }
     int LastError() const { return error_; }
+    // Why the last Parse refused its image, in words; empty after a good one.
+    const std::string& LastProblem() const { return problem_; }
 
 private:
     bool Fail(int error);
+    bool Refuse(const char* problem);
     bool CopyTrack(const std::vector<std::uint8_t>& track, std::uint8_t* buffer,
                    std::size_t capacity, std::size_t& length);
     void DeriveNarrowband();
@@ -72,4 +75,5 @@ private:
     std::size_t widebandCode_ = 0;
     std::size_t narrowbandCode_ = 0;
     int error_ = 0;
+    std::string problem_;
 };

@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 #include "Exchange.h"
+#include "MessageTestData.h"
 #include "PasswordCodec.h"
 #include "PosixFileOps.h"
 #include "ProgramRun.h"
@@ -206,6 +207,56 @@ TEST_F(CtlTest, AddPutsAUnitAfterTheLastOneAndRefusesBadInput)
         EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
     }
     EXPECT_EQ(snapshot(data), before);
+}
+
+TEST_F(CtlTest, MessageFilesFromWaveAndBack)
+{
+    using namespace msgtest;
+    const fs::path wave = root / "hello.wav";
+    WaveLayout tone;
+    tone.data = Bytes(Sine(16000 * 2, 440, 16000, 8000));
+    WriteFile(wave.string(), Wave(tone));
+    const fs::path message = root / "hello.pmf";
+    const Result made = ctl({"msg", "import", wave.string(), "--to", message.string()});
+    EXPECT_EQ(made.status, 0) << made.err;
+    EXPECT_EQ(made.out, "wrote " + message.string() + ": \"hello\", 2.000 sec.\n");
+    const Result described = ctl({"msg", "info", message.string()});
+    EXPECT_EQ(described.status, 0) << described.err;
+    EXPECT_NE(described.out.find("wideband: 2.000 sec. (L1 16000 bytes)\n"
+                                 "narrowband: 2.000 sec. (L2 8000 bytes)\n"
+                                 "checksum: holds\n"),
+              std::string::npos)
+        << described.out;
+    const fs::path back = root / "back.wav";
+    EXPECT_EQ(ctl({"msg", "export", message.string(), "--to", back.string()}).status, 0);
+    EXPECT_EQ(fs::file_size(back), 44u + 2 * 32000u + 2);
+
+    // Bad input names its reason and writes nothing.
+    WaveLayout cd = tone;
+    cd.rate = 44100;
+    WriteFile((root / "cd.wav").string(), Wave(cd));
+    std::string cut = readAll(message).substr(0, 300);
+    std::ofstream((root / "cut.pmf").string(), std::ios::binary) << cut;
+    const struct {
+        std::vector<std::string> args;
+        const char* reason;
+    } bad[] = {
+        {{"msg", "import", (root / "cd.wav").string(), "--to", (root / "x.pmf").string()},
+         "is not sampled at 16,000 Hz"},
+        {{"msg", "import", wave.string(), "--to", (root / "x.pmf").string(), "--gain", "2"},
+         "--gain must be one of"},
+        {{"msg", "export", (root / "cut.pmf").string(), "--to", (root / "x.wav").string()},
+         "its size is not the header and the two track lengths it gives"},
+        {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
+        {{"msg", "play", message.string()}, "ACTION is import, export or info"},
+    };
+    for (const auto& c : bad) {
+        const Result run = ctl(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(root / "x.pmf"));
+    EXPECT_FALSE(fs::exists(root / "x.wav"));
 }
 
 TEST_F(CtlTest, SettingsPrintsTheBytesASaveWrites)

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "DataFolder.h"
+#include "MessageCommands.h"
 #include "PosixFileOps.h"
 #include "ScanCommands.h"
 #include "SystemStore.h"
@@ -31,7 +32,8 @@ enum class Command {
     Firmware,
     Login,
     ScanUnits,
-    Netset
+    Netset,
+    Message
 };
 
 using Kind = CommandLine::Kind;
@@ -177,6 +179,22 @@ const std::vector<Entry>& commands()
           "00-1A-2B-3C-4D-5E), resets it, waits for it to restart and scans again to show\n"
           "its new settings. Exit status 1 when the unit does not answer, does not\n"
           "acknowledge, or does not come back with the new settings.\n"}},
+        {Command::Message,
+         {"msg",
+          {"ACTION", "FILE"},
+          {{"to", "FILE", "the file to write (import: .pmf, export: .wav)", Kind::Optional},
+           {"name", "NAME", "import: the message's name (default: the WAVE file's title)",
+            Kind::Optional},
+           {"gain", "DB", "import: louder or softer, -15 to 15 dB in steps of 3", Kind::Optional},
+           {"narrowband", "", "export: the 8 kHz track instead of the 16 kHz one", Kind::Switch}},
+          "make, export and describe voice message files",
+          "ACTION is one of:\n"
+          "  import  FILE is a 16 kHz, 16-bit mono WAVE file of at most 20 s (longer ones are\n"
+          "          cut); writes the message file --to FILE.pmf\n"
+          "  export  FILE is a message file; writes its track --to FILE.wav\n"
+          "  info    FILE is a message file; prints its name, date, track lengths and sizes\n"
+          "A file that is not what it should be is named with the reason (exit status 2),\n"
+          "and nothing is written.\n"}},
     };
     return table;
 }
@@ -318,6 +336,18 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return units.login(line.operand(0));
     case Command::ScanUnits:
         return scans.scan(optional("csv"));
+    case Command::Message: {
+        MessageCommands messages(files, out_);
+        const std::string& action = line.operand(0);
+        if (action == "import")
+            return messages.importWave(line.operand(1), optional("to"), optional("name"),
+                                       optional("gain"));
+        if (action == "export")
+            return messages.exportWave(line.operand(1), optional("to"), line.has("narrowband"));
+        if (action == "info")
+            return messages.info(line.operand(1));
+        throw CommandError("msg: ACTION is import, export or info, not '" + action + "'");
+    }
     case Command::Netset:
         return scans.netset(line.operand(0), line.option("ip"), line.option("mask"),
                             line.option("gateway"), optional("name"), optional("port"),

@@ -10,6 +10,7 @@
 #include <ctime>
 #include <filesystem>
 #include <iterator>
+#include <thread>
 
 namespace {
 
@@ -212,11 +213,15 @@ bool CR4700RecordData::Serialize(std::uint8_t* buffer, std::size_t capacity, std
     if (!buffer || capacity < GetFileSize())
         return Fail(MessageError::InvalidArgument);
 
-    CG722 coder;
-    if (!coder.IsValid())
+    // The two tracks are coded at the same time, each by a coder of its own.
+    CG722 wideCoder;
+    CG722 narrowCoder;
+    if (!wideCoder.IsValid() || !narrowCoder.IsValid())
         return Fail(MessageError::InvalidArgument);
-    const std::vector<std::uint8_t> wide = EncodeTrack(coder, wideband_);
-    const std::vector<std::uint8_t> narrow = EncodeTrack(coder, narrowband_);
+    std::vector<std::uint8_t> narrow;
+    std::thread narrowband([&] { narrow = EncodeTrack(narrowCoder, narrowband_); });
+    const std::vector<std::uint8_t> wide = EncodeTrack(wideCoder, wideband_);
+    narrowband.join();
     widebandCode_ = wide.size();
     narrowbandCode_ = narrow.size();
     const std::size_t total = kHeaderSize + wide.size() + narrow.size();
@@ -280,11 +285,14 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
         ReadBe32(image + kChecksumField))
         return Refuse("its checksum does not hold");
 
-    CG722 coder;
-    if (!coder.IsValid())
+    CG722 wideCoder;
+    CG722 narrowCoder;
+    if (!wideCoder.IsValid() || !narrowCoder.IsValid())
         return Refuse("the audio coder cannot be started");
-    std::vector<std::uint8_t> widePcm = DecodeTrack(coder, wide, wideLength);
-    std::vector<std::uint8_t> narrowPcm = DecodeTrack(coder, narrow, narrowLength);
+    std::vector<std::uint8_t> narrowPcm;
+    std::thread narrowband([&] { narrowPcm = DecodeTrack(narrowCoder, narrow, narrowLength); });
+    std::vector<std::uint8_t> widePcm = DecodeTrack(wideCoder, wide, wideLength);
+    narrowband.join();
 
     const char* name = reinterpret_cast<const char*>(image + kNameField);
     name_.assign(name, strnlen(name, kMaxNameSize));

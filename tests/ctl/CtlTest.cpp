@@ -248,7 +248,7 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
         {{"msg", "export", (root / "cut.pmf").string(), "--to", (root / "x.wav").string()},
          "its size is not the header and the two track lengths it gives"},
         {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
-        {{"msg", "play", message.string()}, "ACTION is import, export or info"},
+        {{"msg", "dance", message.string()}, "ACTION is import, export, info, record or play"},
     };
     for (const auto& c : bad) {
         const Result run = ctl(c.args);

@@ -63,7 +63,7 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
             throw CommandError(context + "option '--" + name + "' given twice");
     }
 
-    if (operands_.size() < syntax.operands.size())
+    if (operands_.size() + syntax.optionalOperands < syntax.operands.size())
         throw CommandError(context + "missing " + syntax.operands[operands_.size()] +
                            " (see 'r4000ctl " + syntax.name + " --help')");
     for (const Option& option : syntax.options) {
@@ -76,8 +76,10 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
 std::string CommandLine::usage(const Syntax& syntax)
 {
     std::string text = "usage: r4000ctl [--data-dir DIR] " + syntax.name;
-    for (const std::string& operand : syntax.operands)
-        text += " " + operand;
+    for (std::size_t i = 0; i < syntax.operands.size(); ++i) {
+        const bool optional = i + syntax.optionalOperands >= syntax.operands.size();
+        text += optional ? " [" + syntax.operands[i] + "]" : " " + syntax.operands[i];
+    }
     for (const Option& option : syntax.options) {
         const std::string word =
             "--" + option.name + (option.kind == Kind::Switch ? "" : " " + option.value);

@@ -25,6 +25,8 @@ public:
         std::vector<Option> options;
         std::string summary; // one line for the tool's help
         std::string details; // the command's own help, after the usage line
+        // How many of the last operands may be left out.
+        std::size_t optionalOperands = 0;
     };
 
     // Throws CommandError for an unknown option, a missing value, operand or option, or a word
@@ -33,6 +35,7 @@ public:
 
     bool helpRequested() const { return help_; }
     const std::string& operand(std::size_t index) const { return operands_.at(index); }
+    std::size_t operandCount() const { return operands_.size(); }
     const std::string& option(const std::string& name) const { return options_.at(name); }
     // Whether an optional option or a switch was given.
     bool has(const std::string& name) const { return options_.count(name) > 0; }

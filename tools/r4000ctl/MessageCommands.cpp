@@ -1,11 +1,16 @@
 #include "MessageCommands.h"
 
+#include "CR4700Player.h"
 #include "CR4700RecordData.h"
+#include "CR4700Recorder.h"
 #include "CommandError.h"
 #include "FileOps.h"
 #include "MessageError.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <ostream>
 #include <vector>
 
@@ -29,12 +34,56 @@ std::string waveProblem(int error)
 }
 
 // "%d.%03d sec." of a track of PCM bytes at bytesPerSecond.
-std::string seconds(std::size_t bytes, std::size_t bytesPerSecond)
+std::string lengthText(std::size_t bytes, std::size_t bytesPerSecond)
 {
     const std::size_t ms = bytes * 1000 / bytesPerSecond;
     char text[32];
     std::snprintf(text, sizeof text, "%d.%03d sec.", int(ms / 1000), int(ms % 1000));
     return text;
+}
+
+// The gain option: a step of the gain table, or bad usage.
+int gainStep(const std::string& action, const std::string& text)
+{
+    char* end = nullptr;
+    const long dB = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end)
+        throw CommandError(action + ": --gain must be one of -15, -12, ..., 12, 15 (dB)");
+    return int(dB);
+}
+
+// Blocks until the audio worker says it is done, or the time is up.
+class Finished
+{
+public:
+    CR4700Player::Notify notify()
+    {
+        return [this](int, int) {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            done_ = true;
+            changed_.notify_all();
+        };
+    }
+    bool wait(std::chrono::milliseconds limit)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return changed_.wait_for(lock, limit, [this] { return done_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool done_ = false;
+};
+
+void writeMessage(FileOps& files, CR4700RecordData& record, const std::string& path,
+                  const std::string& action)
+{
+    std::vector<std::uint8_t> image(record.GetFileSize());
+    std::size_t size = 0;
+    if (!record.Serialize(image.data(), image.size(), size) ||
+        !files.writeFile(path, std::string(image.begin(), image.begin() + long(size))))
+        throw CommandError(action + ": cannot write " + path);
 }
 
 CR4700RecordData readMessage(FileOps& files, const std::string& path)
@@ -65,19 +114,11 @@ int MessageCommands::importWave(const std::string& wave, const std::optional<std
         throw CommandError("msg import: " + wave + " " + waveProblem(record.LastError()));
     if (name && !record.SetName(*name))
         throw CommandError("msg import: a name has at most 128 bytes");
-    if (gain) {
-        char* end = nullptr;
-        const long dB = std::strtol(gain->c_str(), &end, 10);
-        if (gain->empty() || *end || !record.ApplyGain(int(dB)))
-            throw CommandError("msg import: --gain must be one of -15, -12, ..., 12, 15 (dB)");
-    }
-    std::vector<std::uint8_t> image(record.GetFileSize());
-    std::size_t size = 0;
-    if (!record.Serialize(image.data(), image.size(), size) ||
-        !files_.writeFile(*to, std::string(image.begin(), image.begin() + long(size))))
-        throw CommandError("msg import: cannot write " + *to);
+    if (gain && !record.ApplyGain(gainStep("msg import", *gain)))
+        throw CommandError("msg import: --gain must be one of -15, -12, ..., 12, 15 (dB)");
+    writeMessage(files_, record, *to, "msg import");
     out_ << "wrote " << *to << ": \"" << record.Name() << "\", "
-         << seconds(record.WidebandLength(), 32000) << '\n';
+         << lengthText(record.WidebandLength(), 32000) << '\n';
     return 0;
 }
 
@@ -102,10 +143,56 @@ int MessageCommands::info(const std::string& message)
                   d.hour, d.minute, d.second);
     out_ << "name: " << record.Name() << '\n'
          << "date: " << date << '\n'
-         << "wideband: " << seconds(record.WidebandLength(), 32000) << " (L1 "
+         << "wideband: " << lengthText(record.WidebandLength(), 32000) << " (L1 "
          << record.WidebandCodeLength() << " bytes)\n"
-         << "narrowband: " << seconds(record.NarrowbandLength(), 16000) << " (L2 "
+         << "narrowband: " << lengthText(record.NarrowbandLength(), 16000) << " (L2 "
          << record.NarrowbandCodeLength() << " bytes)\n"
          << "checksum: holds\n";
+    return 0;
+}
+
+int MessageCommands::record(const std::optional<std::string>& seconds,
+                            const std::optional<std::string>& to,
+                            const std::optional<std::string>& name)
+{
+    if (!seconds || !to || !name)
+        throw CommandError("msg record: give --seconds N, --to FILE.pmf and --name NAME");
+    char* end = nullptr;
+    const long length = std::strtol(seconds->c_str(), &end, 10);
+    if (seconds->empty() || *end || length < 1 || length > 20)
+        throw CommandError("msg record: --seconds must be 1 to 20");
+    CR4700Recorder recorder;
+    Finished finished;
+    if (!recorder.Start(finished.notify(), int(length)))
+        throw CommandError("msg record: no sound input (is a PulseAudio server running?)");
+    // The recorder ends by itself when its time is full.
+    finished.wait(std::chrono::seconds(length + 5));
+    recorder.Stop();
+    CR4700RecordData message;
+    if (!recorder.BuildRecord(&message) || !message.SetName(*name))
+        throw CommandError("msg record: nothing was recorded, or the name is over 128 bytes");
+    writeMessage(files_, message, *to, "msg record");
+    out_ << "wrote " << *to << ": \"" << message.Name() << "\", "
+         << lengthText(message.WidebandLength(), 32000) << '\n';
+    return 0;
+}
+
+int MessageCommands::play(const std::string& message, bool narrowband,
+                          const std::optional<std::string>& gain)
+{
+    CR4700RecordData record = readMessage(files_, message);
+    CR4700Player player;
+    if (gain && !player.SetVolume(gainStep("msg play", *gain)))
+        throw CommandError("msg play: --gain must be one of -15, -12, ..., 12, 15 (dB)");
+    Finished finished;
+    if (!player.Play(&record, !narrowband, finished.notify()))
+        throw CommandError("msg play: no sound output (is a PulseAudio server running?)");
+    const std::size_t bytes = narrowband ? record.NarrowbandLength() : record.WidebandLength();
+    const auto length = std::chrono::milliseconds(bytes * 1000 / (narrowband ? 16000 : 32000));
+    if (!finished.wait(length + std::chrono::seconds(10))) {
+        player.Stop();
+        throw CommandError("msg play: the sound output did not finish playing");
+    }
+    out_ << "played " << message << '\n';
     return 0;
 }

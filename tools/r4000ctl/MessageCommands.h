@@ -18,6 +18,11 @@ public:
     int exportWave(const std::string& message, const std::optional<std::string>& to,
                    bool narrowband);
     int info(const std::string& message);
+    // Records seconds (1..20) from the default sound input into a message file.
+    int record(const std::optional<std::string>& seconds, const std::optional<std::string>& to,
+               const std::optional<std::string>& name);
+    // Plays a message file on the default sound output until its end.
+    int play(const std::string& message, bool narrowband, const std::optional<std::string>& gain);
 
 private:
     FileOps& files_;

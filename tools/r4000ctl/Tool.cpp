@@ -185,16 +185,23 @@ const std::vector<Entry>& commands()
           {{"to", "FILE", "the file to write (import: .pmf, export: .wav)", Kind::Optional},
            {"name", "NAME", "import: the message's name (default: the WAVE file's title)",
             Kind::Optional},
-           {"gain", "DB", "import: louder or softer, -15 to 15 dB in steps of 3", Kind::Optional},
-           {"narrowband", "", "export: the 8 kHz track instead of the 16 kHz one", Kind::Switch}},
+           {"gain", "DB", "import, play: louder or softer, -15 to 15 dB in steps of 3",
+            Kind::Optional},
+           {"narrowband", "", "export, play: the 8 kHz track instead of the 16 kHz one",
+            Kind::Switch},
+           {"seconds", "N", "record: how long, 1 to 20 seconds", Kind::Optional}},
           "make, export and describe voice message files",
           "ACTION is one of:\n"
           "  import  FILE is a 16 kHz, 16-bit mono WAVE file of at most 20 s (longer ones are\n"
           "          cut); writes the message file --to FILE.pmf\n"
           "  export  FILE is a message file; writes its track --to FILE.wav\n"
           "  info    FILE is a message file; prints its name, date, track lengths and sizes\n"
+          "  record  records --seconds N from the default sound input --to FILE.pmf, named\n"
+          "          --name NAME (no FILE)\n"
+          "  play    FILE is a message file; plays it on the default sound output\n"
           "A file that is not what it should be is named with the reason (exit status 2),\n"
-          "and nothing is written.\n"}},
+          "and nothing is written.\n",
+          1}},
     };
     return table;
 }
@@ -339,6 +346,8 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Message: {
         MessageCommands messages(files, out_);
         const std::string& action = line.operand(0);
+        if (action != "record" && line.operandCount() < 2)
+            throw CommandError("msg " + action + ": missing FILE (see 'r4000ctl msg --help')");
         if (action == "import")
             return messages.importWave(line.operand(1), optional("to"), optional("name"),
                                        optional("gain"));
@@ -346,7 +355,12 @@ int Tool::runCommand(const std::vector<std::string>& args)
             return messages.exportWave(line.operand(1), optional("to"), line.has("narrowband"));
         if (action == "info")
             return messages.info(line.operand(1));
-        throw CommandError("msg: ACTION is import, export or info, not '" + action + "'");
+        if (action == "record")
+            return messages.record(optional("seconds"), optional("to"), optional("name"));
+        if (action == "play")
+            return messages.play(line.operand(1), line.has("narrowband"), optional("gain"));
+        throw CommandError("msg: ACTION is import, export, info, record or play, not '" + action +
+                           "'");
     }
     case Command::Netset:
         return scans.netset(line.operand(0), line.option("ip"), line.option("mask"),

@@ -10,17 +10,17 @@ CWavInput::~CWavInput()
 bool CWavInput::Open()
 {
     Close();
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = kRate;
-    spec.channels = 1;
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_S16NE;
+    sampleFormat.rate = kRate;
+    sampleFormat.channels = 1;
     // Fragments of one buffer keep the capture latency at 20 ms.
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(kBufferSize);
     int error = 0;
-    stream_ = pa_simple_new(nullptr, "R4000", PA_STREAM_RECORD, nullptr, "message recording", &spec,
-                            nullptr, &attr, &error);
+    stream_ = pa_simple_new(nullptr, "R4000", PA_STREAM_RECORD, nullptr, "message recording",
+                            &sampleFormat, nullptr, &attr, &error);
     if (stream_ == nullptr) {
         return false;
     }

@@ -10,10 +10,10 @@ CWavOutput::~CWavOutput()
 bool CWavOutput::Open(int rate, std::size_t blockSize)
 {
     Close();
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = static_cast<std::uint32_t>(rate);
-    spec.channels = 1;
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_S16NE;
+    sampleFormat.rate = static_cast<std::uint32_t>(rate);
+    sampleFormat.channels = 1;
     pa_buffer_attr attr{};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = static_cast<std::uint32_t>(blockSize * 3);
@@ -21,7 +21,7 @@ bool CWavOutput::Open(int rate, std::size_t blockSize)
     attr.minreq = static_cast<std::uint32_t>(-1);
     int error = 0;
     stream_ = pa_simple_new(nullptr, "R4000", PA_STREAM_PLAYBACK, nullptr, "message playback",
-                            &spec, nullptr, &attr, &error);
+                            &sampleFormat, nullptr, &attr, &error);
     return stream_ != nullptr;
 }
 

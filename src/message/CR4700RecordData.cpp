@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <thread>
@@ -117,21 +116,6 @@ std::string TitleOf(const std::string& path)
         title.erase(cut);
     }
     return title;
-}
-
-RecordTime Now()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    RecordTime t;
-    t.year = local.tm_year + 1900;
-    t.month = local.tm_mon + 1;
-    t.day = local.tm_mday;
-    t.hour = local.tm_hour;
-    t.minute = local.tm_min;
-    t.second = local.tm_sec > 59 ? 59 : local.tm_sec; // leap second
-    return t;
 }
 
 } // namespace
@@ -337,7 +321,7 @@ bool CR4700RecordData::ImportWave(const std::string& path)
     }
 
     name_ = TitleOf(path);
-    date_ = Now();
+    date_ = RecordTime::now();
     wideband_ = std::move(pcm);
     DeriveNarrowband();
     widebandCode_ = narrowbandCode_ = 0;

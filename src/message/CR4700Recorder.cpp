@@ -4,9 +4,7 @@
 #include "GainTable.h"
 #include "MessageError.h"
 
-#include <chrono>
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -18,21 +16,6 @@ void ApplyBlocks(std::int16_t* samples, std::size_t blockSamples, const int* ste
         GainTable::Factor(steps[i], factor);
         GainTable::Apply(samples + i * blockSamples, blockSamples, factor);
     }
-}
-
-RecordTime Now()
-{
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    RecordTime time;
-    time.year = local.tm_year + 1900;
-    time.month = local.tm_mon + 1;
-    time.day = local.tm_mday;
-    time.hour = local.tm_hour;
-    time.minute = local.tm_min;
-    time.second = local.tm_sec;
-    return time;
 }
 
 } // namespace
@@ -157,8 +140,8 @@ bool CR4700Recorder::BuildRecord(CR4700RecordData* record)
     if (wideband_.empty()) {
         return Fail(MessageError::NotRecording);
     }
-    if (!record->SetSamples("", Now(), wideband_.data(), wideband_.size(), narrowband_.data(),
-                            narrowband_.size())) {
+    if (!record->SetSamples("", RecordTime::now(), wideband_.data(), wideband_.size(),
+                            narrowband_.data(), narrowband_.size())) {
         return Fail(record->LastError());
     }
     error_ = MessageError::None;

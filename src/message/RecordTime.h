@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 // Recording date and time of a message, as plain calendar fields (local time).
 struct RecordTime {
     int year = 100;
@@ -15,4 +17,14 @@ struct RecordTime {
                hour == other.hour && minute == other.minute && second == other.second;
     }
     bool operator!=(const RecordTime& other) const { return !(*this == other); }
+
+    // The local date and time now; a leap second counts as the 59th, which a record holds.
+    static RecordTime now()
+    {
+        const std::time_t clock = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&clock, &local);
+        return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                local.tm_hour,        local.tm_min,     local.tm_sec > 59 ? 59 : local.tm_sec};
+    }
 };

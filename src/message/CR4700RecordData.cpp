@@ -200,8 +200,6 @@ bool CR4700RecordData::Serialize(std::uint8_t* buffer, std::size_t capacity, std
     // The two tracks are coded at the same time, each by a coder of its own.
     CG722 wideCoder;
     CG722 narrowCoder;
-    if (!wideCoder.IsValid() || !narrowCoder.IsValid())
-        return Fail(MessageError::InvalidArgument);
     std::vector<std::uint8_t> narrow;
     std::thread narrowband([&] { narrow = EncodeTrack(narrowCoder, narrowband_); });
     const std::vector<std::uint8_t> wide = EncodeTrack(wideCoder, wideband_);
@@ -271,8 +269,6 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
 
     CG722 wideCoder;
     CG722 narrowCoder;
-    if (!wideCoder.IsValid() || !narrowCoder.IsValid())
-        return Refuse("the audio coder cannot be started");
     std::vector<std::uint8_t> narrowPcm;
     std::thread narrowband([&] { narrowPcm = DecodeTrack(narrowCoder, narrow, narrowLength); });
     std::vector<std::uint8_t> widePcm = DecodeTrack(wideCoder, wide, wideLength);

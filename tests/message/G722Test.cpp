@@ -1,4 +1,4 @@
-// The coder wrapper against spandsp used directly, and the code-byte layout the units play.
+// The coder against spandsp's G.722 used directly, and the code-byte layout the units play.
 #include "CG722.h"
 #include "MessageTestData.h"
 
@@ -12,16 +12,57 @@
 
 namespace {
 
+std::uint32_t NextRandom(std::uint32_t& seed)
+{
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 8;
+}
+
 // A tone with a little pseudo-random noise, so both sub-bands carry something.
 std::vector<std::int16_t> TestSignal(std::size_t samples)
 {
     std::vector<std::int16_t> signal = msgtest::Sine(samples, 1000, 16000, 9000);
     std::uint32_t seed = 12345;
-    for (std::int16_t& s : signal) {
-        seed = seed * 1103515245u + 12345u;
-        s = static_cast<std::int16_t>(s + static_cast<int>((seed >> 16) % 2001) - 1000);
-    }
+    for (std::int16_t& s : signal)
+        s = static_cast<std::int16_t>(s + static_cast<int>(NextRandom(seed) % 2001) - 1000);
     return signal;
+}
+
+std::vector<std::int16_t> FullScaleNoise(std::size_t samples)
+{
+    std::vector<std::int16_t> signal(samples);
+    std::uint32_t seed = 777;
+    for (std::int16_t& s : signal)
+        s = static_cast<std::int16_t>(NextRandom(seed) & 0xFFFF);
+    return signal;
+}
+
+// Alternating runs at both ends of the range: drives every saturation and both predictor
+// limits.
+std::vector<std::int16_t> SquareAtTheRails(std::size_t samples)
+{
+    std::vector<std::int16_t> signal(samples);
+    for (std::size_t i = 0; i < samples; ++i)
+        signal[i] = (i / 37) % 2 ? std::int16_t(-32768) : std::int16_t(32767);
+    return signal;
+}
+
+// A tone that fades in from silence and out again, so the scale factors climb and fall.
+std::vector<std::int16_t> Swell(std::size_t samples)
+{
+    std::vector<std::int16_t> signal = msgtest::Sine(samples, 3100, 16000, 30000);
+    for (std::size_t i = 0; i < samples; ++i)
+        signal[i] = static_cast<std::int16_t>(signal[i] * std::sin(M_PI * i / samples));
+    return signal;
+}
+
+std::vector<std::uint8_t> RandomCodes(std::size_t count)
+{
+    std::vector<std::uint8_t> codes(count);
+    std::uint32_t seed = 4242;
+    for (std::uint8_t& c : codes)
+        c = static_cast<std::uint8_t>(NextRandom(seed));
+    return codes;
 }
 
 std::vector<std::uint8_t> EncodeDirect(const std::vector<std::int16_t>& pcm)
@@ -42,23 +83,61 @@ std::vector<std::int16_t> DecodeDirect(const std::vector<std::uint8_t>& codes)
     return pcm;
 }
 
-TEST(G722, MatchesSpandspAndResetsBetweenTracks)
+// Our coder gives spandsp's codes and samples bit for bit, for ordinary and for extreme
+// input, for code bytes no coder would write, and across the coder's internal blocks.
+TEST(G722, MatchesSpandspBitForBit)
 {
-    const std::vector<std::int16_t> pcm = TestSignal(4000);
-    const std::vector<std::uint8_t> expected = EncodeDirect(pcm);
-    ASSERT_EQ(expected.size(), 2000u);
-
-    CG722 coder;
-    ASSERT_TRUE(coder.IsValid());
-    for (int track = 0; track < 2; ++track) {
-        SCOPED_TRACE(track);
-        coder.Reset(); // without it the second track would start from the first one's state
+    const struct {
+        const char* name;
+        std::vector<std::int16_t> pcm;
+    } signals[] = {
+        {"tone and noise", TestSignal(40000)},
+        {"full-scale noise", FullScaleNoise(40000)},
+        {"square at the rails", SquareAtTheRails(40000)},
+        {"swell", Swell(40000)},
+        {"silence", std::vector<std::int16_t>(1000)},
+    };
+    for (const auto& [name, pcm] : signals) {
+        SCOPED_TRACE(name);
+        const std::vector<std::uint8_t> expected = EncodeDirect(pcm);
+        CG722 coder;
         std::vector<std::uint8_t> codes(pcm.size() / 2);
         ASSERT_EQ(coder.Encode(pcm.data(), pcm.size(), codes.data()), codes.size());
         EXPECT_EQ(codes, expected);
 
         std::vector<std::int16_t> decoded(codes.size() * 2);
         ASSERT_EQ(coder.Decode(codes.data(), codes.size(), decoded.data()), decoded.size());
+        EXPECT_EQ(decoded, DecodeDirect(expected));
+    }
+
+    const std::vector<std::uint8_t> noise = RandomCodes(20000);
+    CG722 coder;
+    std::vector<std::int16_t> decoded(noise.size() * 2);
+    coder.Decode(noise.data(), noise.size(), decoded.data());
+    EXPECT_EQ(decoded, DecodeDirect(noise));
+}
+
+// A track coded in uneven pieces is the track coded at once: the filters and the predictors
+// carry over between calls. Reset starts the next track afresh.
+TEST(G722, StateCarriesOverBetweenCallsAndResets)
+{
+    const std::vector<std::int16_t> pcm = TestSignal(6002);
+    const std::vector<std::uint8_t> expected = EncodeDirect(pcm);
+    CG722 coder;
+    for (int track = 0; track < 2; ++track) {
+        SCOPED_TRACE(track);
+        coder.Reset(); // without it the second track would start from the first one's state
+        std::vector<std::uint8_t> codes(pcm.size() / 2);
+        std::vector<std::int16_t> decoded(pcm.size());
+        std::size_t coded = 0;
+        for (std::size_t piece : {2u, 6u, 1000u, 22u, 2000u, 2972u}) {
+            ASSERT_EQ(coder.Encode(pcm.data() + coded, piece, codes.data() + coded / 2), piece / 2);
+            ASSERT_EQ(coder.Decode(codes.data() + coded / 2, piece / 2, decoded.data() + coded),
+                      piece);
+            coded += piece;
+        }
+        ASSERT_EQ(coded, pcm.size());
+        EXPECT_EQ(codes, expected);
         EXPECT_EQ(decoded, DecodeDirect(expected));
     }
 }

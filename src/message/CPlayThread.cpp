@@ -2,6 +2,13 @@
 
 #include <chrono>
 
+namespace {
+
+// Blocks the server queues ahead of what is heard.
+constexpr std::size_t kQueuedBlocks = 3;
+
+} // namespace
+
 CPlayThread::~CPlayThread()
 {
     // The source is gone by now; only the worker and the output are ended here.
@@ -12,7 +19,7 @@ bool CPlayThread::Start(int rate, Notify notify)
 {
     StopThread();
     blockSize_ = static_cast<std::size_t>(rate) * 2 * 320 / 1000;
-    if (!output_.Open(rate, blockSize_)) {
+    if (!output_.Open(rate, kQueuedBlocks * blockSize_)) {
         blockSize_ = 0;
         return false;
     }
@@ -37,6 +44,7 @@ void CPlayThread::Halt()
         std::lock_guard<std::mutex> lock(mutex_);
         run_ = false;
     }
+    output_.Interrupt();
     wake_.notify_all();
     if (thread_.joinable()) {
         thread_.join();
@@ -53,6 +61,7 @@ void CPlayThread::PauseThread()
     std::lock_guard<std::mutex> lock(mutex_);
     if (state_ == Playing) {
         state_ = Paused;
+        output_.Pause(true);
     }
 }
 
@@ -61,6 +70,7 @@ void CPlayThread::ResumeThread()
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (state_ == Paused) {
+            output_.Pause(false);
             state_ = Playing;
         }
     }
@@ -79,14 +89,10 @@ void CPlayThread::Run()
             }
             length = ReadBlock(block_.data(), blockSize_);
         }
-        if (length > 0) {
-            // Blocks while the server already holds three blocks; pausing takes effect
-            // once those have played.
-            if (!output_.Write(block_.data(), length)) {
-                length = 0;
-            } else {
-                continue;
-            }
+        // Blocks while the server holds three blocks, and while the output is paused; false
+        // once the output fails or is stopped.
+        if (length > 0 && output_.Write(block_.data(), length)) {
+            continue;
         }
         output_.Drain();
         if (!run_) {

@@ -32,7 +32,7 @@ public:
     bool Start(int rate, Notify notify);
     // Ends the worker, drops what the output still holds and closes it.
     void StopThread();
-    // Stops feeding the output; the up to three blocks the server already holds still play.
+    // Holds the sound where it is, at once; ResumeThread() goes on from there.
     void PauseThread();
     void ResumeThread();
 

@@ -3,10 +3,15 @@
 #include <cstddef>
 #include <cstdint>
 
-struct pa_simple;
+struct pa_context;
+struct pa_operation;
+struct pa_stream;
+struct pa_threaded_mainloop;
 
-// Sound output to the default PulseAudio sink: 16-bit mono at a chosen rate. The server
-// keeps about three blocks queued; Write() blocks while that queue is full.
+// Sound output to the default PulseAudio sink: 16-bit mono at a chosen rate, on a playback
+// stream of the server's asynchronous interface, so that a pause takes hold at once (the
+// stream is corked) instead of after what the server has queued. Write() and Drain() block
+// the calling thread; Pause(), Interrupt() and Flush() may be called from any other.
 class CWavOutput
 {
 public:
@@ -15,16 +20,34 @@ public:
     CWavOutput(const CWavOutput&) = delete;
     CWavOutput& operator=(const CWavOutput&) = delete;
 
-    // False when no server or sink is available.
-    bool Open(int rate, std::size_t blockSize);
+    // The server queues up to `queued` bytes. False when no server or sink is available.
+    bool Open(int rate, std::size_t queued);
     void Close();
+    // Blocks while the queue is full, the paused output included; false when the stream
+    // failed or Interrupt() was called.
     bool Write(const std::uint8_t* data, std::size_t length);
-    // Waits until everything written has been played.
+    // Waits until everything written has been played; false as for Write().
     bool Drain();
     // Drops what is queued but not yet played.
     void Flush();
+    // Holds or releases the sound where it is.
+    void Pause(bool paused);
+    // Makes a blocked Write() or Drain(), and every later one, return false.
+    void Interrupt();
     bool IsOpen() const { return stream_ != nullptr; }
 
 private:
-    pa_simple* stream_ = nullptr;
+    static void OnStateChange(pa_context* context, void* self);
+    static void OnStreamChange(pa_stream* stream, void* self);
+    static void OnStreamRequest(pa_stream* stream, std::size_t bytes, void* self);
+    static void OnDone(pa_stream* stream, int success, void* self);
+    void Signal();
+    bool StreamGood() const;
+    // Waits, with the loop locked, for an operation; true when it ran to its end.
+    bool Await(pa_operation* operation, bool interruptible);
+
+    pa_threaded_mainloop* mainloop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    bool interrupted_ = false; // guarded by the loop's lock, like everything the loop touches
 };

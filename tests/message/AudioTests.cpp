@@ -6,6 +6,7 @@
 #include "GainTable.h"
 #include "MessageError.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -334,20 +335,61 @@ TEST(AudioServer, EndOfPlayAfterAboutTheTrackLength)
     }
 }
 
-TEST(AudioServer, PauseHoldsPlaybackAndPlayResumesIt)
+// Pausing holds the sound at once, not after what the server has queued, and resuming goes
+// on from where it held: a 3 s tone paused for 1.5 s comes back as 3 s of tone around a gap
+// of about 1.5 s (had the queued second played on, the gap would be a second shorter). The
+// pause comes late because the null sink starts pulling data only a second or two in.
+TEST(AudioServer, PauseHoldsAtOnceAndPlayResumesWhereItHeld)
 {
+    CR4700Recorder recorder;
+    ASSERT_TRUE(recorder.Start(nullptr, 10));
     CR4700RecordData tone;
-    ASSERT_TRUE(MakeRecord(tone, Tone(500, 16000, 0.8, 8000)));
+    ASSERT_TRUE(MakeRecord(tone, Tone(1000, 16000, 3.0, 12000)));
     CR4700Player player;
     Completion done;
-    ASSERT_TRUE(player.Play(&tone, false, done.Callback()));
+    ASSERT_TRUE(player.Play(&tone, true, done.Callback()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     ASSERT_TRUE(player.Pause());
     EXPECT_FALSE(player.Pause());
     EXPECT_EQ(player.LastError(), MessageError::AlreadyPaused);
-    // Only what the server already holds (under a second) may still play out.
     EXPECT_FALSE(done.Wait(std::chrono::milliseconds(1500)));
-    EXPECT_TRUE(player.Play(&tone, false, nullptr)); // resumes
-    EXPECT_TRUE(done.Wait(std::chrono::seconds(3)));
+    EXPECT_TRUE(player.Play(&tone, true, nullptr)); // resumes
+    ASSERT_TRUE(done.Wait(std::chrono::seconds(5)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(recorder.Stop());
+
+    CR4700RecordData built;
+    ASSERT_TRUE(recorder.BuildRecord(&built));
+    std::vector<std::uint8_t> wb(CR4700RecordData::kWidebandCapacity);
+    std::size_t length = 0;
+    ASSERT_TRUE(built.GetWideband(wb.data(), wb.size(), length));
+    wb.resize(length);
+    const std::vector<std::int16_t> got = ToSamples(wb);
+
+    // 10 ms frames, sounding or silent.
+    constexpr std::size_t kFrame = 160;
+    std::vector<bool> sounding;
+    for (std::size_t at = 0; at + kFrame <= got.size(); at += kFrame) {
+        double energy = 0;
+        for (std::size_t i = at; i < at + kFrame; ++i)
+            energy += double(got[i]) * got[i];
+        sounding.push_back(std::sqrt(energy / kFrame) > 2000);
+    }
+    int soundingFrames = 0;
+    int longestGap = 0;
+    int gap = 0;
+    bool begun = false;
+    for (bool frame : sounding) {
+        if (frame) {
+            ++soundingFrames;
+            begun = true;
+            gap = 0;
+        } else if (begun) {
+            longestGap = std::max(longestGap, ++gap);
+        }
+    }
+    EXPECT_NEAR(soundingFrames, 300, 20);
+    EXPECT_GT(longestGap, 120);
 }
 
 TEST(AudioServer, StopEndsPlaybackWithoutNotice)

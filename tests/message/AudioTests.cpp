@@ -69,6 +69,24 @@ double Power(const std::vector<std::int16_t>& samples, double hz, int rate)
     return s1 * s1 + s2 * s2 - coeff * s1 * s2;
 }
 
+// Stops the recorder and returns the wideband track it recorded; empty after a failure.
+std::vector<std::int16_t> StopAndTake(CR4700Recorder& recorder)
+{
+    CR4700RecordData built;
+    if (!recorder.Stop() || !recorder.BuildRecord(&built)) {
+        ADD_FAILURE() << "recorder error " << recorder.LastError();
+        return {};
+    }
+    std::vector<std::uint8_t> wb(CR4700RecordData::kWidebandCapacity);
+    std::size_t length = 0;
+    if (!built.GetWideband(wb.data(), wb.size(), length)) {
+        ADD_FAILURE() << "no wideband track";
+        return {};
+    }
+    wb.resize(length);
+    return ToSamples(wb);
+}
+
 // Waits for the (1, 0) completion call from a worker thread.
 class Completion
 {
@@ -356,15 +374,7 @@ TEST(AudioServer, PauseHoldsAtOnceAndPlayResumesWhereItHeld)
     EXPECT_TRUE(player.Play(&tone, true, nullptr)); // resumes
     ASSERT_TRUE(done.Wait(std::chrono::seconds(5)));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_TRUE(recorder.Stop());
-
-    CR4700RecordData built;
-    ASSERT_TRUE(recorder.BuildRecord(&built));
-    std::vector<std::uint8_t> wb(CR4700RecordData::kWidebandCapacity);
-    std::size_t length = 0;
-    ASSERT_TRUE(built.GetWideband(wb.data(), wb.size(), length));
-    wb.resize(length);
-    const std::vector<std::int16_t> got = ToSamples(wb);
+    const std::vector<std::int16_t> got = StopAndTake(recorder);
 
     // 10 ms frames, sounding or silent.
     constexpr std::size_t kFrame = 160;
@@ -429,14 +439,7 @@ TEST(AudioServer, VolumeStepScalesLaterPlayback)
         ASSERT_TRUE(player.SetVolume(-15));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    ASSERT_TRUE(recorder.Stop());
-    CR4700RecordData built;
-    ASSERT_TRUE(recorder.BuildRecord(&built));
-    std::vector<std::uint8_t> wb(CR4700RecordData::kWidebandCapacity);
-    std::size_t length = 0;
-    ASSERT_TRUE(built.GetWideband(wb.data(), wb.size(), length));
-    wb.resize(length);
-    std::vector<std::int16_t> got = ToSamples(wb);
+    const std::vector<std::int16_t> got = StopAndTake(recorder);
     double difference = 10 * std::log10(Power(got, 2000, 16000) / Power(got, 1000, 16000));
     EXPECT_NEAR(difference, -15.0, 2.0);
 }

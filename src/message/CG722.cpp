@@ -65,13 +65,9 @@ constexpr int kHighWeights[4] = {798, -214, 798, -214};
 constexpr int kHighCeiling = 22528;
 constexpr int kHighShift = 10;
 
+// The step sizes the bands start a track with.
 constexpr int kLowStart = 32;
 constexpr int kHighStart = 8;
-
-int Saturate(int value)
-{
-    return std::clamp(value, -32768, 32767);
-}
 
 int Scaled(int step, int level)
 {
@@ -151,13 +147,14 @@ std::size_t CG722::Encode(const std::int16_t* pcm, std::size_t samples, std::uin
         G722Band lowBand = encodeLow_;
         G722Band highBand = encodeHigh_;
         for (std::size_t n = 0; n < chunk; ++n) {
-            const int lowCode = QuantizeLow(Saturate(low[n] - lowBand.Estimate()), lowBand.Step());
+            const int lowCode =
+                QuantizeLow(G722Band::Saturate(low[n] - lowBand.Estimate()), lowBand.Step());
             const int lowDifference = Scaled(lowBand.Step(), kLow4Levels[lowCode >> 2]);
             lowBand.Rescale(kLowWeights[kLowWeightIndex[lowCode >> 2]], kLowCeiling, kLowShift);
             lowBand.Adapt(lowDifference);
 
             const int highCode =
-                QuantizeHigh(Saturate(high[n] - highBand.Estimate()), highBand.Step());
+                QuantizeHigh(G722Band::Saturate(high[n] - highBand.Estimate()), highBand.Step());
             const int highDifference = Scaled(highBand.Step(), kHighLevels[highCode]);
             highBand.Rescale(kHighWeights[highCode], kHighCeiling, kHighShift);
             highBand.Adapt(highDifference);

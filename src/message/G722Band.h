@@ -33,8 +33,10 @@ public:
     // zero coefficients and computes the estimate of the next sample.
     void Adapt(int difference);
 
-private:
+    // Every sum of the coder is kept within 16 bits this way.
     static int Saturate(int value) { return std::clamp(value, -32768, 32767); }
+
+private:
     static bool SignsDiffer(int a, int b) { return (a < 0) != (b < 0); }
     int AdaptZeros(int difference);
 

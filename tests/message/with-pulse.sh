@@ -11,7 +11,12 @@ fi
 
 dir="$(mktemp -d "${TMPDIR:-/tmp}/r4000-pulse.XXXXXX")"
 pid=""
+silence=""
 cleanup() {
+    if [[ -n "$silence" ]]; then
+        kill "$silence" 2>/dev/null
+        wait "$silence" 2>/dev/null
+    fi
     if [[ -n "$pid" ]]; then
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
@@ -55,5 +60,11 @@ if ! pactl info >/dev/null 2>&1; then
 fi
 pactl set-default-sink r4000test >/dev/null
 pactl set-default-source r4000test.monitor >/dev/null
+# An idle null sink works in blocks of two seconds and takes that long to start pulling a
+# new stream's data; a silent low-latency stream keeps it working in short blocks, as a
+# sound card does.
+pacat --playback --latency-msec=20 --rate=16000 --channels=1 --format=s16le /dev/zero &
+silence=$!
+sleep 0.5
 
 "$@"

@@ -1,5 +1,6 @@
 // A ".pmf" message image as read from disk: it must be refused, or give tracks of four
-// times the coded lengths that serialize back to an image of the same size.
+// times the coded lengths that serialize back to an image of the same size and take a gain
+// step.
 #include "CR4700RecordData.h"
 
 #include <cstddef>
@@ -21,6 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t written = 0;
     if (image.size() != size || !record.Serialize(image.data(), image.size(), written) ||
         written != size)
+        __builtin_trap();
+    if (!record.ApplyGain(-3))
         __builtin_trap();
     return 0;
 }

@@ -200,7 +200,8 @@ std::size_t CG722::Decode(const std::uint8_t* codes, std::size_t count, std::int
         }
         decodeLow_ = lowBand;
         decodeHigh_ = highBand;
-        // The synthesis filters; the sum can leave 16 bits, and wraps as the reference does.
+        // The synthesis filters. Their output can leave 16 bits on loud input; it is clipped,
+        // where spandsp lets it wrap round into a crack of the opposite sign.
         std::int16_t* out = pcm + 2 * done;
         for (std::size_t n = 0; n < chunk; ++n) {
             int even = 0;
@@ -209,8 +210,8 @@ std::size_t CG722::Decode(const std::uint8_t* codes, std::size_t count, std::int
                 even += differences[n + k] * kMirror[kTaps - 1 - k];
                 odd += sums[n + k] * kMirror[k];
             }
-            out[2 * n] = static_cast<std::int16_t>(even >> 11);
-            out[2 * n + 1] = static_cast<std::int16_t>(odd >> 11);
+            out[2 * n] = static_cast<std::int16_t>(G722Band::Saturate(even >> 11));
+            out[2 * n + 1] = static_cast<std::int16_t>(G722Band::Saturate(odd >> 11));
         }
         std::memcpy(sumHistory_, sums + chunk, sizeof sumHistory_);
         std::memcpy(differenceHistory_, differences + chunk, sizeof differenceHistory_);

@@ -94,6 +94,8 @@ std::vector<std::uint8_t> DecodeTrack(CG722& coder, const std::uint8_t* codes, s
 
 void GainBytes(std::uint8_t* pcm, std::size_t samples, double factor)
 {
+    if (samples == 0)
+        return; // an empty track may have no storage at all
     std::vector<std::int16_t> values(samples);
     std::memcpy(values.data(), pcm, samples * 2);
     GainTable::Apply(values.data(), samples, factor);
@@ -331,6 +333,9 @@ bool CR4700RecordData::ExportWave(const std::string& path, bool wideband)
     if (!hasData_)
         return Fail(MessageError::NoData);
     std::error_code ignored;
+    // An old file of that name goes first; a folder of that name, even an empty one, stays.
+    if (std::filesystem::is_directory(path, ignored))
+        return Fail(MessageError::WaveWriteFailed);
     std::filesystem::remove(path, ignored);
 
     CWavFile::Format format;

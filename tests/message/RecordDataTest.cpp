@@ -146,6 +146,7 @@ TEST_P(ParseCases, AcceptsOrKeepsPreviousData)
     EXPECT_EQ(parsed, GetParam().accepted) << GetParam().what;
     if (parsed) {
         EXPECT_EQ(target.WidebandLength(), 4u * Be32(changed, 192));
+        EXPECT_TRUE(target.ApplyGain(3)); // empty tracks included
         return;
     }
     EXPECT_EQ(target.LastError(), MessageError::InvalidArgument);

@@ -224,11 +224,18 @@ TEST_F(WaveFixture, ExportFailureIsReported)
     ASSERT_TRUE(record.SetSamples("x", RecordTime{}, pcm.data(), 600, pcm.data(), 300));
     EXPECT_FALSE(record.ExportWave(folder.path() + "/no/such/folder/out.wav", true));
     EXPECT_EQ(record.LastError(), MessageError::WaveWriteFailed);
-    // A folder of that name that cannot be removed.
-    const std::string busy = folder.path() + "/busy.wav";
-    std::filesystem::create_directories(busy + "/inside");
-    EXPECT_FALSE(record.ExportWave(busy, true));
-    EXPECT_EQ(record.LastError(), MessageError::WaveWriteFailed);
+    // A folder of that name is no old file to replace, empty or not.
+    const struct {
+        const char* name;
+        bool holdsAnother;
+    } folders[] = {{"/busy.wav", true}, {"/empty.wav", false}};
+    for (const auto& [name, holdsAnother] : folders) {
+        const std::string taken = folder.path() + name;
+        std::filesystem::create_directories(holdsAnother ? taken + "/inside" : taken);
+        EXPECT_FALSE(record.ExportWave(taken, true)) << name;
+        EXPECT_EQ(record.LastError(), MessageError::WaveWriteFailed);
+        EXPECT_TRUE(std::filesystem::is_directory(taken)) << name;
+    }
 }
 
 } // namespace

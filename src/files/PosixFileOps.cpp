@@ -41,6 +41,11 @@ bool PosixFileOps::readFile(const std::string& path, std::string& data)
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return false;
+    // Only regular files: a device such as /dev/zero would be read for ever.
+    struct stat status {
+    };
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
     std::string result;
     char buffer[65536];
     for (;;) {

@@ -247,7 +247,11 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
          "--gain must be one of"},
         {{"msg", "export", (root / "cut.pmf").string(), "--to", (root / "x.wav").string()},
          "its size is not the header and the two track lengths it gives"},
+        {{"msg", "import", wave.string(), "--to", (root / "x.pmf").string(), "--gain",
+          "4294967299"}, // 3 when cut to 32 bits
+         "--gain must be one of"},
         {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
+        {{"msg", "info", "/dev/zero"}, "cannot be read"},
         {{"msg", "dance", message.string()}, "ACTION is import, export, info, record or play"},
     };
     for (const auto& c : bad) {

@@ -47,7 +47,7 @@ int gainStep(const std::string& action, const std::string& text)
 {
     char* end = nullptr;
     const long dB = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end)
+    if (text.empty() || *end || dB != static_cast<int>(dB))
         throw CommandError(action + ": --gain must be one of -15, -12, ..., 12, 15 (dB)");
     return int(dB);
 }

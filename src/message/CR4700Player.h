@@ -19,7 +19,9 @@ public:
     ~CR4700Player() override;
 
     // Resumes when paused. Otherwise copies both tracks of `record` and plays the wideband
-    // (16 kHz) or narrowband (8 kHz) one; `notify` is called on the worker thread at the end.
+    // (16 kHz) or narrowband (8 kHz) one; `notify` is called on the worker thread at the end,
+    // so it must hand over to another thread (a queued signal, say) before calling this
+    // player again.
     bool Play(CR4700RecordData* record, bool wideband, Notify notify);
     bool Pause();
     bool Stop();

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -66,6 +67,21 @@ bool ReadDecimal(const std::uint8_t* p, int count, int& value)
         value = value * 10 + (p[i] - '0');
     }
     return true;
+}
+
+// Runs `aside` on a thread of its own while `here` runs on this one, or both here when the
+// system has no thread to give.
+template <typename Aside, typename Here> void AtTheSameTime(Aside aside, Here here)
+{
+    std::thread worker;
+    try {
+        worker = std::thread(aside);
+    } catch (const std::system_error&) {
+        aside();
+    }
+    here();
+    if (worker.joinable())
+        worker.join();
 }
 
 // One code byte per two samples: a track of n PCM bytes codes to n / 4 bytes.
@@ -203,9 +219,9 @@ bool CR4700RecordData::Serialize(std::uint8_t* buffer, std::size_t capacity, std
     CG722 wideCoder;
     CG722 narrowCoder;
     std::vector<std::uint8_t> narrow;
-    std::thread narrowband([&] { narrow = EncodeTrack(narrowCoder, narrowband_); });
-    const std::vector<std::uint8_t> wide = EncodeTrack(wideCoder, wideband_);
-    narrowband.join();
+    std::vector<std::uint8_t> wide;
+    AtTheSameTime([&] { narrow = EncodeTrack(narrowCoder, narrowband_); },
+                  [&] { wide = EncodeTrack(wideCoder, wideband_); });
     widebandCode_ = wide.size();
     narrowbandCode_ = narrow.size();
     const std::size_t total = kHeaderSize + wide.size() + narrow.size();
@@ -272,9 +288,9 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
     CG722 wideCoder;
     CG722 narrowCoder;
     std::vector<std::uint8_t> narrowPcm;
-    std::thread narrowband([&] { narrowPcm = DecodeTrack(narrowCoder, narrow, narrowLength); });
-    std::vector<std::uint8_t> widePcm = DecodeTrack(wideCoder, wide, wideLength);
-    narrowband.join();
+    std::vector<std::uint8_t> widePcm;
+    AtTheSameTime([&] { narrowPcm = DecodeTrack(narrowCoder, narrow, narrowLength); },
+                  [&] { widePcm = DecodeTrack(wideCoder, wide, wideLength); });
 
     const char* name = reinterpret_cast<const char*>(image + kNameField);
     name_.assign(name, strnlen(name, kMaxNameSize));

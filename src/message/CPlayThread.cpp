@@ -98,6 +98,8 @@ void CPlayThread::Run()
         if (!run_) {
             break;
         }
+        // Paused, so that the sink can idle until the next play or stop.
+        output_.Pause(true);
         state_ = Stopped;
         OnEnd();
         if (notify_) {

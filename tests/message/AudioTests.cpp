@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -85,6 +86,29 @@ std::vector<std::int16_t> StopAndTake(CR4700Recorder& recorder)
     }
     wb.resize(length);
     return ToSamples(wb);
+}
+
+// Whether a playback stream of ours is open and not paused on the sound server, which then
+// keeps its sink busy.
+bool OurStreamIsRunning()
+{
+    FILE* pipe = popen("pactl list sink-inputs 2>/dev/null", "r");
+    if (pipe == nullptr)
+        return false;
+    std::string listing;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        listing.append(buffer, n);
+    pclose(pipe);
+    for (std::size_t at = listing.find("Sink Input #"); at != std::string::npos;) {
+        const std::size_t next = listing.find("Sink Input #", at + 1);
+        const std::string input = listing.substr(at, next - at);
+        if (input.find("application.name = \"R4000\"") != std::string::npos &&
+            input.find("Corked: no") != std::string::npos)
+            return true;
+        at = next;
+    }
+    return false;
 }
 
 // Waits for the (1, 0) completion call from a worker thread.
@@ -346,7 +370,8 @@ TEST(AudioServer, EndOfPlayAfterAboutTheTrackLength)
         EXPECT_LT(took.count(), 1500);
         EXPECT_EQ(done.W(), 1);
         EXPECT_EQ(done.L(), 0);
-        // The end clears the loaded state.
+        // The end leaves the output paused, so the sink may idle, and clears the loaded state.
+        EXPECT_FALSE(OurStreamIsRunning());
         EXPECT_FALSE(player.Stop());
         EXPECT_EQ(player.LastError(), MessageError::NotPlaying);
     }

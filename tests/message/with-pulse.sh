@@ -60,11 +60,18 @@ if ! pactl info >/dev/null 2>&1; then
 fi
 pactl set-default-sink r4000test >/dev/null
 pactl set-default-source r4000test.monitor >/dev/null
-# An idle null sink works in blocks of two seconds and takes that long to start pulling a
-# new stream's data; a silent low-latency stream keeps it working in short blocks, as a
+# An idle null sink works in blocks of two seconds and can take that long to start pulling
+# a new stream's data; a silent low-latency stream keeps it working in short blocks, as a
 # sound card does.
 pacat --playback --latency-msec=20 --rate=16000 --channels=1 --format=s16le /dev/zero &
 silence=$!
-sleep 0.5
+for _ in $(seq 1 50); do
+    if [[ -n "$(pactl list short sink-inputs 2>/dev/null)" ]]; then
+        break
+    fi
+    sleep 0.1
+done
+# The sink's first block still runs out.
+sleep 2
 
 "$@"

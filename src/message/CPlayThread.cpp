@@ -27,6 +27,7 @@ bool CPlayThread::Start(int rate, Notify notify)
     notify_ = std::move(notify);
     SetPosition(0);
     state_ = Playing;
+    failed_ = false;
     run_ = true;
     thread_ = std::thread(&CPlayThread::Run, this);
     return true;
@@ -94,10 +95,12 @@ void CPlayThread::Run()
         if (length > 0 && output_.Write(block_.data(), length)) {
             continue;
         }
-        output_.Drain();
+        // Here at the end of the track, or when the output failed.
+        const bool played = length == 0 && output_.Drain();
         if (!run_) {
             break;
         }
+        failed_ = !played;
         // Paused, so that the sink can idle until the next play or stop.
         output_.Pause(true);
         state_ = Stopped;

@@ -37,6 +37,9 @@ public:
     void ResumeThread();
 
     State GetState() const { return state_; }
+    // Whether the last play ended because the output failed (the sound server went away)
+    // rather than at the end of the track; the end call comes either way.
+    bool Failed() const { return failed_; }
     // Bytes per block: 320 ms of sound at the rate.
     std::size_t BlockSize() const { return blockSize_; }
 
@@ -59,6 +62,7 @@ private:
     std::condition_variable wake_;
     std::atomic<bool> run_{false};
     std::atomic<State> state_{Stopped};
+    std::atomic<bool> failed_{false};
     Notify notify_;
     std::size_t blockSize_ = 0;
     std::vector<std::uint8_t> block_;

@@ -49,6 +49,7 @@ bool CR4700Recorder::Start(Notify notify, int seconds)
         wideband_.reserve(kWidebandCapacity);
         notify_ = std::move(notify);
         recording_ = true;
+        inputFailed_ = false;
     }
     // The capture thread may deliver as soon as Open() returns, so the state is set first.
     if (!Open()) {
@@ -104,6 +105,7 @@ bool CR4700Recorder::OnData(const std::uint8_t* data, std::size_t length)
             return true;
         }
         // Full, or the input is gone: stop here without storing these bytes.
+        inputFailed_ = length == 0;
         notify = notify_;
         Finish();
     }
@@ -146,6 +148,12 @@ bool CR4700Recorder::BuildRecord(CR4700RecordData* record)
     }
     error_ = MessageError::None;
     return true;
+}
+
+bool CR4700Recorder::InputFailed() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return inputFailed_;
 }
 
 bool CR4700Recorder::IsRecording() const

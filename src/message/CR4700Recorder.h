@@ -37,6 +37,9 @@ public:
     static void Shape(std::uint8_t* data, std::size_t length);
 
     bool IsRecording() const;
+    // Whether the last take ended because the input failed (the sound server went away)
+    // rather than full or stopped; what came before is kept either way.
+    bool InputFailed() const;
     std::size_t Capacity() const { return capacity_; }
     std::size_t WidebandLength() const;
     std::size_t NarrowbandLength() const;
@@ -52,6 +55,7 @@ private:
     mutable std::mutex mutex_;
     Notify notify_;
     bool recording_ = false;
+    bool inputFailed_ = false;
     std::size_t capacity_ = 0;
     std::vector<std::uint8_t> wideband_;
     std::vector<std::uint8_t> narrowband_;

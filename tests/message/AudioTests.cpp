@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -338,6 +339,7 @@ TEST(AudioServer, RecorderStopsAtCapacityAndNotifies)
     EXPECT_EQ(done.W(), 1);
     EXPECT_EQ(done.L(), 0);
     EXPECT_FALSE(recorder.IsRecording());
+    EXPECT_FALSE(recorder.InputFailed());
     EXPECT_LE(recorder.WidebandLength(), 32000u);
     EXPECT_GT(recorder.WidebandLength(), 32000u - 2 * 640);
     EXPECT_EQ(recorder.NarrowbandLength(), recorder.WidebandLength() / 2);
@@ -370,6 +372,7 @@ TEST(AudioServer, EndOfPlayAfterAboutTheTrackLength)
         EXPECT_LT(took.count(), 1500);
         EXPECT_EQ(done.W(), 1);
         EXPECT_EQ(done.L(), 0);
+        EXPECT_FALSE(player.Failed());
         // The end leaves the output paused, so the sink may idle, and clears the loaded state.
         EXPECT_FALSE(OurStreamIsRunning());
         EXPECT_FALSE(player.Stop());
@@ -465,4 +468,31 @@ TEST(AudioServer, VolumeStepScalesLaterPlayback)
     const std::vector<std::int16_t> got = StopAndTake(recorder);
     double difference = 10 * std::log10(Power(got, 2000, 16000) / Power(got, 1000, 16000));
     EXPECT_NEAR(difference, -15.0, 2.0);
+}
+
+// Runs alone, under a server of its own (see CMakeLists.txt): a server that goes away
+// mid-take ends both the play and the recording, each reported as a failure, and what was
+// recorded before is kept.
+TEST(AudioServerLoss, PlayAndRecordingReportTheServerGoingAway)
+{
+    const char* server = std::getenv("R4000_PULSE_PID");
+    ASSERT_NE(server, nullptr) << "run under with-pulse.sh";
+    CR4700Recorder recorder;
+    Completion recorded;
+    ASSERT_TRUE(recorder.Start(recorded.Callback(), 10));
+    CR4700RecordData tone;
+    ASSERT_TRUE(MakeRecord(tone, Tone(1000, 16000, 3.0, 8000)));
+    CR4700Player player;
+    Completion played;
+    ASSERT_TRUE(player.Play(&tone, true, played.Callback()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_EQ(kill(std::atoi(server), SIGKILL), 0);
+
+    ASSERT_TRUE(played.Wait(std::chrono::seconds(3)));
+    EXPECT_TRUE(player.Failed());
+    ASSERT_TRUE(recorded.Wait(std::chrono::seconds(3)));
+    EXPECT_TRUE(recorder.InputFailed());
+    CR4700RecordData kept;
+    EXPECT_TRUE(recorder.BuildRecord(&kept));
+    EXPECT_GT(kept.WidebandLength(), 0u);
 }

@@ -44,6 +44,8 @@ pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit --system=false -n 
 pid=$!
 
 export PULSE_SERVER="unix:$socket"
+# For tests of a server that goes away.
+export R4000_PULSE_PID="$pid"
 for _ in $(seq 1 50); do
     if pactl info >/dev/null 2>&1; then
         break

@@ -168,6 +168,8 @@ int MessageCommands::record(const std::optional<std::string>& seconds,
     // The recorder ends by itself when its time is full.
     finished.wait(std::chrono::seconds(length + 5));
     recorder.Stop();
+    if (recorder.InputFailed())
+        throw CommandError("msg record: the sound input failed before the time was up");
     CR4700RecordData message;
     if (!recorder.BuildRecord(&message) || !message.SetName(*name))
         throw CommandError("msg record: nothing was recorded, or the name is over 128 bytes");
@@ -193,6 +195,8 @@ int MessageCommands::play(const std::string& message, bool narrowband,
         player.Stop();
         throw CommandError("msg play: the sound output did not finish playing");
     }
+    if (player.Failed())
+        throw CommandError("msg play: the sound output failed before the end");
     out_ << "played " << message << '\n';
     return 0;
 }

@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+
+// R4000_G722_SCALAR builds the portable path on x86-64 too, for the tests to hold it to the
+// same results.
+#if defined(__SSE2__) && !defined(R4000_G722_SCALAR)
+#define R4000_G722_SSE2 1
 #include <emmintrin.h>
+#endif
 
 // The adaptive half of one G.722 sub-band: the step size of its quantizer and the pole-zero
 // predictor that estimates its next sample. The coder and every decoder keep a band each,
@@ -10,7 +16,8 @@
 //
 // The coder runs this once per band for every code byte, so it is defined here to be inlined
 // into the coding loops, and the six-zero section, the bulk of the work, is done in SSE2
-// (which every x86-64 processor has) with exactly the integer results of the scalar rules.
+// where the processor has it (every x86-64 does) with exactly the results of the scalar
+// rules, which the other processors use.
 class G722Band
 {
 public:
@@ -103,6 +110,7 @@ inline void G722Band::Adapt(int difference)
 // (b * 2d) >> 15 over the differences shifted by this sample's.
 inline int G722Band::AdaptZeros(int difference)
 {
+#ifdef R4000_G722_SSE2
     const __m128i used = _mm_setr_epi16(-1, -1, -1, -1, -1, -1, 0, 0);
     const __m128i older = _mm_load_si128(reinterpret_cast<const __m128i*>(differences_));
     const __m128i zeros = _mm_load_si128(reinterpret_cast<const __m128i*>(zeros_));
@@ -130,4 +138,16 @@ inline int G722Band::AdaptZeros(int difference)
     sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, 0x4E));
     sum = _mm_add_epi32(sum, _mm_shuffle_epi32(sum, 0xB1));
     return _mm_cvtsi128_si32(sum);
+#else
+    const int nudge = difference == 0 ? 0 : 128;
+    int estimate = 0;
+    for (int i = 5; i >= 0; --i) {
+        const int towards = SignsDiffer(differences_[i], difference) ? -nudge : nudge;
+        zeros_[i] = static_cast<std::int16_t>(Saturate(towards + ((zeros_[i] * 32640) >> 15)));
+        const int newer = i > 0 ? differences_[i - 1] : difference;
+        estimate += (zeros_[i] * Saturate(newer + newer)) >> 15;
+        differences_[i] = static_cast<std::int16_t>(newer);
+    }
+    return estimate;
+#endif
 }

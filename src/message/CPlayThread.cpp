@@ -50,8 +50,7 @@ void CPlayThread::Halt()
     if (thread_.joinable()) {
         thread_.join();
     }
-    output_.Flush();
-    output_.Close();
+    output_.Close(); // drops what the server still holds
     state_ = Stopped;
     block_ = std::vector<std::uint8_t>();
     notify_ = nullptr;

@@ -3,34 +3,35 @@
 #include <algorithm>
 #include <pulse/pulseaudio.h>
 
+namespace {
+
+// Every event of the server wakes whoever waits on the loop; each callback gets the loop.
+void Wake(void* loop)
+{
+    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+}
+void OnContextChange(pa_context*, void* loop)
+{
+    Wake(loop);
+}
+void OnStreamChange(pa_stream*, void* loop)
+{
+    Wake(loop);
+}
+void OnStreamRequest(pa_stream*, std::size_t, void* loop)
+{
+    Wake(loop);
+}
+void OnDone(pa_stream*, int, void* loop)
+{
+    Wake(loop);
+}
+
+} // namespace
+
 CWavOutput::~CWavOutput()
 {
     Close();
-}
-
-void CWavOutput::Signal()
-{
-    pa_threaded_mainloop_signal(mainloop_, 0);
-}
-
-void CWavOutput::OnStateChange(pa_context*, void* self)
-{
-    static_cast<CWavOutput*>(self)->Signal();
-}
-
-void CWavOutput::OnStreamChange(pa_stream*, void* self)
-{
-    static_cast<CWavOutput*>(self)->Signal();
-}
-
-void CWavOutput::OnStreamRequest(pa_stream*, std::size_t, void* self)
-{
-    static_cast<CWavOutput*>(self)->Signal();
-}
-
-void CWavOutput::OnDone(pa_stream*, int, void* self)
-{
-    static_cast<CWavOutput*>(self)->Signal();
 }
 
 bool CWavOutput::StreamGood() const
@@ -51,7 +52,7 @@ bool CWavOutput::Open(int rate, std::size_t queued)
         Close();
         return false;
     }
-    pa_context_set_state_callback(context_, &CWavOutput::OnStateChange, this);
+    pa_context_set_state_callback(context_, &OnContextChange, mainloop_);
     pa_threaded_mainloop_lock(mainloop_);
     bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) >= 0 &&
                  pa_threaded_mainloop_start(mainloop_) >= 0;
@@ -69,8 +70,8 @@ bool CWavOutput::Open(int rate, std::size_t queued)
         ready = stream_ != nullptr;
     }
     if (ready) {
-        pa_stream_set_state_callback(stream_, &CWavOutput::OnStreamChange, this);
-        pa_stream_set_write_callback(stream_, &CWavOutput::OnStreamRequest, this);
+        pa_stream_set_state_callback(stream_, &OnStreamChange, mainloop_);
+        pa_stream_set_write_callback(stream_, &OnStreamRequest, mainloop_);
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.tlength = static_cast<std::uint32_t>(queued);
@@ -154,19 +155,9 @@ bool CWavOutput::Drain()
     if (stream_ == nullptr)
         return false;
     pa_threaded_mainloop_lock(mainloop_);
-    const bool done =
-        !interrupted_ && Await(pa_stream_drain(stream_, &CWavOutput::OnDone, this), true);
+    const bool done = !interrupted_ && Await(pa_stream_drain(stream_, &OnDone, mainloop_), true);
     pa_threaded_mainloop_unlock(mainloop_);
     return done;
-}
-
-void CWavOutput::Flush()
-{
-    if (stream_ == nullptr)
-        return;
-    pa_threaded_mainloop_lock(mainloop_);
-    Await(pa_stream_flush(stream_, &CWavOutput::OnDone, this), false);
-    pa_threaded_mainloop_unlock(mainloop_);
 }
 
 void CWavOutput::Pause(bool paused)
@@ -174,7 +165,7 @@ void CWavOutput::Pause(bool paused)
     if (stream_ == nullptr)
         return;
     pa_threaded_mainloop_lock(mainloop_);
-    Await(pa_stream_cork(stream_, paused ? 1 : 0, &CWavOutput::OnDone, this), false);
+    Await(pa_stream_cork(stream_, paused ? 1 : 0, &OnDone, mainloop_), false);
     pa_threaded_mainloop_unlock(mainloop_);
 }
 
@@ -184,6 +175,6 @@ void CWavOutput::Interrupt()
         return;
     pa_threaded_mainloop_lock(mainloop_);
     interrupted_ = true;
-    Signal();
+    Wake(mainloop_);
     pa_threaded_mainloop_unlock(mainloop_);
 }

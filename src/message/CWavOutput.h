@@ -11,7 +11,7 @@ struct pa_threaded_mainloop;
 // Sound output to the default PulseAudio sink: 16-bit mono at a chosen rate, on a playback
 // stream of the server's asynchronous interface, so that a pause takes hold at once (the
 // stream is corked) instead of after what the server has queued. Write() and Drain() block
-// the calling thread; Pause(), Interrupt() and Flush() may be called from any other.
+// the calling thread; Pause() and Interrupt() may be called from any other.
 class CWavOutput
 {
 public:
@@ -28,20 +28,12 @@ public:
     bool Write(const std::uint8_t* data, std::size_t length);
     // Waits until everything written has been played; false as for Write().
     bool Drain();
-    // Drops what is queued but not yet played.
-    void Flush();
     // Holds or releases the sound where it is.
     void Pause(bool paused);
     // Makes a blocked Write() or Drain(), and every later one, return false.
     void Interrupt();
-    bool IsOpen() const { return stream_ != nullptr; }
 
 private:
-    static void OnStateChange(pa_context* context, void* self);
-    static void OnStreamChange(pa_stream* stream, void* self);
-    static void OnStreamRequest(pa_stream* stream, std::size_t bytes, void* self);
-    static void OnDone(pa_stream* stream, int success, void* self);
-    void Signal();
     bool StreamGood() const;
     // Waits, with the loop locked, for an operation; true when it ran to its end.
     bool Await(pa_operation* operation, bool interruptible);

@@ -402,25 +402,20 @@ TEST(AudioServer, PauseHoldsAtOnceAndPlayResumesWhereItHeld)
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const std::vector<std::int16_t> got = StopAndTake(recorder);
 
-    // 10 ms frames, sounding or silent.
+    // 10 ms frames, sounding or silent: the sounding ones, and the longest silence after the
+    // sound began.
     constexpr std::size_t kFrame = 160;
-    std::vector<bool> sounding;
+    int soundingFrames = 0;
+    int longestGap = 0;
+    int gap = 0;
     for (std::size_t at = 0; at + kFrame <= got.size(); at += kFrame) {
         double energy = 0;
         for (std::size_t i = at; i < at + kFrame; ++i)
             energy += double(got[i]) * got[i];
-        sounding.push_back(std::sqrt(energy / kFrame) > 2000);
-    }
-    int soundingFrames = 0;
-    int longestGap = 0;
-    int gap = 0;
-    bool begun = false;
-    for (bool frame : sounding) {
-        if (frame) {
+        if (std::sqrt(energy / kFrame) > 2000) {
             ++soundingFrames;
-            begun = true;
             gap = 0;
-        } else if (begun) {
+        } else if (soundingFrames > 0) {
             longestGap = std::max(longestGap, ++gap);
         }
     }

@@ -13,6 +13,13 @@ CR4700Player::~CR4700Player()
     StopThread();
 }
 
+void CR4700Player::Unload()
+{
+    // Released, not just emptied: a message holds up to 1.9 MB.
+    wideband_ = std::vector<std::uint8_t>();
+    narrowband_ = std::vector<std::uint8_t>();
+}
+
 bool CR4700Player::Fail(int error)
 {
     error_ = error;
@@ -41,14 +48,12 @@ bool CR4700Player::Play(CR4700RecordData* record, bool wideband, Notify notify)
     wideband_.resize(CR4700RecordData::kWidebandCapacity);
     narrowband_.resize(CR4700RecordData::kNarrowbandCapacity);
     if (!source->GetWideband(wideband_.data(), wideband_.size(), length)) {
-        wideband_ = std::vector<std::uint8_t>();
-        narrowband_ = std::vector<std::uint8_t>();
+        Unload();
         return Fail(MessageError::InvalidArgument);
     }
     wideband_.resize(length);
     if (!source->GetNarrowband(narrowband_.data(), narrowband_.size(), length)) {
-        wideband_ = std::vector<std::uint8_t>();
-        narrowband_ = std::vector<std::uint8_t>();
+        Unload();
         return Fail(MessageError::InvalidArgument);
     }
     narrowband_.resize(length);
@@ -56,8 +61,7 @@ bool CR4700Player::Play(CR4700RecordData* record, bool wideband, Notify notify)
     loaded_ = true;
     if (!Start(wideband ? 16000 : 8000, std::move(notify))) {
         loaded_ = false;
-        wideband_ = std::vector<std::uint8_t>();
-        narrowband_ = std::vector<std::uint8_t>();
+        Unload();
         return Fail(MessageError::DeviceUnavailable);
     }
     error_ = MessageError::None;
@@ -86,8 +90,7 @@ bool CR4700Player::Stop()
     StopThread();
     loaded_ = false;
     paused_ = false;
-    wideband_ = std::vector<std::uint8_t>();
-    narrowband_ = std::vector<std::uint8_t>();
+    Unload();
     error_ = MessageError::None;
     return true;
 }

@@ -40,6 +40,7 @@ protected:
 
 private:
     bool Fail(int error);
+    void Unload();
 
     std::atomic<bool> loaded_{false};
     bool paused_ = false;

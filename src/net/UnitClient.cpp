@@ -4,6 +4,7 @@
 #include "FileOps.h"
 #include "PasswordCodec.h"
 #include "SettingsFileWriter.h"
+#include "TextRules.h"
 #include "Timestamp.h"
 #include "UnitFileReader.h"
 
@@ -14,18 +15,6 @@
 namespace {
 
 const PostParam kAccess{"access", "APP"};
-
-bool sameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
 
 void sleepMs(long ms)
 {
@@ -108,9 +97,9 @@ bool UnitClient::finishUpload(bool sent, const std::string& reply, Login& login)
 {
     if (!sent)
         return false;
-    if (sameText(reply, "RESET"))
+    if (TextRules::equalsIgnoreCase(reply, "RESET"))
         return resetAfterWait(login);
-    return sameText(reply, "OK");
+    return TextRules::equalsIgnoreCase(reply, "OK");
 }
 
 std::vector<PostParam> UnitClient::clockFields(const std::tm& t)
@@ -250,28 +239,26 @@ bool UnitClient::uploadFirmware(const std::string& image)
     std::string reply;
     if (!upload(login, "/prg_upload.cgi", image, &reply))
         return false;
-    if (sameText(reply, "BUSY")) {
+    if (TextRules::equalsIgnoreCase(reply, "BUSY")) {
         // The unit is still writing the image: ask again until it says how it went.
         const auto giveUp =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.busyPollLimitMs);
         bool polled = true;
-        while (polled && sameText(reply, "BUSY")) {
+        while (polled && TextRules::equalsIgnoreCase(reply, "BUSY")) {
             if (std::chrono::steady_clock::now() >= giveUp)
                 return false;
             polled = get(login, "/prg_upload.cgi?access=APP", &reply);
-            if (polled && sameText(reply, "BUSY"))
+            if (polled && TextRules::equalsIgnoreCase(reply, "BUSY"))
                 sleepMs(options_.busyPollWaitMs);
         }
-        if (!polled || !sameText(reply, "OK"))
+        if (!polled || !TextRules::equalsIgnoreCase(reply, "OK"))
             return false;
-        Login ownLogin = own();
-        return get(ownLogin, "/reset.cgi");
+        return resetOwnUnit();
     }
-    if (sameText(reply, "RESET"))
+    if (TextRules::equalsIgnoreCase(reply, "RESET"))
         return resetAfterWait(login);
-    if (sameText(reply, "OK")) {
-        Login ownLogin = own();
-        return get(ownLogin, "/reset.cgi");
+    if (TextRules::equalsIgnoreCase(reply, "OK")) {
+        return resetOwnUnit();
     }
     return false;
 }

@@ -2,19 +2,12 @@
 
 #include "Exchange.h"
 #include "System.h"
+#include "TextRules.h"
 
 #include <chrono>
 #include <thread>
 
 namespace {
-
-bool sameText(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 using Upload = bool (UnitClient::*)(const std::string&, const std::string&);
 using OwnUpload = bool (UnitClient::*)();
@@ -43,8 +36,8 @@ namespace UnitJobs {
 
 bool differsFromSystem(const Exchange& unit, const System& system)
 {
-    return !sameText(unit.systemName(), system.systemName()) ||
-           !sameText(unit.password(), system.password());
+    return !TextRules::equalsIgnoreCase(unit.systemName(), system.systemName()) ||
+           !TextRules::equalsIgnoreCase(unit.password(), system.password());
 }
 
 AllUnitRun::Job checkLogin(const Context& context)

@@ -1,17 +1,11 @@
 #include "SettingsText.h"
 
+#include "TextLines.h"
+#include "TextRules.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace {
-
-bool sameText(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::string_view trim(std::string_view text)
 {
@@ -40,7 +34,7 @@ std::string_view keyOf(std::string_view line)
 bool sameKey(std::string_view a, std::string_view b)
 {
     const std::string_view keyA = keyOf(a);
-    return !keyA.empty() && sameText(keyA, keyOf(b));
+    return !keyA.empty() && TextRules::equalsIgnoreCase(keyA, keyOf(b));
 }
 
 // Same key and the same value.
@@ -55,23 +49,13 @@ bool sameLine(std::string_view a, std::string_view b)
 
 SettingsText::SettingsText(std::string_view text)
 {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines_.emplace_back(line);
-        start = end + 1;
-    }
+    TextLines::forEach(text, [this](std::string_view line) { lines_.emplace_back(line); });
 }
 
 std::size_t SettingsText::heading(std::string_view name) const
 {
     for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (sameText(headingName(lines_[i]), name))
+        if (TextRules::equalsIgnoreCase(headingName(lines_[i]), name))
             return i;
     return lines_.size();
 }
@@ -95,7 +79,7 @@ bool SettingsText::value(std::string_view section, std::string_view key, std::st
     if (at == lines_.size())
         return false;
     for (std::size_t i = at + 1; i < sectionEnd(at); ++i) {
-        if (sameText(keyOf(lines_[i]), key)) {
+        if (TextRules::equalsIgnoreCase(keyOf(lines_[i]), key)) {
             out = lines_[i].substr(lines_[i].find('=') + 1);
             return true;
         }
@@ -109,8 +93,9 @@ bool SettingsText::isPartial() const
         return false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const std::string_view name = headingName(lines_[i]);
-        if (!name.empty() && !sameText(name, "header") && !sameText(name, "system") &&
-            !sameText(name, "msg_pag"))
+        if (!name.empty() && !TextRules::equalsIgnoreCase(name, "header") &&
+            !TextRules::equalsIgnoreCase(name, "system") &&
+            !TextRules::equalsIgnoreCase(name, "msg_pag"))
             return false;
     }
     const std::size_t system = heading("system");
@@ -119,8 +104,9 @@ bool SettingsText::isPartial() const
         if (line.empty())
             continue;
         const std::string_view key = keyOf(line);
-        if (!sameText(key, "system_name") && !sameText(key, "passwd") &&
-            !sameText(key, "sta_passwd"))
+        if (!TextRules::equalsIgnoreCase(key, "system_name") &&
+            !TextRules::equalsIgnoreCase(key, "passwd") &&
+            !TextRules::equalsIgnoreCase(key, "sta_passwd"))
             return false;
     }
     return true;
@@ -163,7 +149,7 @@ void SettingsText::merge(const SettingsText& partial)
 {
     for (std::size_t i = 0; i < partial.lines_.size(); ++i) {
         const std::string name(headingName(partial.lines_[i]));
-        if (name.empty() || sameText(name, "header"))
+        if (name.empty() || TextRules::equalsIgnoreCase(name, "header"))
             continue;
         const std::vector<Record> changes = partial.records(i);
         std::size_t at = heading(name);

@@ -3,6 +3,7 @@
 #include "FileIo.h"
 #include "PasswordCodec.h"
 #include "SettingsText.h"
+#include "TextLines.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,18 +62,12 @@ bool UnitState::open(const std::string& initialName, const std::string& initialP
         }
         return true;
     }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string line = text.substr(start, end - start);
-        start = end + 1;
+    TextLines::forEach(text, [this](std::string_view line) {
         const std::size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            continue;
-        const std::string key = line.substr(0, eq);
-        const std::string value = line.substr(eq + 1);
+        if (eq == std::string_view::npos)
+            return;
+        const std::string key(line.substr(0, eq));
+        const std::string value(line.substr(eq + 1));
         if (key == "name")
             name = value;
         else if (key == "password")
@@ -93,7 +88,7 @@ bool UnitState::open(const std::string& initialName, const std::string& initialP
             restarting = value == "1";
         else if (!value.empty())
             readNetwork(key, value);
-    }
+    });
     if (restarting) {
         applyPending();
         applyWritten();

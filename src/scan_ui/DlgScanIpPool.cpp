@@ -26,8 +26,7 @@ DlgScanIpPool::DlgScanIpPool(const ResourceChain& resources, Ipv4Address start, 
 void DlgScanIpPool::accept()
 {
     Ipv4Address typed;
-    if (!Ipv4Address::fromText(address_->text().toStdString(), typed) ||
-        !ScanCellRules::isHostAddress(typed)) {
+    if (!Ipv4Address::fromText(address_->text().toStdString(), typed) || !typed.isUnicast()) {
         refuse_(ScanCellRules::kInvalidIpAddress, {});
         address_->setText(QString::fromStdString(start_.toText()));
         address_->setFocus();

@@ -3,7 +3,7 @@
 #include "ScanCellRules.h"
 
 DlgSetGateway::DlgSetGateway(const ResourceChain& resources, Refuse refuse, QWidget* parent)
-    : AddressDialog(resources, 903, Ipv4Address(), ScanCellRules::isHostAddress,
+    : AddressDialog(resources, 903, Ipv4Address(), &Ipv4Address::isUnicast,
                     ScanCellRules::kInvalidGateway, std::move(refuse), parent)
 {
 }

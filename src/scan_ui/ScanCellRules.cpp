@@ -1,32 +1,13 @@
 #include "ScanCellRules.h"
 
+#include "TextRules.h"
+
 namespace ScanCellRules {
-
-namespace {
-
-bool usableHost(Ipv4Address address, Ipv4Address mask)
-{
-    const std::uint32_t host = address.value() & ~mask.value();
-    return isHostAddress(address) && host != 0 && host != (~mask.value());
-}
-
-} // namespace
-
-bool isHostAddress(Ipv4Address address)
-{
-    const int first = address.octet(0);
-    return first != 0 && first != 127 && first < 224;
-}
-
-bool isDialogMask(Ipv4Address mask)
-{
-    return mask.isValidMask();
-}
 
 int ipAddress(const std::string& text, Ipv4Address mask, Ipv4Address& out)
 {
     Ipv4Address value;
-    if (!Ipv4Address::fromText(text, value) || !usableHost(value, mask))
+    if (!Ipv4Address::fromText(text, value) || !value.isHostFor(mask))
         return kInvalidIpAddress;
     out = value;
     return 0;
@@ -35,7 +16,7 @@ int ipAddress(const std::string& text, Ipv4Address mask, Ipv4Address& out)
 int subnetMask(const std::string& text, Ipv4Address ip, Ipv4Address& out)
 {
     Ipv4Address value;
-    if (!Ipv4Address::fromText(text, value) || !usableHost(ip, value))
+    if (!Ipv4Address::fromText(text, value) || !ip.isHostFor(value))
         return kInvalidSubnetMask;
     out = value;
     return 0;
@@ -44,7 +25,7 @@ int subnetMask(const std::string& text, Ipv4Address ip, Ipv4Address& out)
 int gateway(const std::string& text, Ipv4Address mask, Ipv4Address& out)
 {
     Ipv4Address value;
-    if (!Ipv4Address::fromText(text, value) || (!value.isZero() && !usableHost(value, mask)))
+    if (!Ipv4Address::fromText(text, value) || (!value.isZero() && !value.isHostFor(mask)))
         return kInvalidGateway;
     out = value;
     return 0;
@@ -52,11 +33,9 @@ int gateway(const std::string& text, Ipv4Address mask, Ipv4Address& out)
 
 int webPort(const std::string& text, unsigned& out)
 {
-    if (text.empty() || text.size() > 5 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return kEnterNumber;
-    const unsigned long value = std::stoul(text);
-    if (value < 1 || value > 65535)
+    // Five digits at most, as the cell holds: "000080" is refused.
+    unsigned long value = 0;
+    if (text.size() > 5 || !TextRules::parseNumber(text, 65535, value) || value < 1)
         return kEnterNumber;
     out = unsigned(value);
     return 0;

@@ -26,9 +26,4 @@ int webPort(const std::string& text, unsigned& out);
 // 1 to 8 characters, none of them the lead byte of a double-byte character.
 int unitName(const std::string& bytes, const Locale& locale, std::string& out);
 
-// The mask the subnet-mask dialog accepts: ones contiguous from the top, /1 to /30.
-bool isDialogMask(Ipv4Address mask);
-// The gateway the gateway dialog and the range dialog accept: first octet 1..223, not 127.
-bool isHostAddress(Ipv4Address address);
-
 } // namespace ScanCellRules

@@ -59,7 +59,6 @@ BitmapButton* R4000View::addButton(Button id, int normal, int hover, int pressed
     button->setPictures(QPixmap(resources.bitmapPath(normal)), QPixmap(resources.bitmapPath(hover)),
                         QPixmap(resources.bitmapPath(pressed)));
     button->move(at);
-    buttons_ << button;
     return button;
 }
 

@@ -44,5 +44,4 @@ private:
     BitmapButton* addButton(Button id, int normal, int hover, int pressed, QPoint at);
 
     QPixmap background_;
-    QList<BitmapButton*> buttons_;
 };

@@ -43,8 +43,6 @@ public:
     void autoAssign(Ipv4Address start, std::uint32_t count);
     void setSelectedMask(Ipv4Address mask);
     void setSelectedGateway(Ipv4Address gateway);
-    // The MAC text of a row.
-    const std::string& macOf(int row) const { return rows_[std::size_t(row)].mac; }
 
 signals:
     // An edit was refused with the message of the table text messageId; its printf values

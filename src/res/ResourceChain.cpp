@@ -77,6 +77,10 @@ QString ResourceChain::substitute(const QString& format, const QStringList& valu
         } else if (QStringLiteral("sdu").contains(conversion) && next < values.size()) {
             out += values[next++];
             ++i;
+        } else if (conversion >= u'1' && conversion <= u'9' &&
+                   conversion.unicode() - u'1' < values.size()) {
+            out += values[conversion.unicode() - u'1'];
+            ++i;
         } else {
             out += c;
         }

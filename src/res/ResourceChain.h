@@ -21,8 +21,9 @@ public:
     QString stringField(int id, int field) const;
     // A text of a dialog or form by dialog id and control id; control 0 is the caption.
     QString dialogText(int dialog, int control) const;
-    // A table text with printf conversions ("%s", "%d", "%u") filled in order with values;
-    // "%%" is a percent sign. Conversions without a value are left as they are.
+    // A table text with printf conversions ("%s", "%d", "%u") filled in order with values,
+    // and places "%1" to "%9" filled with the value of that number; "%%" is a percent sign.
+    // Conversions without a value are left as they are.
     static QString substitute(const QString& format, const QStringList& values);
     // The resource path of a file, in the active language when it has one.
     QString path(const QString& name) const;

@@ -86,7 +86,7 @@ TEST(ResourceChain, LanguageFirstThenEnglish)
 
 } // namespace
 
-TEST(ResourceChain, SubstituteFillsPrintfConversionsInOrder)
+TEST(ResourceChain, SubstituteFillsConversionsAndNumberedPlaces)
 {
     const struct {
         const char* format;
@@ -99,6 +99,9 @@ TEST(ResourceChain, SubstituteFillsPrintfConversionsInOrder)
         {"%s and %s", {"one"}, "one and %s"},
         {"ends with %", {}, "ends with %"},
         {"%x stays", {"v"}, "%x stays"},
+        {"could not be written.\n%1", {"/tmp/list.csv"}, "could not be written.\n/tmp/list.csv"},
+        {"%2 before %1", {"a", "b"}, "b before a"},
+        {"%2 has no value", {"a"}, "%2 has no value"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ResourceChain::substitute(QString::fromUtf8(c.format), c.values).toStdString(),

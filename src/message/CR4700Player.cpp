@@ -134,12 +134,10 @@ std::size_t CR4700Player::ReadBlock(std::uint8_t* destination, std::size_t lengt
     if (count == 0) {
         return 0;
     }
-    std::vector<std::int16_t> samples(count / 2);
-    std::memcpy(samples.data(), track.data() + position_, count);
+    std::memcpy(destination, track.data() + position_, count);
     double factor = 1.0;
     GainTable::Factor(gain_, factor);
-    GainTable::Apply(samples.data(), samples.size(), factor);
-    std::memcpy(destination, samples.data(), count);
+    GainTable::ApplyBytes(destination, count / 2, factor);
     position_ += count;
     return count;
 }

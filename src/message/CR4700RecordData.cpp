@@ -108,16 +108,6 @@ std::vector<std::uint8_t> DecodeTrack(CG722& coder, const std::uint8_t* codes, s
     return pcm;
 }
 
-void GainBytes(std::uint8_t* pcm, std::size_t samples, double factor)
-{
-    if (samples == 0)
-        return; // an empty track may have no storage at all
-    std::vector<std::int16_t> values(samples);
-    std::memcpy(values.data(), pcm, samples * 2);
-    GainTable::Apply(values.data(), samples, factor);
-    std::memcpy(pcm, values.data(), samples * 2);
-}
-
 // The file's title: after the last path separator, before the last dot, cut to the name
 // field without splitting a UTF-8 sequence.
 std::string TitleOf(const std::string& path)
@@ -326,13 +316,8 @@ bool CR4700RecordData::ImportWave(const std::string& path)
     if (pcm.empty())
         return Fail(MessageError::NotWave);
 
-    if (pcm.size() > kFadeThreshold) {
-        for (std::size_t step = 0; step < std::size(kFadeSteps); ++step) {
-            double factor = 1.0;
-            GainTable::Factor(kFadeSteps[step], factor);
-            GainBytes(pcm.data() + step * kFadeBlock * 2, kFadeBlock, factor);
-        }
-    }
+    if (pcm.size() > kFadeThreshold)
+        GainTable::Fade(pcm.data(), kFadeBlock, kFadeSteps, std::size(kFadeSteps));
 
     name_ = TitleOf(path);
     date_ = RecordTime::now();
@@ -376,7 +361,7 @@ bool CR4700RecordData::ApplyGain(int dB)
     double factor = 1.0;
     if (!GainTable::Factor(dB, factor))
         return Fail(MessageError::InvalidArgument);
-    GainBytes(wideband_.data(), wideband_.size() / 2, factor);
+    GainTable::ApplyBytes(wideband_.data(), wideband_.size() / 2, factor);
     DeriveNarrowband();
     return true;
 }

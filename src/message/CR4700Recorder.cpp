@@ -4,21 +4,7 @@
 #include "GainTable.h"
 #include "MessageError.h"
 
-#include <cstring>
-
-namespace {
-
-void ApplyBlocks(std::int16_t* samples, std::size_t blockSamples, const int* steps,
-                 std::size_t blockCount)
-{
-    for (std::size_t i = 0; i < blockCount; ++i) {
-        double factor = 1.0;
-        GainTable::Factor(steps[i], factor);
-        GainTable::Apply(samples + i * blockSamples, blockSamples, factor);
-    }
-}
-
-} // namespace
+#include <iterator>
 
 CR4700Recorder::~CR4700Recorder()
 {
@@ -122,12 +108,9 @@ void CR4700Recorder::Shape(std::uint8_t* data, std::size_t length)
     }
     static constexpr int kFadeIn[] = {-15, -12, -9, -6, -3, 0};
     static constexpr int kFadeOut[] = {-3, -6, -9, -12, -15};
-    std::size_t count = length / 2;
-    std::vector<std::int16_t> samples(count);
-    std::memcpy(samples.data(), data, count * 2);
-    ApplyBlocks(samples.data(), 100, kFadeIn, 6);
-    ApplyBlocks(samples.data() + count - 1250, 250, kFadeOut, 5);
-    std::memcpy(data, samples.data(), count * 2);
+    const std::size_t count = length / 2;
+    GainTable::Fade(data, 100, kFadeIn, std::size(kFadeIn));
+    GainTable::Fade(data + 2 * (count - 1250), 250, kFadeOut, std::size(kFadeOut));
 }
 
 bool CR4700Recorder::BuildRecord(CR4700RecordData* record)

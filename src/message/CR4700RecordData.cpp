@@ -5,7 +5,7 @@
 #include "GainTable.h"
 #include "MessageError.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -224,10 +224,8 @@ bool CR4700RecordData::Serialize(std::uint8_t* buffer, std::size_t capacity, std
     buffer[kMagicField + kMagicLength + 1] = '\n';
     // A name of exactly 128 bytes fills the field without a terminating zero.
     std::memcpy(buffer + kNameField, name_.data(), name_.size());
-    char date[kDateFieldSize] = {};
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d:%02d:%02d", date_.year, date_.month,
-                  date_.day, date_.hour, date_.minute, date_.second);
-    std::memcpy(buffer + kDateField, date, std::strlen(date));
+    const std::string date = date_.Text();
+    std::memcpy(buffer + kDateField, date.data(), std::min(date.size(), kDateFieldSize));
     PutBe32(buffer + kWidebandLengthField, static_cast<std::uint32_t>(wide.size()));
     PutBe32(buffer + kNarrowbandLengthField, static_cast<std::uint32_t>(narrow.size()));
     PutBe32(buffer + kChecksumField,

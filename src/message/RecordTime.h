@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdio>
 #include <ctime>
+#include <string>
 
 // Recording date and time of a message, as plain calendar fields (local time).
 struct RecordTime {
@@ -17,6 +19,15 @@ struct RecordTime {
                hour == other.hour && minute == other.minute && second == other.second;
     }
     bool operator!=(const RecordTime& other) const { return !(*this == other); }
+
+    // "YYYY-MM-DD hh:mm:ss", as a message file holds it.
+    std::string Text() const
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour,
+                      minute, second);
+        return text;
+    }
 
     // The local date and time now; a leap second counts as the 59th, which a record holds.
     static RecordTime now()

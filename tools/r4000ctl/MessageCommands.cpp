@@ -137,12 +137,8 @@ int MessageCommands::exportWave(const std::string& message, const std::optional<
 int MessageCommands::info(const std::string& message)
 {
     const CR4700RecordData record = readMessage(files_, message);
-    const RecordTime& d = record.Date();
-    char date[32];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d %02d:%02d:%02d", d.year, d.month, d.day,
-                  d.hour, d.minute, d.second);
     out_ << "name: " << record.Name() << '\n'
-         << "date: " << date << '\n'
+         << "date: " << record.Date().Text() << '\n'
          << "wideband: " << lengthText(record.WidebandLength(), 32000) << " (L1 "
          << record.WidebandCodeLength() << " bytes)\n"
          << "narrowband: " << lengthText(record.NarrowbandLength(), 16000) << " (L2 "

@@ -32,7 +32,7 @@ bool CR4700Recorder::Start(Notify notify, int seconds)
         wideband_.shrink_to_fit();
         narrowband_.clear();
         narrowband_.shrink_to_fit();
-        wideband_.reserve(kWidebandCapacity);
+        wideband_.reserve(capacity_);
         notify_ = std::move(notify);
         recording_ = true;
         inputFailed_ = false;

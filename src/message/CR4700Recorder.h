@@ -20,8 +20,6 @@ public:
     // It runs on the capture thread, so it must not call back into the recorder.
     using Notify = std::function<void(int, int)>;
 
-    static constexpr std::size_t kWidebandCapacity = 1280000;
-    static constexpr std::size_t kNarrowbandCapacity = 640000;
     static constexpr std::size_t kBytesPerSecond = 32000;
     static constexpr std::size_t kShapeThreshold = 5000; // bytes; shorter takes stay raw
 

@@ -16,8 +16,13 @@
 
 namespace {
 
-// The most a message file can hold: the header and both tracks at their longest.
-constexpr std::size_t kLargestFile = 1920204;
+// The most of a file that is read, as the message tool reads it: room for the header and
+// both tracks uncoded. A larger file is refused unread; Parse checks the size of the rest.
+constexpr std::size_t kLargestFile = CR4700RecordData::kHeaderSize +
+                                     CR4700RecordData::kWidebandCapacity +
+                                     CR4700RecordData::kNarrowbandCapacity;
+
+constexpr const char* kGainSteps = ": --gain must be one of -15, -12, ..., 12, 15 (dB)";
 
 std::string waveProblem(int error)
 {
@@ -48,7 +53,7 @@ int gainStep(const std::string& action, const std::string& text)
     char* end = nullptr;
     const long dB = std::strtol(text.c_str(), &end, 10);
     if (text.empty() || *end || dB != static_cast<int>(dB))
-        throw CommandError(action + ": --gain must be one of -15, -12, ..., 12, 15 (dB)");
+        throw CommandError(action + kGainSteps);
     return int(dB);
 }
 
@@ -115,7 +120,7 @@ int MessageCommands::importWave(const std::string& wave, const std::optional<std
     if (name && !record.SetName(*name))
         throw CommandError("msg import: a name has at most 128 bytes");
     if (gain && !record.ApplyGain(gainStep("msg import", *gain)))
-        throw CommandError("msg import: --gain must be one of -15, -12, ..., 12, 15 (dB)");
+        throw CommandError(std::string("msg import") + kGainSteps);
     writeMessage(files_, record, *to, "msg import");
     out_ << "wrote " << *to << ": \"" << record.Name() << "\", "
          << lengthText(record.WidebandLength(), 32000) << '\n';
@@ -181,7 +186,7 @@ int MessageCommands::play(const std::string& message, bool narrowband,
     CR4700RecordData record = readMessage(files_, message);
     CR4700Player player;
     if (gain && !player.SetVolume(gainStep("msg play", *gain)))
-        throw CommandError("msg play: --gain must be one of -15, -12, ..., 12, 15 (dB)");
+        throw CommandError(std::string("msg play") + kGainSteps);
     Finished finished;
     if (!player.Play(&record, !narrowband, finished.notify()))
         throw CommandError("msg play: no sound output (is a PulseAudio server running?)");

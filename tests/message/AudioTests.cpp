@@ -5,6 +5,7 @@
 #include "CR4700Recorder.h"
 #include "GainTable.h"
 #include "MessageError.h"
+#include "MessageTestData.h"
 
 #include <algorithm>
 #include <chrono>
@@ -24,33 +25,16 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::vector<std::uint8_t> ToBytes(const std::vector<std::int16_t>& samples)
-{
-    std::vector<std::uint8_t> bytes(samples.size() * 2);
-    std::memcpy(bytes.data(), samples.data(), bytes.size());
-    return bytes;
-}
-
-std::vector<std::int16_t> ToSamples(const std::vector<std::uint8_t>& bytes)
-{
-    std::vector<std::int16_t> samples(bytes.size() / 2);
-    std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
-    return samples;
-}
-
+// `seconds` of a tone at `rate`.
 std::vector<std::int16_t> Tone(double hz, int rate, double seconds, double amplitude)
 {
-    std::vector<std::int16_t> samples(static_cast<std::size_t>(rate * seconds));
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = static_cast<std::int16_t>(amplitude * std::sin(2 * M_PI * hz * i / rate));
-    }
-    return samples;
+    return msgtest::Sine(static_cast<std::size_t>(rate * seconds), hz, rate, amplitude);
 }
 
 // A record holding `wide` as its wideband track and every second sample as narrowband.
 bool MakeRecord(CR4700RecordData& record, const std::vector<std::int16_t>& wide)
 {
-    std::vector<std::uint8_t> wb = ToBytes(wide);
+    std::vector<std::uint8_t> wb = msgtest::Bytes(wide);
     std::vector<std::uint8_t> nb(wb.size() / 2 + 2);
     nb.resize(CR4700RecordData::KeepEverySecondSample(wb.data(), wb.size(), 16, nb.data()));
     return record.SetSamples("tone", RecordTime{2024, 5, 6, 7, 8, 9}, wb.data(), wb.size(),
@@ -86,7 +70,7 @@ std::vector<std::int16_t> StopAndTake(CR4700Recorder& recorder)
         return {};
     }
     wb.resize(length);
-    return ToSamples(wb);
+    return msgtest::Samples(wb);
 }
 
 // Whether a playback stream of ours is open and not paused on the sound server, which then
@@ -252,15 +236,16 @@ TEST(AudioArgs, ShapeFadesBothEndsOnlyAboveFiveThousandBytes)
         return one;
     };
     for (std::size_t bytes : {std::size_t{640}, std::size_t{5000}}) {
-        std::vector<std::uint8_t> data = ToBytes(std::vector<std::int16_t>(bytes / 2, level));
+        std::vector<std::uint8_t> data =
+            msgtest::Bytes(std::vector<std::int16_t>(bytes / 2, level));
         CR4700Recorder::Shape(data.data(), data.size());
-        EXPECT_EQ(ToSamples(data), std::vector<std::int16_t>(bytes / 2, level)) << bytes;
+        EXPECT_EQ(msgtest::Samples(data), std::vector<std::int16_t>(bytes / 2, level)) << bytes;
     }
 
     const std::size_t count = 7500;
-    std::vector<std::uint8_t> data = ToBytes(std::vector<std::int16_t>(count, level));
+    std::vector<std::uint8_t> data = msgtest::Bytes(std::vector<std::int16_t>(count, level));
     CR4700Recorder::Shape(data.data(), data.size());
-    std::vector<std::int16_t> s = ToSamples(data);
+    std::vector<std::int16_t> s = msgtest::Samples(data);
     const int fadeIn[] = {-15, -12, -9, -6, -3, 0};
     for (int block = 0; block < 6; ++block) {
         for (int i : {0, 99}) {
@@ -280,9 +265,9 @@ TEST(AudioArgs, ShapeFadesBothEndsOnlyAboveFiveThousandBytes)
 TEST(AudioArgs, ShapeJustAboveThresholdTouchesOnlyTheEnds)
 {
     // 2,501 samples: the fade-out starts at sample 1,251, the fade-in ends at 599.
-    std::vector<std::uint8_t> data = ToBytes(std::vector<std::int16_t>(2501, 10000));
+    std::vector<std::uint8_t> data = msgtest::Bytes(std::vector<std::int16_t>(2501, 10000));
     CR4700Recorder::Shape(data.data(), data.size());
-    std::vector<std::int16_t> s = ToSamples(data);
+    std::vector<std::int16_t> s = msgtest::Samples(data);
     EXPECT_LT(s[0], 10000);
     EXPECT_EQ(s[600], 10000);
     EXPECT_EQ(s[1250], 10000);
@@ -319,7 +304,7 @@ TEST(AudioServer, RecordsTheTonePlayedIntoTheSink)
     wb.resize(length);
     EXPECT_GT(length, 32000u);
     EXPECT_EQ(built.NarrowbandLength(), length / 2);
-    std::vector<std::int16_t> got = ToSamples(wb);
+    std::vector<std::int16_t> got = msgtest::Samples(wb);
     double at = Power(got, 1000, 16000);
     for (double other : {700.0, 1500.0, 2300.0, 3100.0}) {
         EXPECT_GT(at, 100 * Power(got, other, 16000)) << other;

@@ -7,6 +7,7 @@
 #include "TempFolder.h"
 #include "UnitClient.h"
 #include "UnitSimProcess.h"
+#include "UnitStateFolder.h"
 
 #include <chrono>
 #include <deque>
@@ -101,19 +102,11 @@ public:
 
     std::string file(int n, const std::string& relative) const
     {
-        std::ifstream in(dir(n) + "/" + relative, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
+        return UnitStateFolder::file(dir(n), relative);
     }
-
     std::string state(int n, const std::string& key) const
     {
-        std::istringstream lines(file(n, "state.txt"));
-        for (std::string line; std::getline(lines, line);)
-            if (line.rfind(key + "=", 0) == 0)
-                return line.substr(key.size() + 1);
-        return "<missing>";
+        return UnitStateFolder::value(dir(n), key);
     }
 
     // The requests unit n received, one summary line each: "seq METHOD PATH status auth=user".
@@ -143,13 +136,7 @@ public:
     // Waits until unit n has restarted resets times and listens again.
     testing::AssertionResult restarted(int n, int resets)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (state(n, "resets") == std::to_string(resets) && state(n, "restarting") == "0")
-                return testing::AssertionSuccess();
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return testing::AssertionFailure() << "resets=" << state(n, "resets");
+        return UnitStateFolder::restarted(dir(n), unsigned(resets));
     }
 
     TempFolder temp;

@@ -4,6 +4,7 @@
 #include "DiscoveryCodec.h"
 #include "TempFolder.h"
 #include "UnitSimProcess.h"
+#include "UnitStateFolder.h"
 
 #include <arpa/inet.h>
 #include <chrono>
@@ -81,19 +82,11 @@ protected:
 
     std::string file(std::size_t unit, const std::string& name) const
     {
-        std::ifstream in(dir(unit) + "/" + name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
+        return UnitStateFolder::file(dir(unit), name);
     }
-
     std::string state(std::size_t unit, const std::string& key) const
     {
-        std::istringstream lines(file(unit, "state.txt"));
-        for (std::string line; std::getline(lines, line);)
-            if (line.rfind(key + "=", 0) == 0)
-                return line.substr(key.size() + 1);
-        return "<missing>";
+        return UnitStateFolder::value(dir(unit), key);
     }
 
     // Broadcasts a command to port 15000; sealed with the check value for kProgram.

@@ -3,6 +3,7 @@
 #include "HttpClient.h"
 #include "TempFolder.h"
 #include "UnitSimProcess.h"
+#include "UnitStateFolder.h"
 
 #include <chrono>
 #include <fstream>
@@ -50,36 +51,14 @@ protected:
         return http;
     }
 
-    // A file of the state folder, empty when it is missing.
     std::string file(const std::string& relative) const
     {
-        std::ifstream in(dir() + "/" + relative, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
+        return UnitStateFolder::file(dir(), relative);
     }
-
-    // A value of state.txt.
-    std::string state(const std::string& key) const
-    {
-        std::istringstream lines(file("state.txt"));
-        for (std::string line; std::getline(lines, line);)
-            if (line.rfind(key + "=", 0) == 0)
-                return line.substr(key.size() + 1);
-        return "<missing>";
-    }
-
-    // Waits until the unit finished its resets-th restart and listens again.
+    std::string state(const std::string& key) const { return UnitStateFolder::value(dir(), key); }
     testing::AssertionResult restarted(unsigned resets)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < deadline) {
-            if (state("resets") == std::to_string(resets) && state("restarting") == "0")
-                return testing::AssertionSuccess();
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return testing::AssertionFailure()
-               << "resets=" << state("resets") << " restarting=" << state("restarting");
+        return UnitStateFolder::restarted(dir(), resets);
     }
 
     TempFolder temp;

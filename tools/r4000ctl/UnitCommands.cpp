@@ -73,18 +73,26 @@ int UnitCommands::reportFailures(const std::string& failures)
     return 1;
 }
 
+int UnitCommands::runRemembering(
+    R4000System& system,
+    const std::function<AllUnitRun::Report(System&, const UnitJobs::Context&)>& run)
+{
+    const CredentialsList before = credentialsOf(system);
+    const AllUnitRun::Report result = run(system, {system, prompt_, options_});
+    if (credentialsOf(system) != before)
+        store_.save(system);
+    return report(system, result);
+}
+
 int UnitCommands::upload(const std::string& name)
 {
     R4000System system;
     store_.load(name, system);
     // What is sent is what is saved.
     store_.save(system);
-    const CredentialsList before = credentialsOf(system);
-    const auto result = SettingsTransfer::uploadAll(system, {system, prompt_, options_}, kBlocking);
-    // Units that took the system's credentials, or logged in with others, are remembered.
-    if (credentialsOf(system) != before)
-        store_.save(system);
-    return report(system, result);
+    return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
+        return SettingsTransfer::uploadAll(units, context, kBlocking);
+    });
 }
 
 int UnitCommands::download(const std::string& name, long restartWaitMs)
@@ -105,23 +113,18 @@ int UnitCommands::clock(const std::string& name)
 {
     R4000System system;
     store_.load(name, system);
-    const CredentialsList before = credentialsOf(system);
-    const auto result = Maintenance::setClockOnAll(system, {system, prompt_, options_}, kBlocking);
-    if (credentialsOf(system) != before)
-        store_.save(system);
-    return report(system, result);
+    return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
+        return Maintenance::setClockOnAll(units, context, kBlocking);
+    });
 }
 
 int UnitCommands::login(const std::string& name)
 {
     R4000System system;
     store_.load(name, system);
-    const CredentialsList before = credentialsOf(system);
-    const auto result =
-        AllUnitRun::runAll(system, UnitJobs::checkLogin({system, prompt_, options_}), kBlocking);
-    if (credentialsOf(system) != before)
-        store_.save(system);
-    return report(system, result);
+    return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
+        return AllUnitRun::runAll(units, UnitJobs::checkLogin(context), kBlocking);
+    });
 }
 
 int UnitCommands::passwd(const std::string& name, const std::optional<std::string>& newName,

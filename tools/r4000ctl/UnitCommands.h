@@ -2,13 +2,16 @@
 
 #include "AllUnitRun.h"
 #include "UnitClient.h"
+#include "UnitJobs.h"
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
 
 class CredentialsPrompt;
 class Exchange;
+class R4000System;
 class System;
 class SystemStore;
 
@@ -37,6 +40,11 @@ private:
     int report(const System& system, const AllUnitRun::Report& report);
     // The failure report on stderr; the exit status.
     int reportFailures(const std::string& failures);
+    // Runs a job on every unit of the system and reports it; units that took the system's
+    // credentials, or logged in with others, are remembered.
+    int
+    runRemembering(R4000System& system,
+                   const std::function<AllUnitRun::Report(System&, const UnitJobs::Context&)>& run);
 
     const SystemStore& store_;
     CredentialsPrompt* prompt_;

@@ -15,6 +15,7 @@
 #include "R4000View.h"
 #include "ResourceChain.h"
 #include "ScanView.h"
+#include "SystemFolder.h"
 #include "UiCredentialsPrompt.h"
 #include "WidgetDialogs.h"
 
@@ -93,7 +94,7 @@ void R4000App::setCurrentSystemName(const std::string& name)
 
 std::string R4000App::systemFilePath(const std::string& name) const
 {
-    return dataFolder_ + "/" + name + "/" + name + ".sys";
+    return SystemFolder(*files_, SystemFolder::folderFor(dataFolder_, name), name).systemFilePath();
 }
 
 bool R4000App::isKnownSystem(const std::string& name) const

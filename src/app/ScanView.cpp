@@ -12,6 +12,7 @@
 #include "ResourceChain.h"
 #include "ScanPrinter.h"
 #include "ScanTableModel.h"
+#include "SystemFolder.h"
 #include "UserDialogs.h"
 
 #include <QHBoxLayout>
@@ -292,7 +293,8 @@ void ScanView::saveCsv()
 {
     // Next to the current system's files, or in the data folder without one.
     const std::string& name = app().currentSystemName();
-    const std::string folder = name.empty() ? app().dataFolder() : app().dataFolder() + "/" + name;
+    const std::string folder =
+        name.empty() ? app().dataFolder() : SystemFolder::folderFor(app().dataFolder(), name);
     const QString path = app().dialogs().saveFileName(
         app().resources().string(5003), QString::fromStdString(folder + "/scan.csv"),
         QStringLiteral("CSV (Comma Separated Values) (*.csv)"));

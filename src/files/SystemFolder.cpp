@@ -48,6 +48,13 @@ std::string SystemFolder::systemFilePath() const
     return path(systemName_ + ".sys");
 }
 
+std::string SystemFolder::settingsFileName(int n)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "%03d.cfg", n);
+    return name;
+}
+
 std::string SystemFolder::staged(const std::string& name) const
 {
     return folder_ + "/" + kStaging + "/" + name;
@@ -58,11 +65,9 @@ std::vector<SystemFolder::File> SystemFolder::render(System& system, std::string
     system.applyModelRules();
     std::vector<File> out;
     out.push_back({system.systemName() + ".sys", SystemFile::write(system)});
-    for (int n = 1; n <= system.registeredCount(); ++n) {
-        char name[16];
-        std::snprintf(name, sizeof name, "%03d.cfg", n);
-        out.push_back({name, SettingsFileWriter::write(*system.equipment(n), stamp)});
-    }
+    for (int n = 1; n <= system.registeredCount(); ++n)
+        out.push_back(
+            {settingsFileName(n), SettingsFileWriter::write(*system.equipment(n), stamp)});
     return out;
 }
 

@@ -24,6 +24,9 @@ public:
     static std::string folderFor(const std::string& dataFolder, const std::string& systemName);
     const std::string& folder() const { return folder_; }
     std::string systemFilePath() const;
+    // "001.cfg", ...: the settings file of unit n.
+    static std::string settingsFileName(int n);
+    std::string settingsFilePath(int n) const { return path(settingsFileName(n)); }
 
     // Repairs the model as the writer needs it, then writes every file. stamp: local date
     // and time for the settings files' header. False with a reason in error on failure.

@@ -40,7 +40,7 @@ bool saveUnderName(System& system, const std::string& previousName, FileOps& fil
     if (!renamed)
         return true;
     if (moved) {
-        files.removeFile(folder + "/" + previousName + ".sys");
+        files.removeFile(SystemFolder(files, folder, previousName).systemFilePath());
         return true;
     }
     if (files.exists(oldFolder) && !removeFolder(files, oldFolder)) {

@@ -5,8 +5,6 @@
 #include "System.h"
 #include "SystemFolder.h"
 
-#include <cstdio>
-
 namespace SettingsTransfer {
 
 AllUnitRun::Report uploadAll(System& system, const UnitJobs::Context& context,
@@ -34,10 +32,8 @@ AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context,
         // A unit that failed the check is named once; its local file stays.
         if (!report.results[std::size_t(n - 1)])
             continue;
-        char file[16];
-        std::snprintf(file, sizeof file, "/%03d.cfg", n);
         if (!UnitClient(unit, context.prompt, context.options)
-                 .downloadSettings(files, folder.folder() + file)) {
+                 .downloadSettings(files, folder.settingsFilePath(n))) {
             report.results[std::size_t(n - 1)] = false;
             report.failures += AllUnitRun::failureLine(unit, format);
         }

@@ -14,13 +14,18 @@ bool Timestamp::current(std::string& stamp, std::string& error)
         stamp = fixed;
         return true;
     }
+    stamp = localNow();
+    return true;
+}
+
+std::string Timestamp::localNow()
+{
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
-    stamp = text;
-    return true;
+    return text;
 }
 
 bool Timestamp::isWellFormed(std::string_view stamp)

@@ -7,27 +7,16 @@
 #include "CommandSeq.h"
 #include "LocalAddresses.h"
 #include "ScanListener.h"
+#include "Timestamp.h"
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 
 namespace {
 
 constexpr int kStaggerMs = 3000;
 constexpr int kWriteMs = 3000;
 constexpr int kResetMs = 6000;
-
-// The PC's local date and time as a write carries it.
-std::string localTimeText()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y/%m/%d %H:%M:%S", &local);
-    return text;
-}
 
 } // namespace
 
@@ -77,7 +66,7 @@ bool Scan::startScan()
 
 bool Scan::writeUnit(const ScanElement& element)
 {
-    const std::string time = localTimeText();
+    const std::string time = Timestamp::localNow();
     const auto make = [&](const std::string& from) {
         return std::make_unique<CmdWrite>(from, element.macAddress, element.ipAddress,
                                           element.subnetMask, element.gateway, element.unitName,

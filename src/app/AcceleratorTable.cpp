@@ -1,5 +1,7 @@
 #include "AcceleratorTable.h"
 
+#include "AppIds.h"
+
 namespace AcceleratorTable {
 
 std::map<int, QKeySequence> keys(int tableId)
@@ -10,15 +12,17 @@ std::map<int, QKeySequence> keys(int tableId)
     const QKeySequence print(Qt::CTRL | Qt::Key_P);
     switch (tableId) {
     case 129: // System Setting Tool
-        return {{6014, newKey}, {6013, open}, {6011, save}};
+        return {{CommandId::New, newKey}, {CommandId::Open, open}, {CommandId::Save, save}};
     case 132: // Unit Scanning Tool
-        return {{6005, QKeySequence(Qt::CTRL | Qt::Key_A)}, {57607, print}, {6011, save}};
+        return {{CommandId::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)},
+                {CommandId::Print, print},
+                {CommandId::Save, save}};
     case 134: // Message Tool
-        return {{6014, newKey},
-                {6013, open},
-                {57607, print},
-                {6011, save},
-                {33166, QKeySequence(Qt::Key_Delete)}};
+        return {{CommandId::New, newKey},
+                {CommandId::Open, open},
+                {CommandId::Print, print},
+                {CommandId::Save, save},
+                {CommandId::DeleteMessage, QKeySequence(Qt::Key_Delete)}};
     default:
         return {};
     }

@@ -25,22 +25,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
-// The tool's menu commands.
-constexpr int kScan = 6003;
-constexpr int kWrite = 6004;
-constexpr int kSelectAll = 6005;
-constexpr int kAutoAssign = 6006;
-constexpr int kRange = 6007;
-constexpr int kSave = 6011;
-constexpr int kMask = 6015;
-constexpr int kGateway = 6016;
-constexpr int kPrint = 57607;
-constexpr int kPrintPreview = 57609;
-
-} // namespace
-
 ScanView::ScanView(R4000App& app, QWidget* parent)
     : ToolView(app, ToolId::Scan, 132, true, parent),
       document_(std::make_unique<R4000ScanDoc>(app.options().scanOptions)),
@@ -101,8 +85,8 @@ bool ScanView::busy() const
 
 void ScanView::updateButtons()
 {
-    scanButton_->setEnabled(!busy());
-    writeButton_->setEnabled(!busy() && model_->selectedCount() > 0);
+    scanButton_->setEnabled(isCommandEnabled(CommandId::Scan));
+    writeButton_->setEnabled(isCommandEnabled(CommandId::Write));
     updateCommands();
 }
 
@@ -110,20 +94,20 @@ bool ScanView::isCommandEnabled(int command) const
 {
     const bool selected = model_->selectedCount() > 0;
     switch (command) {
-    case kScan:
+    case CommandId::Scan:
         return !busy();
-    case kWrite:
+    case CommandId::Write:
         return selected && !busy();
-    case kAutoAssign:
-    case kMask:
-    case kGateway:
+    case CommandId::AutoAssign:
+    case CommandId::Mask:
+    case CommandId::Gateway:
         return selected;
-    case kRange:
-    case kPrint:
-    case kPrintPreview:
+    case CommandId::Range:
+    case CommandId::Print:
+    case CommandId::PrintPreview:
         return true;
-    case kSelectAll:
-    case kSave:
+    case CommandId::SelectAll:
+    case CommandId::Save:
         return model_->rowCount() > 0;
     default:
         return ToolView::isCommandEnabled(command);
@@ -133,34 +117,34 @@ bool ScanView::isCommandEnabled(int command) const
 void ScanView::onCommand(int command)
 {
     switch (command) {
-    case kScan:
+    case CommandId::Scan:
         scan();
         break;
-    case kWrite:
+    case CommandId::Write:
         writeSettings();
         break;
-    case kAutoAssign:
+    case CommandId::AutoAssign:
         autoAssign();
         break;
-    case kRange:
+    case CommandId::Range:
         rangeSettings();
         break;
-    case kMask:
+    case CommandId::Mask:
         subnetMask();
         break;
-    case kGateway:
+    case CommandId::Gateway:
         gateway();
         break;
-    case kSelectAll:
+    case CommandId::SelectAll:
         model_->selectAll();
         break;
-    case kSave:
+    case CommandId::Save:
         saveCsv();
         break;
-    case kPrint:
+    case CommandId::Print:
         print();
         break;
-    case kPrintPreview:
+    case CommandId::PrintPreview:
         printPreview();
         break;
     default:

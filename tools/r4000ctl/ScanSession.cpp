@@ -37,7 +37,7 @@ int ScanSession::commandTime(const ScanElement& element, int oneInterfaceMs) con
 {
     const int interfaces =
         element.localAddress.empty() ? int(scan_.options().localAddresses().size()) : 1;
-    return std::max(interfaces, 1) * std::max(oneInterfaceMs, scan_.writeTime()) + kMarginMs;
+    return std::max(interfaces, 1) * oneInterfaceMs + kMarginMs;
 }
 
 bool ScanSession::scan()
@@ -60,5 +60,5 @@ bool ScanSession::reset(const ScanElement& element)
 {
     resetAck_.reset();
     return scan_.restartUnit(element) && waitFor([&] { return resetAck_ == element.macAddress; },
-                                                 commandTime(element, scan_.writeTime()));
+                                                 commandTime(element, scan_.resetTime()));
 }

@@ -31,6 +31,20 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
+// Removes the folder and the files in it; false when something stays.
+bool removeFolder(FileOps& files, const std::string& folder)
+{
+    std::vector<std::string> names;
+    if (!files.list(folder, names))
+        return false;
+    bool ok = true;
+    for (const std::string& name : names) {
+        const std::string path = folder + "/" + name;
+        ok = (files.isDirectory(path) ? removeFolder(files, path) : files.removeFile(path)) && ok;
+    }
+    return files.removeDirectory(folder) && ok;
+}
+
 } // namespace
 
 SystemFolder::SystemFolder(FileOps& files, std::string folder, std::string systemName)
@@ -200,4 +214,30 @@ bool SystemFolder::load(System& system, std::string& error)
     }
     system.compactEquipment();
     return systemFileRead;
+}
+
+bool SystemFolder::saveRenamed(FileOps& files, const std::string& dataFolder,
+                               const std::string& previousName, System& system,
+                               std::string_view stamp, std::string& error)
+{
+    const std::string name = system.systemName();
+    const std::string folder = SystemFolder::folderFor(dataFolder, name);
+    const std::string oldFolder = SystemFolder::folderFor(dataFolder, previousName);
+    const bool renamed = name != previousName;
+    bool moved = false;
+    if (renamed && files.isDirectory(oldFolder) && !files.exists(folder))
+        moved = files.rename(oldFolder, folder);
+    if (!SystemFolder(files, folder, name).save(system, stamp, error))
+        return false;
+    if (!renamed)
+        return true;
+    if (moved) {
+        files.removeFile(SystemFolder(files, folder, previousName).systemFilePath());
+        return true;
+    }
+    if (files.exists(oldFolder) && !removeFolder(files, oldFolder)) {
+        error = "cannot remove " + oldFolder;
+        return false;
+    }
+    return true;
 }

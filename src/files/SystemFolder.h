@@ -31,6 +31,12 @@ public:
     // Repairs the model as the writer needs it, then writes every file. stamp: local date
     // and time for the settings files' header. False with a reason in error on failure.
     bool save(System& system, std::string_view stamp, std::string& error);
+    // Saves the system into the folder of its name, which was previousName. Under a new name
+    // the old folder becomes the new one, so the files of the other tools there (messages,
+    // scan results) move along; the old system file goes.
+    static bool saveRenamed(FileOps& files, const std::string& dataFolder,
+                            const std::string& previousName, System& system, std::string_view stamp,
+                            std::string& error);
     // Resets the model, then reads the system file and merges every settings file. False
     // with a reason when the folder or the system file cannot be read (the model then holds
     // whatever could be read).

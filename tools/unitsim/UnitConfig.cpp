@@ -45,6 +45,36 @@ bool fieldText(const std::string& text, std::size_t max)
                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
+// The switches: keys without a value, each turning one behaviour on.
+constexpr struct {
+    const char* key;
+    bool UnitConfig::*member;
+} kSwitches[] = {
+    {"refuse-login", &UnitConfig::refuseLogin},
+    {"stall", &UnitConfig::stall},
+    {"no-length", &UnitConfig::noLength},
+    {"reset-lower", &UnitConfig::resetLower},
+    {"ok-crlf", &UnitConfig::okCrlf},
+    {"garbage", &UnitConfig::garbage},
+    {"unreachable", &UnitConfig::unreachable},
+    {"udp-silent", &UnitConfig::udpSilent},
+    {"udp-duplicate", &UnitConfig::udpDuplicate},
+    {"udp-zero-model", &UnitConfig::udpZeroModel},
+    {"udp-long-name", &UnitConfig::udpLongName},
+    {"no-write-ack", &UnitConfig::noWriteAck},
+    {"no-reset-ack", &UnitConfig::noResetAck},
+};
+
+// Durations in milliseconds, up to an hour.
+constexpr struct {
+    const char* key;
+    unsigned UnitConfig::*member;
+} kDurations[] = {
+    {"restart-ms", &UnitConfig::restartMs},
+    {"delay-ms", &UnitConfig::delayMs},
+    {"udp-restart-ms", &UnitConfig::udpRestartMs},
+};
+
 } // namespace
 
 bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::string& error)
@@ -63,17 +93,25 @@ bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::st
             error = "'" + std::string(word) + "': " + why;
             return false;
         };
-        auto flag = [&](bool& target) {
+        auto needValue = [&]() { return hasValue || bad("needs a value"); };
+        auto isIpv4 = [&]() {
+            in_addr addr{};
+            return hasValue && ::inet_pton(AF_INET, value.c_str(), &addr) == 1;
+        };
+        const auto named = [&](const auto& entry) { return key == entry.key; };
+
+        if (const auto on = std::find_if(std::begin(kSwitches), std::end(kSwitches), named);
+            on != std::end(kSwitches)) {
             if (hasValue)
                 return bad("a switch takes no value");
-            target = true;
-            return true;
-        };
-        auto needValue = [&]() { return hasValue || bad("needs a value"); };
-
-        if (key == "address") {
-            in_addr addr{};
-            if (!hasValue || ::inet_pton(AF_INET, value.c_str(), &addr) != 1)
+            config.*(on->member) = true;
+        } else if (const auto time =
+                       std::find_if(std::begin(kDurations), std::end(kDurations), named);
+                   time != std::end(kDurations)) {
+            if (!hasValue || !number(value, 3600000, config.*(time->member)))
+                return bad("needs milliseconds");
+        } else if (key == "address") {
+            if (!isIpv4())
                 return bad("not an IPv4 address");
             config.address = value;
             haveAddress = true;
@@ -104,12 +142,6 @@ bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::st
                 config.auth = Auth::Digest;
             else
                 return bad("auth is basic or digest");
-        } else if (key == "restart-ms") {
-            if (!hasValue || !number(value, 3600000, config.restartMs))
-                return bad("needs milliseconds");
-        } else if (key == "delay-ms") {
-            if (!hasValue || !number(value, 3600000, config.delayMs))
-                return bad("needs milliseconds");
         } else if (key == "upload-reply") {
             if (value != "RESET" && value != "OK")
                 return bad("upload-reply is RESET or OK");
@@ -121,27 +153,6 @@ bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::st
             if (value != "OK" && value != "ERROR")
                 return bad("busy-end is OK or ERROR");
             config.busyEnd = value;
-        } else if (key == "refuse-login") {
-            if (!flag(config.refuseLogin))
-                return false;
-        } else if (key == "stall") {
-            if (!flag(config.stall))
-                return false;
-        } else if (key == "no-length") {
-            if (!flag(config.noLength))
-                return false;
-        } else if (key == "reset-lower") {
-            if (!flag(config.resetLower))
-                return false;
-        } else if (key == "ok-crlf") {
-            if (!flag(config.okCrlf))
-                return false;
-        } else if (key == "garbage") {
-            if (!flag(config.garbage))
-                return false;
-        } else if (key == "unreachable") {
-            if (!flag(config.unreachable))
-                return false;
         } else if (key == "mac") {
             DiscoveryCodec::Mac mac{};
             if (!hasValue || !DiscoveryCodec::parseMac(value, mac))
@@ -157,35 +168,13 @@ bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::st
                 return bad("a unit name has 1 to 32 bytes and no control characters");
             config.unitName = value;
         } else if (key == "mask" || key == "gateway") {
-            in_addr addr{};
-            if (!hasValue || ::inet_pton(AF_INET, value.c_str(), &addr) != 1)
+            if (!isIpv4())
                 return bad("not an IPv4 address");
             (key == "mask" ? config.mask : config.gateway) = value;
-        } else if (key == "udp-restart-ms") {
-            if (!hasValue || !number(value, 3600000, config.udpRestartMs))
-                return bad("needs milliseconds");
         } else if (key == "udp-model") {
             if (!fieldText(value, DiscoveryCodec::kModelSize))
                 return bad("a model has 1 to 16 bytes and no control characters");
             config.udpModel = value;
-        } else if (key == "udp-silent") {
-            if (!flag(config.udpSilent))
-                return false;
-        } else if (key == "udp-duplicate") {
-            if (!flag(config.udpDuplicate))
-                return false;
-        } else if (key == "udp-zero-model") {
-            if (!flag(config.udpZeroModel))
-                return false;
-        } else if (key == "udp-long-name") {
-            if (!flag(config.udpLongName))
-                return false;
-        } else if (key == "no-write-ack") {
-            if (!flag(config.noWriteAck))
-                return false;
-        } else if (key == "no-reset-ack") {
-            if (!flag(config.noResetAck))
-                return false;
         } else {
             return bad("unknown key");
         }

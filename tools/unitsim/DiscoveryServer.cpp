@@ -12,6 +12,19 @@
 
 namespace {
 
+// The header of one datagram to or from peer, with room for its packet information.
+msghdr packetMessage(sockaddr_in& peer, iovec& io, char* control, std::size_t controlSize)
+{
+    msghdr message{};
+    message.msg_name = &peer;
+    message.msg_namelen = sizeof peer;
+    message.msg_iov = &io;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = controlSize;
+    return message;
+}
+
 in_addr toInAddr(const DiscoveryCodec::Ipv4& address)
 {
     in_addr result{};
@@ -101,13 +114,7 @@ bool DiscoveryServer::receive(Datagram& datagram)
     iovec io{buffer, sizeof buffer};
     sockaddr_in peer{};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
-    msghdr message{};
-    message.msg_name = &peer;
-    message.msg_namelen = sizeof peer;
-    message.msg_iov = &io;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
+    msghdr message = packetMessage(peer, io, control, sizeof control);
     const ssize_t n = ::recvmsg(fd_, &message, 0);
     if (n < 0)
         return false;
@@ -145,13 +152,7 @@ bool DiscoveryServer::send(const DiscoveryCodec::Ipv4& from, const DiscoveryCode
     to.sin_addr = toInAddr(peer);
     iovec io{const_cast<char*>(bytes.data()), bytes.size()};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
-    msghdr message{};
-    message.msg_name = &to;
-    message.msg_namelen = sizeof to;
-    message.msg_iov = &io;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
+    msghdr message = packetMessage(to, io, control, sizeof control);
     cmsghdr* header = CMSG_FIRSTHDR(&message);
     header->cmsg_level = IPPROTO_IP;
     header->cmsg_type = IP_PKTINFO;

@@ -78,10 +78,16 @@ bool UnitClient::upload(Login& login, const std::string& path, std::string file,
     // moved, not copied, into the form.
     std::vector<PostParam> fields{kAccess};
     fields.push_back({"file", std::move(file)});
+    return post(login, path, fields, Cgi::Encoding::Multipart, reply);
+}
+
+bool UnitClient::post(Login& login, const std::string& path, const std::vector<PostParam>& fields,
+                      Cgi::Encoding encoding, std::string* reply)
+{
     std::string body;
     Cgi cgi(prompt_, options_.cgi);
     const bool ok = cgi.post(body, fields, unit_.targetAddressText(), unit_.targetWebPort(),
-                             login.name, login.password, path, Cgi::Encoding::Multipart);
+                             login.name, login.password, path, encoding);
     if (reply)
         *reply = std::move(body);
     return ok;
@@ -127,10 +133,7 @@ bool UnitClient::setClock()
 bool UnitClient::setClock(const std::tm& localTime)
 {
     Login login = own();
-    std::string reply;
-    Cgi cgi(prompt_, options_.cgi);
-    return cgi.post(reply, clockFields(localTime), unit_.targetAddressText(), unit_.targetWebPort(),
-                    login.name, login.password, "/time.cgi", Cgi::Encoding::UrlEncoded);
+    return post(login, "/time.cgi", clockFields(localTime), Cgi::Encoding::UrlEncoded);
 }
 
 bool UnitClient::checkLogin()
@@ -272,11 +275,8 @@ bool UnitClient::uploadFirmwareFile(FileOps& files, const std::string& path)
 bool UnitClient::uploadMessage(const std::string& data)
 {
     Login login = own();
-    std::string reply;
-    Cgi cgi(prompt_, options_.cgi);
-    return cgi.post(reply, {kAccess, {"file", data}, {"upload", "test"}}, unit_.targetAddressText(),
-                    unit_.targetWebPort(), login.name, login.password, "/msg_upload.cgi",
-                    Cgi::Encoding::Multipart);
+    return post(login, "/msg_upload.cgi", {kAccess, {"file", data}, {"upload", "test"}},
+                Cgi::Encoding::Multipart);
 }
 
 bool UnitClient::uploadMessageFile(FileOps& files, const std::string& path)

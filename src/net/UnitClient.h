@@ -76,6 +76,8 @@ private:
     bool get(Login& login, const std::string& path, std::string* reply = nullptr);
     bool upload(Login& login, const std::string& path, std::string file,
                 std::string* reply = nullptr);
+    bool post(Login& login, const std::string& path, const std::vector<PostParam>& fields,
+              Cgi::Encoding encoding, std::string* reply = nullptr);
     // Reply rule of the settings uploads: "OK" is done, "RESET" wants a reset first.
     bool finishUpload(bool sent, const std::string& reply, Login& login);
     bool resetAfterWait(Login& login);

@@ -32,13 +32,7 @@ void ResourceChain::readTable(const QString& language, const QString& file,
     QFile source(folder(language) + file);
     if (!source.open(QIODevice::ReadOnly))
         return;
-    const QString text = QString::fromUtf8(source.readAll());
-    for (const QString& line : text.split(u'\n')) {
-        const int tab = line.indexOf(u'\t');
-        if (line.startsWith(u'#') || tab <= 0)
-            continue;
-        table.insert(line.left(tab), unescapeTableText(QStringView(line).mid(tab + 1)));
-    }
+    readTableText(QString::fromUtf8(source.readAll()), table);
 }
 
 QString ResourceChain::string(int id) const

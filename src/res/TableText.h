@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -18,4 +19,18 @@ inline QString unescapeTableText(QStringView text)
         }
     }
     return out;
+}
+
+// Adds the entries of a table file's content to table. Lines starting with "#", and lines
+// without a key before their tab, are skipped; a CR before the line end is dropped.
+inline void readTableText(QStringView content, QHash<QString, QString>& table)
+{
+    for (QStringView line : content.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const qsizetype tab = line.indexOf(u'\t');
+        if (line.startsWith(u'#') || tab <= 0)
+            continue;
+        table.insert(line.left(tab).toString(), unescapeTableText(line.mid(tab + 1)));
+    }
 }

@@ -4,6 +4,7 @@
 #include "BitmapButton.h"
 #include "CMainFrame.h"
 #include "ExManager.h"
+#include "FileText.h"
 #include "R4000App.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
@@ -21,14 +22,6 @@
 #include <sstream>
 
 namespace {
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeFile(const std::string& path, const std::string& text)
 {
@@ -165,7 +158,7 @@ private slots:
         QVERIFY(app_->frame()->isVisible());
         QVERIFY(app_->frame()->close());
         QVERIFY(!app_->frame()->isVisible());
-        QCOMPARE(readFile(data() + "/R4000.ini"), std::string("[startup]\r\nstart=Tower\r\n"));
+        QCOMPARE(readWholeFile(data() + "/R4000.ini"), std::string("[startup]\r\nstart=Tower\r\n"));
     }
 
     void launcherButtonsFollowTheLanguageAndTheCurrentSystem_data()
@@ -272,9 +265,9 @@ private slots:
         QCOMPARE(app_->configDoc().path(), data() + "/Tower/Tower.sys");
         QCOMPARE(app_->frame()->windowTitle(),
                  QStringLiteral("R-4000 System Setting Tool - Tower"));
-        QVERIFY(readFile(data() + "/Tower/Tower.sys").find("system_name=Tower") !=
+        QVERIFY(readWholeFile(data() + "/Tower/Tower.sys").find("system_name=Tower") !=
                 std::string::npos);
-        QVERIFY(!readFile(data() + "/Tower/001.cfg").empty());
+        QVERIFY(!readWholeFile(data() + "/Tower/001.cfg").empty());
         app_->switchView(ToolId::Launcher);
         QVERIFY(button(R4000View::ClockSetting)->isEnabled());
     }
@@ -282,12 +275,12 @@ private slots:
     void firstSaveUnderAnExistingNameReplacesOnlyWhenTheUserSaysSo()
     {
         QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));
-        const std::string before = readFile(data() + "/Tower/Tower.sys");
+        const std::string before = readWholeFile(data() + "/Tower/Tower.sys");
         QVERIFY(start());
         app_->switchView(ToolId::Config);
         dialogs_.answers = {false};
         QVERIFY(!app_->configDoc().save());
-        QCOMPARE(readFile(data() + "/Tower/Tower.sys"), before);
+        QCOMPARE(readWholeFile(data() + "/Tower/Tower.sys"), before);
         QVERIFY(app_->configDoc().path().empty());
         QCOMPARE(dialogs_.messages.size(), std::size_t(1));
         QCOMPARE(dialogs_.messages[0].text,
@@ -295,7 +288,7 @@ private slots:
 
         dialogs_.answers = {true};
         QVERIFY(app_->configDoc().save());
-        QVERIFY(readFile(data() + "/Tower/Tower.sys") != before);
+        QVERIFY(readWholeFile(data() + "/Tower/Tower.sys") != before);
         QVERIFY(!QFile::exists(QString::fromStdString(data() + "/Tower/002.cfg")));
     }
 

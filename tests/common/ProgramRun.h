@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileText.h"
 #include "TempFolder.h"
 
 #include <cstring>
@@ -55,16 +56,8 @@ struct ProgramRun {
         int status = 0;
         if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
             result.status = WEXITSTATUS(status);
-        result.out = read(outPath);
-        result.err += read(errPath);
+        result.out = readWholeFile(outPath);
+        result.err += readWholeFile(errPath);
         return result;
-    }
-
-    static std::string read(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
 };

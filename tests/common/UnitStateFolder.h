@@ -1,7 +1,8 @@
 #pragma once
 
+#include "FileText.h"
+
 #include <chrono>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -13,10 +14,7 @@ namespace UnitStateFolder {
 // A file of the folder, empty when it is missing.
 inline std::string file(const std::string& dir, const std::string& relative)
 {
-    std::ifstream in(dir + "/" + relative, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return readWholeFile(dir + "/" + relative);
 }
 
 // A value of state.txt, "<missing>" when it has none.

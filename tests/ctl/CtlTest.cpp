@@ -1,5 +1,6 @@
 #include "DataFolder.h"
 #include "Exchange.h"
+#include "FileText.h"
 #include "MessageTestData.h"
 #include "PasswordCodec.h"
 #include "PosixFileOps.h"
@@ -28,10 +29,7 @@ constexpr const char* kStamp = "2026/12/10 12:00:00";
 
 std::string readAll(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return readWholeFile(path.string());
 }
 
 // Every file and folder below root, by relative path, with the bytes of each file.

@@ -1,6 +1,7 @@
 // Finding units by broadcast and setting their network, across real interfaces: the
 // program's namespace has two, each joined by a veth pair to the simulated units' side
 // (scripts/in-netns --units-side 2), so no packet leaves the test's own namespaces.
+#include "FileText.h"
 #include "LocalAddresses.h"
 #include "ProgramRun.h"
 #include "Scan.h"
@@ -89,10 +90,7 @@ TEST_F(DiscoveryTest, CommandLineScanWritesTheCsvFile)
     const ProgramRun run = ctl({"scan", "--csv", csv});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("4 unit(s) found.\n"), std::string::npos) << run.out;
-    std::ifstream in(csv, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(readWholeFile(csv),
               "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
               "00-00-00-00-01-11,R-4100EX,198.18.1.11,255.255.255.0,0.0.0.0,80,Office\r\n"
               "00-00-00-00-01-12,QG-210,198.18.1.12,255.255.255.0,0.0.0.0,80,EX12\r\n"

@@ -3,6 +3,7 @@
 #include "CmdReport.h"
 #include "DlgScanIpPool.h"
 #include "DlgSetSubnetMask.h"
+#include "FileText.h"
 #include "PosixFileOps.h"
 #include "R4000ScanDoc.h"
 #include "ResourceChain.h"
@@ -88,10 +89,7 @@ private slots:
         PosixFileOps files;
         const std::string path = folder.path() + "/scan.csv";
         QVERIFY(doc_->saveCsv(files, path));
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        QCOMPARE(QString::fromStdString(text.str()),
+        QCOMPARE(QString::fromStdString(readWholeFile(path)),
                  QStringLiteral(
                      "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
                      "02-00-00-00-00-0B,R-4100EX,198.18.1.11,255.255.255.0,0.0.0.0,80,Office\r\n"

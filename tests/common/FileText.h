@@ -1,0 +1,14 @@
+#pragma once
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string readWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}

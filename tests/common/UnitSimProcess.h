@@ -45,10 +45,6 @@ public:
         : UnitSimProcess(Arguments{unitArguments(unitDescriptions)}, Options())
     {
     }
-    UnitSimProcess(const std::vector<std::string>& unitDescriptions, const Options& options)
-        : UnitSimProcess(Arguments{unitArguments(unitDescriptions)}, options)
-    {
-    }
     explicit UnitSimProcess(const Arguments& arguments) : UnitSimProcess(arguments, Options()) {}
     UnitSimProcess(const Arguments& arguments, const Options& options)
     {
@@ -67,10 +63,6 @@ public:
     bool ready() const
     {
         return ready_;
-    }
-    pid_t pid() const
-    {
-        return pid_;
     }
 
     // Stops it (SIGTERM, then SIGKILL after timeout) unless it already ended, and returns its

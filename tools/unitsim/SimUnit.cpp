@@ -115,8 +115,6 @@ SimUnit::~SimUnit()
 
 bool SimUnit::start(std::string& error)
 {
-    const std::string name = config_.nameGiven ? config_.name : UnitState::kFactoryName;
-    const std::string password = config_.passwordGiven ? config_.password : "r4000";
     UnitState::Network network;
     network.mac = config_.mac;
     network.ip = config_.address;
@@ -125,7 +123,7 @@ bool SimUnit::start(std::string& error)
     network.webPort = config_.port;
     network.model = config_.model;
     network.unitName = config_.unitName;
-    if (!state_.open(name, password, network, error))
+    if (!state_.open(config_.name, config_.password, network, error))
         return false;
     if (!log_.open()) {
         error = "cannot create " + config_.dir + "/requests";

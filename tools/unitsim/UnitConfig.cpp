@@ -127,14 +127,12 @@ bool UnitConfig::parse(std::string_view description, UnitConfig& config, std::st
             if (!needValue() || value.empty())
                 return bad("needs a system name");
             config.name = value;
-            config.nameGiven = true;
         } else if (key == "password") {
             if (!needValue())
                 return false;
             if (value.size() > PasswordCodec::kMaxPlainLength)
                 return bad("a password has at most 15 characters");
             config.password = value;
-            config.passwordGiven = true;
         } else if (key == "auth") {
             if (value == "basic")
                 config.auth = Auth::Basic;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PasswordCodec.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,10 +14,9 @@ struct UnitConfig {
     std::string address; // dotted IPv4
     unsigned port = 80;
     std::string dir;
-    std::string name;     // credentials for a new state folder; empty: factory
-    std::string password; // plain
-    bool nameGiven = false;
-    bool passwordGiven = false;
+    // Credentials for a new state folder: the factory ones unless given. Plain password.
+    std::string name = "R-4000";
+    std::string password{PasswordCodec::kDefaultPlain};
     Auth auth = Auth::Basic;
     unsigned restartMs = 1000;
     unsigned delayMs = 0;

@@ -21,7 +21,6 @@ public:
         std::string unitName;
     };
 
-    static constexpr const char* kFactoryName = "R-4000";
     static constexpr const char* kFactoryMaintenance = "8629";
     static constexpr const char* kFactoryFirmware = "1.00";
 
@@ -45,8 +44,6 @@ public:
     bool storeFirmware(std::string_view image);
     // Stores messages/NNN.pmf with the next free number.
     bool storeMessage(std::string_view bytes);
-
-    const std::string& dir() const { return dir_; }
 
     std::string name;
     std::string password; // plain

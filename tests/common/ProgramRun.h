@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 #include <vector>
 
+extern char** environ;
+
 // Runs a program to its end with the given arguments, environment and standard input, and
 // keeps its exit status and what it wrote.
 struct ProgramRun {
@@ -59,5 +61,21 @@ struct ProgramRun {
         result.out = readWholeFile(outPath);
         result.err += readWholeFile(errPath);
         return result;
+    }
+
+    // This process's environment without the entries that start with one of dropPrefixes.
+    static std::vector<std::string>
+    inheritedEnvironment(const std::vector<std::string>& dropPrefixes = {})
+    {
+        std::vector<std::string> environment;
+        for (char** e = environ; *e; ++e) {
+            const std::string entry = *e;
+            bool dropped = false;
+            for (const std::string& prefix : dropPrefixes)
+                dropped = dropped || entry.rfind(prefix, 0) == 0;
+            if (!dropped)
+                environment.push_back(entry);
+        }
+        return environment;
     }
 };

@@ -10,6 +10,7 @@
 #include "SystemFolder.h"
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,8 +19,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -45,11 +44,7 @@ std::map<std::string, std::string> snapshot(const fs::path& root)
     return tree;
 }
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Result = ProgramRun;
 
 class CtlTest : public testing::Test
 {
@@ -68,34 +63,24 @@ protected:
     // user's own systems.
     Result ctlRaw(const std::vector<std::string>& args, const std::vector<std::string>& env = {})
     {
-        std::vector<std::string> environment;
-        for (char** e = environ; *e; ++e) {
-            const std::string entry = *e;
-            if (entry.rfind("R4000_", 0) != 0 && entry.rfind("XDG_DATA_HOME=", 0) != 0 &&
-                entry.rfind("HOME=", 0) != 0)
-                environment.push_back(entry);
-        }
+        std::vector<std::string> environment =
+            ProgramRun::inheritedEnvironment({"R4000_", "XDG_DATA_HOME=", "HOME="});
         environment.push_back("R4000_DATA_DIR=" + data.string());
         environment.push_back("XDG_DATA_HOME=" + (root / "xdg").string());
         environment.push_back("HOME=" + (root / "home").string());
         for (const std::string& entry : env) {
             const std::string key = entry.substr(0, entry.find('=') + 1);
-            for (std::string& present : environment) {
-                if (present.rfind(key, 0) == 0)
-                    present.clear();
-            }
+            environment.erase(std::remove_if(environment.begin(), environment.end(),
+                                             [&](const std::string& present) {
+                                                 return present.rfind(key, 0) == 0;
+                                             }),
+                              environment.end());
             environment.push_back(entry);
         }
-
-        std::vector<std::string> entries;
-        for (const std::string& entry : environment) {
-            if (!entry.empty())
-                entries.push_back(entry);
-        }
-        const ProgramRun run = ProgramRun::run(R4000CTL_PATH, args, entries);
+        const ProgramRun run = ProgramRun::run(R4000CTL_PATH, args, environment);
         if (run.status < 0)
             ADD_FAILURE() << run.err;
-        return {run.status, run.out, run.err};
+        return run;
     }
 
     // "Plant", password "secret": an exchange, a multi-interface unit and an IP station,

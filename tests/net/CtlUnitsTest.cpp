@@ -5,8 +5,6 @@
 #include "SystemFolder.h"
 #include "UnitsFixture.h"
 
-extern char** environ;
-
 namespace {
 
 class CtlUnitsTest : public UnitsFixture
@@ -27,11 +25,7 @@ protected:
 
     ProgramRun ctl(std::vector<std::string> args, const std::string& input = {})
     {
-        std::vector<std::string> environment;
-        for (char** e = environ; *e; ++e) {
-            if (std::string(*e).rfind("R4000_", 0) != 0)
-                environment.push_back(*e);
-        }
+        std::vector<std::string> environment = ProgramRun::inheritedEnvironment({"R4000_"});
         environment.push_back(std::string("R4000_TIMESTAMP=") + kStamp);
         args.insert(args.begin(), {"--data-dir", data()});
         return ProgramRun::run(R4000CTL_PATH, args, environment, input);

@@ -16,8 +16,6 @@
 #include <sstream>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace {
 
 struct FinishCounter : ScanListener {
@@ -50,10 +48,7 @@ protected:
 
     ProgramRun ctl(std::vector<std::string> args)
     {
-        std::vector<std::string> environment;
-        for (char** e = environ; *e; ++e)
-            environment.push_back(*e);
-        return ProgramRun::run(R4000CTL_PATH, args, environment);
+        return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment());
     }
 
     TempFolder temp;

@@ -3,6 +3,7 @@
 #include "CAsyncSocketEx.h"
 
 #include "CAsyncSocketExAdapter.h"
+#include "EventLoop.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,14 +22,6 @@ struct Listener : CAsyncSocketExAdapter {
             react(socket);
     }
 };
-
-void runFor(int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 TEST(CAsyncSocketEx, ListenerMayCloseTheSocketAndLeaveWhileTold)
 {

@@ -1,6 +1,7 @@
 // Finding units by broadcast and setting their network, across real interfaces: the
 // program's namespace has two, each joined by a veth pair to the simulated units' side
 // (scripts/in-netns --units-side 2), so no packet leaves the test's own namespaces.
+#include "EventLoop.h"
 #include "FileText.h"
 #include "LocalAddresses.h"
 #include "ProgramRun.h"
@@ -65,10 +66,7 @@ TEST_F(DiscoveryTest, ScanGoesOutOnBothInterfacesAndFinishesOnce)
     scan.addListener(&counter);
     ASSERT_TRUE(scan.startScan());
     EXPECT_EQ(scan.scanDuration(), 600);
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 1500)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    runFor(1500);
     EXPECT_EQ(counter.finished, 1);
 
     EXPECT_EQ(scan.count(), 4u);

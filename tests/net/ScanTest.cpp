@@ -1,5 +1,6 @@
 // Scans, writes and resets on loopback: the broadcast goes to one address and port where a
 // fake unit answers, so the whole exchange runs without any network of its own.
+#include "EventLoop.h"
 #include "Scan.h"
 
 #include "CmdReport.h"
@@ -134,21 +135,6 @@ struct Recorder : ScanListener {
         acks.push_back("reset " + std::to_string(status) + " " + ScanElement::macText(mac));
     }
 };
-
-// Turns the event loop until done() or the time is up.
-bool runUntil(const std::function<bool()>& done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-void runFor(int ms)
-{
-    runUntil([] { return false; }, ms);
-}
 
 class ScanTest : public testing::Test
 {

@@ -38,6 +38,15 @@ unsigned nextNumber(const std::vector<std::string>& names)
                : static_cast<unsigned>(std::strtoul(names.back().c_str(), nullptr, 10)) + 1;
 }
 
+// Writes bytes as the next numbered file of the folder; digits: how many the number takes.
+bool storeNumbered(const std::string& dir, int digits, const std::string& suffix,
+                   std::string_view bytes)
+{
+    char number[16];
+    std::snprintf(number, sizeof number, "%0*u", digits, nextNumber(numbered(dir, suffix)));
+    return FileIo::writeFile(dir + "/" + number + suffix, bytes);
+}
+
 } // namespace
 
 UnitState::UnitState(std::string dir) : dir_(std::move(dir)) {}
@@ -162,10 +171,7 @@ std::string UnitState::settingsFile() const
 
 bool UnitState::addPending(std::string_view file)
 {
-    const std::string dir = dir_ + "/pending";
-    char fileName[32];
-    std::snprintf(fileName, sizeof fileName, "%06u.cfg", nextNumber(numbered(dir, ".cfg")));
-    return FileIo::writeFile(dir + "/" + fileName, file);
+    return storeNumbered(dir_ + "/pending", 6, ".cfg", file);
 }
 
 void UnitState::applyPending()
@@ -218,8 +224,5 @@ bool UnitState::storeFirmware(std::string_view image)
 
 bool UnitState::storeMessage(std::string_view bytes)
 {
-    const std::string dir = dir_ + "/messages";
-    char fileName[32];
-    std::snprintf(fileName, sizeof fileName, "%03u.pmf", nextNumber(numbered(dir, ".pmf")));
-    return FileIo::writeFile(dir + "/" + fileName, bytes);
+    return storeNumbered(dir_ + "/messages", 3, ".pmf", bytes);
 }

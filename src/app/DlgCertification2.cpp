@@ -17,7 +17,7 @@ DlgCertification2::DlgCertification2(const ResourceChain& resources, const QStri
     : QDialog(parent), name_(new QLineEdit(name, this)), password_(new QLineEdit(password, this))
 {
     DialogLayout layout(this, resources, kDialog);
-    layout.addText(kPrompt);
+    prompt_ = layout.addText(kPrompt);
     layout.addField(1101, name_);
     layout.addField(1102, password_);
     layout.addButtons();
@@ -25,14 +25,13 @@ DlgCertification2::DlgCertification2(const ResourceChain& resources, const QStri
     password_->setObjectName(QStringLiteral("password"));
     password_->setEchoMode(QLineEdit::Password);
 
-    prompt_ =
-        ResourceChain::substitute(resources.string(5288), {address, QString::number(webPort)});
-    findChild<QLabel*>(QStringLiteral("text%1").arg(kPrompt))->setText(prompt_);
+    prompt_->setText(
+        ResourceChain::substitute(resources.string(5288), {address, QString::number(webPort)}));
 }
 
 QString DlgCertification2::prompt() const
 {
-    return prompt_;
+    return prompt_->text();
 }
 
 QString DlgCertification2::systemName() const

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class ResourceChain;
 
@@ -20,7 +21,7 @@ public:
     QString password() const;
 
 private:
-    QString prompt_;
+    QLabel* prompt_;
     QLineEdit* name_;
     QLineEdit* password_;
 };

@@ -22,13 +22,14 @@ QString DialogLayout::text(int control) const
     return resources_.dialogText(dialog_, control);
 }
 
-void DialogLayout::addText(int control)
+QLabel* DialogLayout::addText(int control)
 {
     auto* label = new QLabel(text(control), widget_);
     label->setObjectName(QStringLiteral("text%1").arg(control));
     label->setWordWrap(true);
     layout_->addWidget(label);
     form_ = nullptr;
+    return label;
 }
 
 QFormLayout* DialogLayout::form()

@@ -5,6 +5,7 @@
 class QDialog;
 class QDialogButtonBox;
 class QFormLayout;
+class QLabel;
 class QVBoxLayout;
 class QWidget;
 class ResourceChain;
@@ -17,7 +18,8 @@ public:
     // dialog: the id under which the dialog's texts are found.
     DialogLayout(QWidget* widget, const ResourceChain& resources, int dialog);
 
-    void addText(int control);
+    // The label, for a dialog that fills in the text itself.
+    QLabel* addText(int control);
     void addField(int labelControl, QWidget* field);
     // OK and Cancel of a dialog, wired to its accept and reject.
     QDialogButtonBox* addButtons();

@@ -179,10 +179,10 @@ void R4000App::showAbout()
     CAboutDlg(*resources_, about_, frame_.get()).exec();
 }
 
-void R4000App::tellFailure(int messageId, const std::string& reason)
+void R4000App::tell(int messageId, const QStringList& values)
 {
     dialogs_->message(resources_->string(5003),
-                      resources_->string(messageId).arg(QString::fromStdString(reason)),
+                      ResourceChain::substitute(resources_->string(messageId), values),
                       UserDialogs::Icon::Exclamation);
 }
 
@@ -191,7 +191,7 @@ void R4000App::onLauncherClosed()
     // The line carries the name as it was; a name that is no system is forgotten.
     const std::string name = currentSystemName_;
     if (!initialDoc_->save(name))
-        tellFailure(5123, dataFolder_);
+        tell(5123, {QString::fromStdString(dataFolder_)});
     if (!isKnownSystem(name))
         setCurrentSystemName({});
 }

@@ -88,8 +88,9 @@ public:
     // The System Setting Tool's "Open": choose a system in the selection dialog and load it.
     void openSystemCommand();
     void showAbout();
-    // Tells the user that an operation failed: the table's text messageId with the reason.
-    void tellFailure(int messageId, const std::string& reason);
+    // Tells the user what went wrong: the table's text messageId with its places filled in
+    // from values (the reason of a failure, say).
+    void tell(int messageId, const QStringList& values = {});
 
 signals:
     void currentSystemChanged();

@@ -61,7 +61,7 @@ bool R4000ConfigDoc::openDocument(const std::string& path)
     std::string error;
     SystemFolder folder = folderOf(app_.files(), path);
     if (!folder.load(app_.system(), error)) {
-        app_.tellFailure(5121, error);
+        app_.tell(5121, {QString::fromStdString(error)});
         newDocument();
         return false;
     }
@@ -105,7 +105,7 @@ bool R4000ConfigDoc::saveTo(const std::string& path)
                        folder.save(app_.system(), stamp, error) &&
                        folder.load(app_.system(), error);
     if (!saved)
-        app_.tellFailure(5120, error);
+        app_.tell(5120, {QString::fromStdString(error)});
     emit changed();
     return saved;
 }

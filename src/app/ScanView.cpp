@@ -56,8 +56,7 @@ ScanView::ScanView(R4000App& app, QWidget* parent)
 
     connect(scanButton_, &QPushButton::clicked, this, &ScanView::scan);
     connect(writeButton_, &QPushButton::clicked, this, &ScanView::writeSettings);
-    connect(model_, &ScanTableModel::refused, this,
-            [this](int id, const QStringList& values) { tell(id, values); });
+    connect(model_, &ScanTableModel::refused, &app, &R4000App::tell);
     connect(model_, &ScanTableModel::selectionCountChanged, this, &ScanView::updateButtons);
     restartWait_.setSingleShot(true);
     // The units restarted: see them again at their new addresses.
@@ -152,14 +151,6 @@ void ScanView::onCommand(int command)
     }
 }
 
-void ScanView::tell(int messageId, const QStringList& values)
-{
-    const ResourceChain& resources = app().resources();
-    app().dialogs().message(resources.string(5003),
-                            ResourceChain::substitute(resources.string(messageId), values),
-                            UserDialogs::Icon::Exclamation);
-}
-
 void ScanView::showProgress(int titleId, int textId, int milliseconds)
 {
     const ResourceChain& resources = app().resources();
@@ -245,8 +236,8 @@ void ScanView::rangeSettings()
     System& system = app().system();
     DlgScanIpPool dialog(
         app().resources(), system.scanStartAddress(), system.scanAssignCount(),
-        system.registeredCount(), [this](int id, const QStringList& values) { tell(id, values); },
-        window());
+        system.registeredCount(),
+        [this](int id, const QStringList& values) { app().tell(id, values); }, window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     system.setScanStartAddress(dialog.start());
@@ -258,7 +249,7 @@ void ScanView::rangeSettings()
 void ScanView::subnetMask()
 {
     DlgSetSubnetMask dialog(
-        app().resources(), [this](int id, const QStringList& values) { tell(id, values); },
+        app().resources(), [this](int id, const QStringList& values) { app().tell(id, values); },
         window());
     if (dialog.exec() == QDialog::Accepted)
         model_->setSelectedMask(dialog.address());
@@ -267,7 +258,7 @@ void ScanView::subnetMask()
 void ScanView::gateway()
 {
     DlgSetGateway dialog(
-        app().resources(), [this](int id, const QStringList& values) { tell(id, values); },
+        app().resources(), [this](int id, const QStringList& values) { app().tell(id, values); },
         window());
     if (dialog.exec() == QDialog::Accepted)
         model_->setSelectedGateway(dialog.address());
@@ -285,7 +276,7 @@ void ScanView::saveCsv()
     if (path.isEmpty())
         return;
     if (!document_->saveCsv(app().files(), path.toStdString()))
-        tell(5319, {path});
+        app().tell(5319, {path});
 }
 
 ScanPrinter ScanView::printer() const

@@ -53,7 +53,6 @@ private:
     void print();
     void printPreview();
     ScanPrinter printer() const;
-    void tell(int messageId, const QStringList& values = {});
     void showProgress(int titleId, int textId, int milliseconds);
     void updateButtons();
     bool busy() const;

@@ -1,6 +1,7 @@
 #include "CAboutDlg.h"
 
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -9,14 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kDialog = 100;
-}
-
 CAboutDlg::CAboutDlg(const ResourceChain& resources, const Info& info, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(resources.dialogText(kDialog, 0));
+    setWindowTitle(resources.dialogText(DialogId::About, 0));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -37,7 +34,7 @@ CAboutDlg::CAboutDlg(const ResourceChain& resources, const Info& info, QWidget* 
     copyright->setObjectName(QStringLiteral("copyright"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(resources.bitmapPath(147)).copy(0, 0, 300, 150).scaledToWidth(180));
+    icon->setPixmap(QPixmap(resources.bitmapPath(BitmapId::LauncherBackground)).copy(0, 0, 300, 150).scaledToWidth(180));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(name);
@@ -50,7 +47,7 @@ CAboutDlg::CAboutDlg(const ResourceChain& resources, const Info& info, QWidget* 
     row->addLayout(texts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(resources.dialogText(kDialog, 1));
+    buttons->button(QDialogButtonBox::Ok)->setText(resources.dialogText(DialogId::About, 1));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

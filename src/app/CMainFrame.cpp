@@ -1,6 +1,6 @@
 #include "CMainFrame.h"
 
-#include "AppIds.h"
+#include "ResourceIds.h"
 #include "ToolView.h"
 
 #include <QCloseEvent>

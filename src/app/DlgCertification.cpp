@@ -3,15 +3,12 @@
 #include "DialogLayout.h"
 #include "ModelText.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "SystemSelection.h"
 #include "UserDialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-
-namespace {
-constexpr int kDialog = 137;
-}
 
 DlgCertification::DlgCertification(const ResourceChain& resources, SystemSelection& selection,
                                    const std::string& currentName, int codePage,
@@ -19,7 +16,7 @@ DlgCertification::DlgCertification(const ResourceChain& resources, SystemSelecti
     : QDialog(parent), resources_(resources), selection_(selection), codePage_(codePage),
       dialogs_(dialogs), systems_(new QComboBox(this)), password_(new QLineEdit(this))
 {
-    DialogLayout layout(this, resources, kDialog);
+    DialogLayout layout(this, resources, DialogId::SystemSelection);
     layout.addText(1100);
     layout.addField(1101, systems_);
     layout.addField(1102, password_);
@@ -52,7 +49,8 @@ void DlgCertification::accept()
     const auto result = selection_.accept(systems_->currentIndex(),
                                           ModelText::fromUi(password_->text(), codePage_), name);
     if (result == SystemSelection::Result::WrongPassword) {
-        dialogs_.message(resources_.stringField(57344, 0), resources_.string(5001),
+        dialogs_.message(resources_.stringField(StringId::ProgramName, 0),
+                         resources_.string(StringId::InvalidPassword),
                          UserDialogs::Icon::None);
         password_->setFocus();
         password_->selectAll();

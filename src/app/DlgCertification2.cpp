@@ -2,12 +2,12 @@
 
 #include "DialogLayout.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-constexpr int kDialog = 195;
 constexpr int kPrompt = 1487;
 } // namespace
 
@@ -16,7 +16,7 @@ DlgCertification2::DlgCertification2(const ResourceChain& resources, const QStri
                                      QWidget* parent)
     : QDialog(parent), name_(new QLineEdit(name, this)), password_(new QLineEdit(password, this))
 {
-    DialogLayout layout(this, resources, kDialog);
+    DialogLayout layout(this, resources, DialogId::Login);
     prompt_ = layout.addText(kPrompt);
     layout.addField(1101, name_);
     layout.addField(1102, password_);
@@ -26,7 +26,7 @@ DlgCertification2::DlgCertification2(const ResourceChain& resources, const QStri
     password_->setEchoMode(QLineEdit::Password);
 
     prompt_->setText(
-        ResourceChain::substitute(resources.string(5288), {address, QString::number(webPort)}));
+        ResourceChain::substitute(resources.string(StringId::EnterCredentials), {address, QString::number(webPort)}));
 }
 
 QString DlgCertification2::prompt() const

@@ -3,14 +3,11 @@
 #include "DialogLayout.h"
 #include "ModelText.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "SystemCredentials.h"
 #include "UserDialogs.h"
 
 #include <QLineEdit>
-
-namespace {
-constexpr int kDialog = 146;
-}
 
 DlgSave::DlgSave(const ResourceChain& resources, System& system, int codePage, UserDialogs& dialogs,
                  QWidget* parent)
@@ -18,7 +15,7 @@ DlgSave::DlgSave(const ResourceChain& resources, System& system, int codePage, U
       dialogs_(dialogs), name_(new QLineEdit(this)), password_(new QLineEdit(this)),
       reentry_(new QLineEdit(this))
 {
-    DialogLayout layout(this, resources, kDialog);
+    DialogLayout layout(this, resources, DialogId::SaveSystem);
     layout.addText(1100);
     layout.addField(1017, name_);
     layout.addField(1018, password_);
@@ -33,7 +30,7 @@ DlgSave::DlgSave(const ResourceChain& resources, System& system, int codePage, U
 
 void DlgSave::tell(int messageId, const QString& text)
 {
-    dialogs_.message(resources_.string(5003), text,
+    dialogs_.message(resources_.string(StringId::Caption), text,
                      messageId == SystemCredentials::kTrimmedNoticeId
                          ? UserDialogs::Icon::Information
                          : UserDialogs::Icon::Exclamation);

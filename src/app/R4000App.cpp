@@ -1,6 +1,5 @@
 #include "R4000App.h"
 
-#include "AppIds.h"
 #include "AppVersion.h"
 #include "CMainFrame.h"
 #include "ConfigView.h"
@@ -14,9 +13,10 @@
 #include "R4000System.h"
 #include "R4000View.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "ScanView.h"
-#include "SystemFolder.h"
 #include "UiCredentialsPrompt.h"
+#include "UserMessages.h"
 #include "WidgetDialogs.h"
 
 #include <cstdlib>
@@ -48,31 +48,32 @@ bool R4000App::initInstance()
         ownDialogs_ = std::make_unique<WidgetDialogs>(*this);
         dialogs_ = ownDialogs_.get();
     }
+    messages_ = std::make_unique<UserMessages>(*resources_, *dialogs_);
     credentialsPrompt_ = std::make_unique<UiCredentialsPrompt>(*dialogs_);
+    configDoc_ = std::make_unique<R4000ConfigDoc>(*this, *system_);
 
     // The system-selection dialog comes before any window; Cancel ends the program.
-    const QString newSystemEntry = u'(' + resources_->stringField(129, 1) + u')';
+    const QString newSystemEntry = u'(' + resources_->stringField(MenuId::Config, 1) + u')';
     initialDoc_ = std::make_unique<R4000Doc>(*files_, dataFolder_, newSystemEntry.toStdString());
-    currentSystemName_ = initialDoc_->lastSystem();
     std::string chosen;
-    if (!dialogs_->selectSystem(initialDoc_->selection(), currentSystemName_, chosen))
+    if (!dialogs_->selectSystem(initialDoc_->selection(), initialDoc_->lastSystem(), chosen))
         return false;
-    setCurrentSystemName(chosen);
+    configDoc_->setCurrentSystemName(chosen);
 
-    about_ = {resources_->string(57344), QStringLiteral(R4000_PRODUCT_VERSION),
+    about_ = {resources_->string(StringId::ProgramName), QStringLiteral(R4000_PRODUCT_VERSION),
               QStringLiteral(R4000_LEGAL_COPYRIGHT), QStringLiteral(R4000_COMPANY_NAME)};
 
-    configDoc_ = std::make_unique<R4000ConfigDoc>(*this);
     frame_ = std::make_unique<CMainFrame>();
     launcher_ = new R4000View(*this);
-    scanView_ = new ScanView(*this);
+    scanView_ = new ScanView(*this, options_.scanOptions, options_.restartWaitMs);
     configView_ = new ConfigView(*this, *configDoc_);
     messageView_ = new MessageView(*this);
     for (ToolView* each :
          {static_cast<ToolView*>(launcher_), static_cast<ToolView*>(scanView_),
           static_cast<ToolView*>(configView_), static_cast<ToolView*>(messageView_)})
         frame_->addView(each);
-    connect(this, &R4000App::currentSystemChanged, launcher_, &R4000View::updateButtons);
+    connect(configDoc_.get(), &SystemDocument::currentSystemChanged, launcher_,
+            &R4000View::updateButtons);
     connect(frame_.get(), &CMainFrame::launcherClosed, this, &R4000App::onLauncherClosed);
 
     switchView(ToolId::Launcher);
@@ -84,22 +85,14 @@ CredentialsPrompt& R4000App::credentialsPrompt() const
     return *credentialsPrompt_;
 }
 
-void R4000App::setCurrentSystemName(const std::string& name)
+SystemDocument& R4000App::document() const
 {
-    if (name == currentSystemName_)
-        return;
-    currentSystemName_ = name;
-    emit currentSystemChanged();
+    return *configDoc_;
 }
 
-std::string R4000App::systemFilePath(const std::string& name) const
+const std::string& R4000App::currentSystemName() const
 {
-    return SystemFolder(*files_, SystemFolder::folderFor(dataFolder_, name), name).systemFilePath();
-}
-
-bool R4000App::isKnownSystem(const std::string& name) const
-{
-    return initialDoc_->isKnownSystem(name);
+    return configDoc_->currentSystemName();
 }
 
 ToolView* R4000App::currentView() const
@@ -125,8 +118,8 @@ ToolView* R4000App::view(int toolId) const
 
 void R4000App::openCurrentSystem()
 {
-    DlgMsg notice(*resources_, resources_->string(5106), frame_.get());
-    configDoc_->openDocument(systemFilePath(currentSystemName_));
+    DlgMsg notice(*resources_, resources_->string(StringId::LoadingFile), frame_.get());
+    configDoc_->openDocument(configDoc_->systemFilePath(currentSystemName()));
 }
 
 void R4000App::switchView(int toolId)
@@ -137,7 +130,7 @@ void R4000App::switchView(int toolId)
     if (!target)
         return;
     frame_->hide();
-    const bool haveSystem = !currentSystemName_.empty();
+    const bool haveSystem = !currentSystemName().empty();
     switch (target->toolId()) {
     case ToolId::Scan:
     case ToolId::Message:
@@ -159,10 +152,10 @@ void R4000App::switchView(int toolId)
                      isLauncher);
 }
 
-void R4000App::openSystemCommand()
+void R4000App::openSystem()
 {
     std::string chosen;
-    if (!dialogs_->selectSystem(initialDoc_->selection(), currentSystemName_, chosen)) {
+    if (!dialogs_->selectSystem(initialDoc_->selection(), currentSystemName(), chosen)) {
         emit configDoc_->changed();
         return;
     }
@@ -170,7 +163,7 @@ void R4000App::openSystemCommand()
         configDoc_->newDocument();
         return;
     }
-    setCurrentSystemName(chosen);
+    configDoc_->setCurrentSystemName(chosen);
     openCurrentSystem();
 }
 
@@ -179,19 +172,12 @@ void R4000App::showAbout()
     CAboutDlg(*resources_, about_, frame_.get()).exec();
 }
 
-void R4000App::tell(int messageId, const QStringList& values)
-{
-    dialogs_->message(resources_->string(5003),
-                      ResourceChain::substitute(resources_->string(messageId), values),
-                      UserDialogs::Icon::Exclamation);
-}
-
 void R4000App::onLauncherClosed()
 {
     // The line carries the name as it was; a name that is no system is forgotten.
-    const std::string name = currentSystemName_;
+    const std::string name = currentSystemName();
     if (!initialDoc_->save(name))
-        tell(5123, {QString::fromStdString(dataFolder_)});
-    if (!isKnownSystem(name))
-        setCurrentSystemName({});
+        messages_->tell(StringId::InitialFileNotWritten, {QString::fromStdString(dataFolder_)});
+    if (!configDoc_->isKnownSystem(name))
+        configDoc_->setCurrentSystemName({});
 }

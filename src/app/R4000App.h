@@ -4,6 +4,7 @@
 #include "LanguageChoice.h"
 #include "Locale.h"
 #include "Scan.h"
+#include "ToolHost.h"
 
 #include <QObject>
 #include <QStringList>
@@ -24,10 +25,11 @@ class ScanView;
 class ToolView;
 class UiCredentialsPrompt;
 class UserDialogs;
+class UserMessages;
 
-// The program: start-up, the one system model, the current system, and the switching of
-// the main window between the launcher and the three tools.
-class R4000App : public QObject
+// The program: start-up, the one system model and the document of the current system, and
+// the switching of the main window between the launcher and the three tools, which it hosts.
+class R4000App : public QObject, public ToolHost
 {
     Q_OBJECT
 
@@ -55,27 +57,20 @@ public:
     // Chooses the language, asks for the system to work on and shows the launcher. False
     // when the user cancels the system selection: the program ends without a window.
     bool initInstance();
-    // Shows the tool with that id (the launcher, scan, System Setting or Message tool);
-    // any other id shows the current tool again.
-    void switchView(int toolId);
-
-    const std::string& dataFolder() const { return dataFolder_; }
+    const std::string& dataFolder() const override { return dataFolder_; }
     const std::string& language() const { return locale_.code(); }
-    const Locale& locale() const { return locale_; }
-    const ResourceChain& resources() const { return *resources_; }
-    FileOps& files() const { return *files_; }
+    const Locale& locale() const override { return locale_; }
+    const ResourceChain& resources() const override { return *resources_; }
+    FileOps& files() const override { return *files_; }
     R4000System& system() const { return *system_; }
-    UserDialogs& dialogs() const { return *dialogs_; }
-    // The login prompt for units, callable from any thread.
-    CredentialsPrompt& credentialsPrompt() const;
+    UserDialogs& dialogs() const override { return *dialogs_; }
+    const UserMessages& messages() const override { return *messages_; }
+    CredentialsPrompt& credentialsPrompt() const override;
+    SystemDocument& document() const override;
     const CAboutDlg::Info& aboutInfo() const { return about_; }
 
     // Empty when no system is chosen (a new system).
-    const std::string& currentSystemName() const { return currentSystemName_; }
-    void setCurrentSystemName(const std::string& name);
-    // "<data folder>/<name>/<name>.sys"
-    std::string systemFilePath(const std::string& name) const;
-    bool isKnownSystem(const std::string& name) const;
+    const std::string& currentSystemName() const;
 
     CMainFrame* frame() const { return frame_.get(); }
     ToolView* currentView() const;
@@ -85,15 +80,12 @@ public:
     const Options& options() const { return options_; }
     R4000Doc& initialDoc() const { return *initialDoc_; }
 
+    // Shows the tool with that id (the launcher, scan, System Setting or Message tool);
+    // any other id shows the current tool again.
+    void switchView(int toolId) override;
     // The System Setting Tool's "Open": choose a system in the selection dialog and load it.
-    void openSystemCommand();
-    void showAbout();
-    // Tells the user what went wrong: the table's text messageId with its places filled in
-    // from values (the reason of a failure, say).
-    void tell(int messageId, const QStringList& values = {});
-
-signals:
-    void currentSystemChanged();
+    void openSystem() override;
+    void showAbout() override;
 
 private:
     // Opens the current system in the System Setting Tool's document while a notice shows.
@@ -104,13 +96,13 @@ private:
     Options options_;
     std::string dataFolder_;
     Locale locale_ = Locale::english();
-    std::string currentSystemName_;
     CAboutDlg::Info about_;
     std::unique_ptr<FileOps> files_;
     std::unique_ptr<ResourceChain> resources_;
     std::unique_ptr<R4000System> system_;
     std::unique_ptr<UserDialogs> ownDialogs_;
     UserDialogs* dialogs_ = nullptr;
+    std::unique_ptr<UserMessages> messages_;
     std::unique_ptr<UiCredentialsPrompt> credentialsPrompt_;
     std::unique_ptr<R4000Doc> initialDoc_;
     std::unique_ptr<R4000ConfigDoc> configDoc_;

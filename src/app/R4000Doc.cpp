@@ -28,8 +28,3 @@ bool R4000Doc::save(const std::string& currentName)
     return DataFolder::ensure(files_, dataFolder_) &&
            files_.writeFile(path(), InitialFile::write(currentName));
 }
-
-bool R4000Doc::isKnownSystem(const std::string& name) const
-{
-    return DataFolder::knownSystems(files_, dataFolder_).count(name) > 0;
-}

@@ -17,8 +17,6 @@ public:
     std::string lastSystem() const;
     // Writes the initial file with name. False when the file cannot be written.
     bool save(const std::string& currentName);
-    // True when name is a system of the data folder now.
-    bool isKnownSystem(const std::string& name) const;
 
     SystemSelection& selection() { return selection_; }
 

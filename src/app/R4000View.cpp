@@ -1,24 +1,23 @@
 #include "R4000View.h"
 
-#include "AppIds.h"
 #include "BitmapButton.h"
-#include "R4000App.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
+#include "SystemDocument.h"
+#include "ToolHost.h"
 
 #include <QPainter>
 
 namespace {
-constexpr int kForm = 162;
-constexpr int kBackground = 147;
 // Used when the picture cannot be found, so the buttons still have their places.
 constexpr QSize kFallbackSize(640, 480);
 } // namespace
 
-R4000View::R4000View(R4000App& app, QWidget* parent)
-    : ToolView(app, ToolId::Launcher, 128, false, parent)
+R4000View::R4000View(ToolHost& host, QWidget* parent)
+    : ToolView(host, ToolId::Launcher, MenuId::Launcher, false, parent)
 {
-    const ResourceChain& resources = app.resources();
-    background_.load(resources.bitmapPath(kBackground));
+    const ResourceChain& resources = host.resources();
+    background_.load(resources.bitmapPath(BitmapId::LauncherBackground));
     if (background_.isNull()) {
         background_ = QPixmap(kFallbackSize);
         background_.fill(QColor(0x1d, 0x3c, 0x5a));
@@ -35,11 +34,11 @@ R4000View::R4000View(R4000App& app, QWidget* parent)
     addButton(End, 148, 150, 151, {14, 438});
 
     connect(button(UnitScan), &BitmapButton::clicked, this,
-            [&app] { app.switchView(ToolId::Scan); });
+            [&host] { host.switchView(ToolId::Scan); });
     connect(button(SystemSettings), &BitmapButton::clicked, this,
-            [&app] { app.switchView(ToolId::Config); });
+            [&host] { host.switchView(ToolId::Config); });
     connect(button(Message), &BitmapButton::clicked, this,
-            [&app] { app.switchView(ToolId::Message); });
+            [&host] { host.switchView(ToolId::Message); });
     connect(button(PasswordChange), &BitmapButton::clicked, this,
             &R4000View::passwordChangeRequested);
     connect(button(ClockSetting), &BitmapButton::clicked, this, &R4000View::clockSettingRequested);
@@ -51,10 +50,10 @@ R4000View::R4000View(R4000App& app, QWidget* parent)
 
 BitmapButton* R4000View::addButton(Button id, int normal, int hover, int pressed, QPoint at)
 {
-    const ResourceChain& resources = app().resources();
+    const ResourceChain& resources = host().resources();
     auto* button = new BitmapButton(this);
     button->setObjectName(QStringLiteral("button%1").arg(int(id)));
-    button->setText(resources.dialogText(kForm, id));
+    button->setText(resources.dialogText(ToolId::Launcher, id));
     button->setAccessibleName(button->text());
     button->setPictures(QPixmap(resources.bitmapPath(normal)), QPixmap(resources.bitmapPath(hover)),
                         QPixmap(resources.bitmapPath(pressed)));
@@ -69,7 +68,7 @@ BitmapButton* R4000View::button(Button id) const
 
 void R4000View::updateButtons()
 {
-    const bool system = !app().currentSystemName().empty();
+    const bool system = !host().document().currentSystemName().empty();
     button(ClockSetting)->setEnabled(system);
     button(PasswordChange)->setEnabled(system);
     button(Message)->setEnabled(system && !button(Message)->isHidden());

@@ -22,7 +22,7 @@ public:
         End = 1001,
     };
 
-    explicit R4000View(R4000App& app, QWidget* parent = nullptr);
+    explicit R4000View(ToolHost& host, QWidget* parent = nullptr);
 
     // The frame's client area is exactly the background picture.
     QSize backgroundSize() const { return background_.size(); }

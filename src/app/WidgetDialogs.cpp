@@ -73,3 +73,8 @@ std::optional<Credentials> WidgetDialogs::unitCredentials(const std::string& add
     return Credentials{ModelText::fromUi(dialog.systemName(), codePage),
                        ModelText::fromUi(dialog.password(), codePage)};
 }
+
+int WidgetDialogs::exec(QDialog& dialog)
+{
+    return dialog.exec();
+}

@@ -20,6 +20,7 @@ public:
                          const QString& filter) override;
     std::optional<Credentials> unitCredentials(const std::string& address, int webPort,
                                                const Credentials& tried) override;
+    int exec(QDialog& dialog) override;
 
 private:
     // The main window once it shows; before that dialogs stand on their own.

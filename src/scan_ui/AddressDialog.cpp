@@ -1,16 +1,18 @@
 #include "AddressDialog.h"
 
 #include "DialogLayout.h"
+#include "UserMessages.h"
 
 #include <QLineEdit>
 
-AddressDialog::AddressDialog(const ResourceChain& resources, int dialog, Ipv4Address initial,
-                             std::function<bool(Ipv4Address)> rule, int messageId, Refuse refuse,
+AddressDialog::AddressDialog(const UserMessages& messages, int dialog, Ipv4Address initial,
+                             std::function<bool(Ipv4Address)> rule, int messageId,
                              QWidget* parent)
-    : QDialog(parent), field_(new QLineEdit(QString::fromStdString(initial.toText()), this)),
-      rule_(std::move(rule)), messageId_(messageId), refuse_(std::move(refuse)), address_(initial)
+    : QDialog(parent), messages_(messages),
+      field_(new QLineEdit(QString::fromStdString(initial.toText()), this)),
+      rule_(std::move(rule)), messageId_(messageId), address_(initial)
 {
-    DialogLayout layout(this, resources, dialog);
+    DialogLayout layout(this, messages.resources(), dialog);
     layout.addField(1101, field_);
     layout.addButtons();
     field_->setObjectName(QStringLiteral("address"));
@@ -20,7 +22,7 @@ void AddressDialog::accept()
 {
     Ipv4Address typed;
     if (!Ipv4Address::fromText(field_->text().toStdString(), typed) || !rule_(typed)) {
-        refuse_(messageId_, {});
+        messages_.tell(messageId_);
         field_->setFocus();
         field_->selectAll();
         return;

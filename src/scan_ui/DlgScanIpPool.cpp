@@ -1,21 +1,18 @@
 #include "DlgScanIpPool.h"
 
 #include "DialogLayout.h"
+#include "ResourceIds.h"
 #include "ScanCellRules.h"
+#include "System.h"
+#include "UserMessages.h"
 
 #include <QLineEdit>
 
-namespace {
-constexpr int kDialog = 901;
-}
-
-DlgScanIpPool::DlgScanIpPool(const ResourceChain& resources, Ipv4Address start, std::uint32_t count,
-                             int registeredUnits, AddressDialog::Refuse refuse, QWidget* parent)
-    : QDialog(parent), address_(new QLineEdit(QString::fromStdString(start.toText()), this)),
-      numbers_(new QLineEdit(QString::number(count), this)), registeredUnits_(registeredUnits),
-      refuse_(std::move(refuse)), start_(start), count_(count)
+DlgScanIpPool::DlgScanIpPool(const UserMessages& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages), address_(new QLineEdit(this)),
+      numbers_(new QLineEdit(this))
 {
-    DialogLayout layout(this, resources, kDialog);
+    DialogLayout layout(this, messages.resources(), DialogId::ScanIpPool);
     layout.addField(1101, address_);
     layout.addField(1102, numbers_);
     layout.addButtons();
@@ -23,25 +20,73 @@ DlgScanIpPool::DlgScanIpPool(const ResourceChain& resources, Ipv4Address start, 
     numbers_->setObjectName(QStringLiteral("numbers"));
 }
 
-void DlgScanIpPool::accept()
+void DlgScanIpPool::attach(System& system)
+{
+    system_ = &system;
+    keptStart_ = system.scanStartAddress();
+    keptCount_ = system.scanAssignCount();
+    refresh();
+}
+
+void DlgScanIpPool::detach()
+{
+    system_ = nullptr;
+}
+
+void DlgScanIpPool::refresh()
+{
+    if (!system_)
+        return;
+    address_->setText(QString::fromStdString(system_->scanStartAddress().toText()));
+    numbers_->setText(QString::number(system_->scanAssignCount()));
+}
+
+bool DlgScanIpPool::commitField(int field)
+{
+    if (!system_)
+        return false;
+    return field == Start ? commitStart() : commitCount();
+}
+
+bool DlgScanIpPool::commitStart()
 {
     Ipv4Address typed;
     if (!Ipv4Address::fromText(address_->text().toStdString(), typed) || !typed.isUnicast()) {
-        refuse_(ScanCellRules::kInvalidIpAddress, {});
-        address_->setText(QString::fromStdString(start_.toText()));
+        messages_.tell(ScanCellRules::kInvalidIpAddress);
+        address_->setText(QString::fromStdString(system_->scanStartAddress().toText()));
         address_->setFocus();
-        return;
+        return false;
     }
+    system_->setScanStartAddress(typed);
+    return true;
+}
+
+bool DlgScanIpPool::commitCount()
+{
+    const int units = system_->registeredCount();
     bool number = false;
     const int count = numbers_->text().toInt(&number);
-    if (!number || count < 1 || count > registeredUnits_) {
-        refuse_(ScanCellRules::kEnterNumber,
-                {QStringLiteral("1"), QString::number(registeredUnits_)});
+    if (!number || count < 1 || count > units) {
+        messages_.tell(ScanCellRules::kEnterNumber, {QStringLiteral("1"), QString::number(units)});
         numbers_->setFocus();
         numbers_->selectAll();
-        return;
+        return false;
     }
-    start_ = typed;
-    count_ = std::uint32_t(count);
-    QDialog::accept();
+    system_->setScanAssignCount(std::uint32_t(count));
+    return true;
+}
+
+void DlgScanIpPool::accept()
+{
+    if (commitField(Start) && commitField(Count))
+        QDialog::accept();
+}
+
+void DlgScanIpPool::reject()
+{
+    if (system_) {
+        system_->setScanStartAddress(keptStart_);
+        system_->setScanAssignCount(keptCount_);
+    }
+    QDialog::reject();
 }

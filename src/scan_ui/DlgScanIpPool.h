@@ -1,30 +1,43 @@
 #pragma once
 
-#include "AddressDialog.h"
+#include "Ipv4Address.h"
+#include "ModelPage.h"
 
 #include <QDialog>
+#include <cstdint>
 
 class QLineEdit;
+class UserMessages;
 
-// The range the auto assignment gives addresses from: a start address (a host address)
-// and how many, 1 up to the number of units of the system.
-class DlgScanIpPool : public QDialog
+// The range the auto assignment gives addresses from: a start address (a host address) and
+// how many, 1 up to the number of units of the system. The dialog edits the system's own
+// values: OK commits the fields in turn and stays open at the first one refused; Cancel puts
+// back the values the system had when the dialog took it.
+class DlgScanIpPool : public QDialog, public ModelPage
 {
     Q_OBJECT
 
 public:
-    DlgScanIpPool(const ResourceChain& resources, Ipv4Address start, std::uint32_t count,
-                  int registeredUnits, AddressDialog::Refuse refuse, QWidget* parent = nullptr);
+    enum Field { Start, Count };
 
-    Ipv4Address start() const { return start_; }
-    std::uint32_t count() const { return count_; }
+    explicit DlgScanIpPool(const UserMessages& messages, QWidget* parent = nullptr);
+
+    void attach(System& system) override;
+    void detach() override;
+    void refresh() override;
+    bool commitField(int field) override;
+
     void accept() override;
+    void reject() override;
 
 private:
+    bool commitStart();
+    bool commitCount();
+
+    const UserMessages& messages_;
     QLineEdit* address_;
     QLineEdit* numbers_;
-    int registeredUnits_;
-    AddressDialog::Refuse refuse_;
-    Ipv4Address start_;
-    std::uint32_t count_;
+    System* system_ = nullptr;
+    Ipv4Address keptStart_;
+    std::uint32_t keptCount_ = 0;
 };

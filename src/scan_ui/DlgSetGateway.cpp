@@ -1,9 +1,10 @@
 #include "DlgSetGateway.h"
 
+#include "ResourceIds.h"
 #include "ScanCellRules.h"
 
-DlgSetGateway::DlgSetGateway(const ResourceChain& resources, Refuse refuse, QWidget* parent)
-    : AddressDialog(resources, 903, Ipv4Address(), &Ipv4Address::isUnicast,
-                    ScanCellRules::kInvalidGateway, std::move(refuse), parent)
+DlgSetGateway::DlgSetGateway(const UserMessages& messages, QWidget* parent)
+    : AddressDialog(messages, DialogId::Gateway, Ipv4Address(), &Ipv4Address::isUnicast,
+                    ScanCellRules::kInvalidGateway, parent)
 {
 }

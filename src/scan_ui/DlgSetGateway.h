@@ -8,5 +8,5 @@ class DlgSetGateway : public AddressDialog
     Q_OBJECT
 
 public:
-    DlgSetGateway(const ResourceChain& resources, Refuse refuse, QWidget* parent = nullptr);
+    explicit DlgSetGateway(const UserMessages& messages, QWidget* parent = nullptr);
 };

@@ -1,9 +1,10 @@
 #include "DlgSetSubnetMask.h"
 
+#include "ResourceIds.h"
 #include "ScanCellRules.h"
 
-DlgSetSubnetMask::DlgSetSubnetMask(const ResourceChain& resources, Refuse refuse, QWidget* parent)
-    : AddressDialog(resources, 902, Ipv4Address(), &Ipv4Address::isValidMask,
-                    ScanCellRules::kInvalidSubnetMask, std::move(refuse), parent)
+DlgSetSubnetMask::DlgSetSubnetMask(const UserMessages& messages, QWidget* parent)
+    : AddressDialog(messages, DialogId::SubnetMask, Ipv4Address(), &Ipv4Address::isValidMask,
+                    ScanCellRules::kInvalidSubnetMask, parent)
 {
 }

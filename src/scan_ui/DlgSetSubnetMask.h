@@ -8,5 +8,5 @@ class DlgSetSubnetMask : public AddressDialog
     Q_OBJECT
 
 public:
-    DlgSetSubnetMask(const ResourceChain& resources, Refuse refuse, QWidget* parent = nullptr);
+    explicit DlgSetSubnetMask(const UserMessages& messages, QWidget* parent = nullptr);
 };

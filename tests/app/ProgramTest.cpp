@@ -1,6 +1,6 @@
 // The program as a whole: start-up and language, the launcher, switching between the tools,
 // closing, and the System Setting Tool's document.
-#include "AppIds.h"
+#include "ResourceIds.h"
 #include "BitmapButton.h"
 #include "CMainFrame.h"
 #include "ExManager.h"

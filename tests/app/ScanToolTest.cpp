@@ -1,6 +1,6 @@
 // The Unit Scanning Tool in the program against simulated units across a veth pair
 // (scripts/in-netns --units-side 1): scan, select, edit, write, restart and scan again.
-#include "AppIds.h"
+#include "ResourceIds.h"
 #include "R4000App.h"
 #include "ScanTableModel.h"
 #include "ScanView.h"

@@ -1,6 +1,6 @@
 // Pictures of the launcher and the dialogs in English, Korean and Japanese, for people to
 // look at: written as PNG files into the screenshot folder.
-#include "AppIds.h"
+#include "ResourceIds.h"
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "CmdReport.h"

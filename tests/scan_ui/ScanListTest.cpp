@@ -6,11 +6,14 @@
 #include "FileText.h"
 #include "PosixFileOps.h"
 #include "R4000ScanDoc.h"
+#include "R4000System.h"
 #include "ResourceChain.h"
 #include "ScanCellRules.h"
 #include "ScanPrinter.h"
 #include "ScanTableModel.h"
+#include "ScriptedDialogs.h"
 #include "TempFolder.h"
+#include "UserMessages.h"
 
 #include <QLineEdit>
 #include <QPrinter>
@@ -40,6 +43,15 @@ void report(R4000ScanDoc& doc, std::uint8_t n, const std::string& model, const s
     std::copy(model.begin(), model.end(), b.begin() + 54);
     const auto packet = ScanCommand::decode(b.data(), b.size(), "198.18.1.1");
     doc.onReport(static_cast<const CmdReport&>(*packet));
+}
+
+// The texts of the messages the user was shown.
+QStringList shownTexts(const ScriptedDialogs& dialogs)
+{
+    QStringList texts;
+    for (const auto& shown : dialogs.messages)
+        texts << shown.text;
+    return texts;
 }
 
 } // namespace
@@ -171,6 +183,9 @@ private slots:
         QTest::newRow("port 65535") << int(ScanTableModel::WebPort) << "65535"
                                     << "65535"
                                     << "";
+        QTest::newRow("port with leading zeros") << int(ScanTableModel::WebPort) << "000080"
+                                                 << "80"
+                                                 << "";
         QTest::newRow("nine characters") << int(ScanTableModel::Name) << "ABCDEFGHI"
                                          << "Office"
                                          << "Enter using up to 8 characters.";
@@ -225,11 +240,12 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(bool, taken);
-        QStringList told;
-        DlgSetSubnetMask dialog(resources_,
-                                [&](int id, const QStringList&) { told << resources_.string(id); });
+        ScriptedDialogs dialogs;
+        const UserMessages messages(resources_, dialogs);
+        DlgSetSubnetMask dialog(messages);
         dialog.findChild<QLineEdit*>(QStringLiteral("address"))->setText(typed);
         dialog.accept();
+        const QStringList told = shownTexts(dialogs);
         QCOMPARE(dialog.result() == QDialog::Accepted, taken);
         QCOMPARE(told, taken ? QStringList() : QStringList{QStringLiteral("Invalid subnet mask.")});
     }
@@ -258,18 +274,23 @@ private slots:
         QFETCH(QString, start);
         QFETCH(QString, count);
         QFETCH(QString, message);
-        QStringList told;
-        DlgScanIpPool dialog(resources_, Ipv4Address(10, 0, 0, 1), 1, 5,
-                             [&](int id, const QStringList& values) {
-                                 told << ResourceChain::substitute(resources_.string(id), values);
-                             });
+        R4000System system;
+        for (int n = 1; n <= 5; ++n)
+            QVERIFY(system.insertEquipment(n, "R-4100EX"));
+        system.setScanStartAddress(Ipv4Address(10, 0, 0, 1));
+        system.setScanAssignCount(1);
+        ScriptedDialogs dialogs;
+        const UserMessages messages(resources_, dialogs);
+        DlgScanIpPool dialog(messages);
+        dialog.attach(system);
         dialog.findChild<QLineEdit*>(QStringLiteral("start"))->setText(start);
         dialog.findChild<QLineEdit*>(QStringLiteral("numbers"))->setText(count);
         dialog.accept();
+        const QStringList told = shownTexts(dialogs);
         QCOMPARE(told, message.isEmpty() ? QStringList() : QStringList{message});
         if (message.isEmpty()) {
-            QCOMPARE(QString::fromStdString(dialog.start().toText()), start);
-            QCOMPARE(int(dialog.count()), count.toInt());
+            QCOMPARE(QString::fromStdString(system.scanStartAddress().toText()), start);
+            QCOMPARE(int(system.scanAssignCount()), count.toInt());
         } else if (message.startsWith(QStringLiteral("Invalid"))) {
             // The previous address comes back into the field.
             QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("start"))->text(),

@@ -3,9 +3,9 @@
 #include "CommandError.h"
 #include "FileOps.h"
 #include "Locale.h"
+#include "ScanCellRules.h"
 #include "ScanCsv.h"
 #include "ScanSession.h"
-#include "TextRules.h"
 
 #include <QThread>
 #include <cstdio>
@@ -33,12 +33,27 @@ void printUnits(std::ostream& out, const Scan& scan)
     out << scan.count() << " unit(s) found.\n";
 }
 
-Ipv4Address address(const std::string& option, const std::string& text)
+// Refuses the value with what the scan list says of it.
+void check(int messageId)
 {
-    Ipv4Address value;
-    if (!Ipv4Address::fromText(text, value))
-        throw CommandError("netset: --" + option + " '" + text + "' is no IPv4 address");
-    return value;
+    if (messageId == 0)
+        return;
+    const char* text = "Enter using up to 8 characters.";
+    switch (messageId) {
+    case ScanCellRules::kInvalidIpAddress:
+        text = "Invalid IP address.";
+        break;
+    case ScanCellRules::kInvalidSubnetMask:
+        text = "Invalid subnet mask.";
+        break;
+    case ScanCellRules::kInvalidGateway:
+        text = "Invalid default gateway.";
+        break;
+    case ScanCellRules::kEnterNumber:
+        text = "Enter number. (1-65535)";
+        break;
+    }
+    throw CommandError(std::string("netset: ") + text);
 }
 
 } // namespace
@@ -65,25 +80,24 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
                          const std::string& gateway, const std::optional<std::string>& name,
                          const std::optional<std::string>& port, long restartWaitMs)
 {
-    // The rules of the scan list: an address usable under the mask, a proper mask, no
-    // gateway or one on a usable address, a port 1..65535, a name of 1 to 8 characters.
     MacAddress target{};
     if (!ScanElement::macFromText(mac, target))
         throw CommandError("netset: '" + mac + "' is no MAC address (like 00-1A-2B-3C-4D-5E)");
-    const Ipv4Address newMask = address("mask", mask);
-    const Ipv4Address newIp = address("ip", ip);
-    const Ipv4Address newGateway = address("gateway", gateway);
-    if (!newMask.isValidMask())
-        throw CommandError("netset: Invalid subnet mask.");
-    if (!newIp.isHostFor(newMask))
-        throw CommandError("netset: Invalid IP address.");
-    if (!newGateway.isZero() && !newGateway.isHostFor(newMask))
-        throw CommandError("netset: Invalid default gateway.");
-    unsigned long newPort = 0;
-    if (port && (!TextRules::parseNumber(*port, 65535, newPort) || newPort == 0))
-        throw CommandError("netset: Enter number. (1-65535)");
-    if (name && (name->empty() || !TextRules::isShortLabel(*name, 8, Locale::english())))
-        throw CommandError("netset: Enter using up to 8 characters.");
+    // The mask as the mask dialog takes it, then each value by the rule of its cell in the
+    // scan list.
+    Ipv4Address newMask;
+    if (!Ipv4Address::fromText(mask, newMask) || !newMask.isValidMask())
+        check(ScanCellRules::kInvalidSubnetMask);
+    Ipv4Address newIp;
+    check(ScanCellRules::ipAddress(ip, newMask, newIp));
+    Ipv4Address newGateway;
+    check(ScanCellRules::gateway(gateway, newMask, newGateway));
+    unsigned newPort = 0;
+    if (port)
+        check(ScanCellRules::webPort(*port, newPort));
+    std::string newName;
+    if (name)
+        check(ScanCellRules::unitName(*name, Locale::english(), newName));
 
     ScanSession session;
     if (!session.scan())
@@ -98,7 +112,7 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
     element.subnetMask = newMask;
     element.gateway = newGateway;
     if (name)
-        element.unitName = *name;
+        element.unitName = newName;
     if (port)
         element.webPort = std::uint16_t(newPort);
 

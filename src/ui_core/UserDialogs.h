@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+class QDialog;
 class QString;
 class System;
 class SystemSelection;
@@ -36,4 +37,7 @@ public:
     // Called on the user-interface thread only (UiCredentialsPrompt brings workers there).
     virtual std::optional<Credentials> unitCredentials(const std::string& address, int webPort,
                                                        const Credentials& tried) = 0;
+    // Any other modal dialog: shows it until the user closes it and returns its result
+    // (QDialog::Accepted on OK). The dialog checks its own fields on OK.
+    virtual int exec(QDialog& dialog) = 0;
 };

@@ -33,9 +33,9 @@ int gateway(const std::string& text, Ipv4Address mask, Ipv4Address& out)
 
 int webPort(const std::string& text, unsigned& out)
 {
-    // Five digits at most, as the cell holds: "000080" is refused.
+    // Leading zeros are taken: "000080" is port 80.
     unsigned long value = 0;
-    if (text.size() > 5 || !TextRules::parseNumber(text, 65535, value) || value < 1)
+    if (!TextRules::parseNumber(text, 65535, value) || value < 1)
         return kEnterNumber;
     out = unsigned(value);
     return 0;

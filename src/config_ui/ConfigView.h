@@ -12,7 +12,7 @@ class ConfigView : public ToolView
     Q_OBJECT
 
 public:
-    ConfigView(R4000App& app, R4000ConfigDoc& document, QWidget* parent = nullptr);
+    ConfigView(ToolHost& host, R4000ConfigDoc& document, QWidget* parent = nullptr);
 
     // The tool's title, " - " and the document's title.
     QString caption() const override;

@@ -1,15 +1,15 @@
 #include "ConfigView.h"
 
-#include "AppIds.h"
-#include "R4000App.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
+#include "ResourceIds.h"
+#include "ToolHost.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
-ConfigView::ConfigView(R4000App& app, R4000ConfigDoc& document, QWidget* parent)
-    : ToolView(app, ToolId::Config, 129, true, parent), document_(document),
+ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, QWidget* parent)
+    : ToolView(host, ToolId::Config, MenuId::Config, true, parent), document_(document),
       summary_(new QLabel(this))
 {
     auto* layout = new QVBoxLayout(this);
@@ -29,8 +29,8 @@ void ConfigView::refresh()
 {
     summary_->setText(QStringLiteral("%1\n%2 / %3")
                           .arg(document_.title())
-                          .arg(app().system().registeredCount())
-                          .arg(app().system().maxEquipment()));
+                          .arg(document_.system().registeredCount())
+                          .arg(document_.system().maxEquipment()));
     if (isVisible())
         window()->setWindowTitle(caption());
 }
@@ -55,7 +55,7 @@ void ConfigView::onCommand(int command)
         document_.newDocument();
         break;
     case CommandId::Open:
-        app().openSystemCommand();
+        host().openSystem();
         break;
     case CommandId::Save:
         document_.save();

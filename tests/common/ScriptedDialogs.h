@@ -3,10 +3,15 @@
 #include "SystemCredentials.h"
 #include "UserDialogs.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QString>
 #include <QThread>
 #include <deque>
 #include <functional>
+#include <map>
 #include <vector>
 
 // Answers the program's questions from a script and records what it was shown.
@@ -17,6 +22,13 @@ public:
         QString caption;
         QString text;
         Icon icon;
+    };
+
+    // How the user answers one dialog: the text typed into its fields, by their object names
+    // (a combo box takes the text of an entry, a check box "1" or "0"), then OK or Cancel.
+    struct DialogAnswer {
+        std::map<QString, QString> fields;
+        bool accept = true;
     };
 
     void message(const QString& caption, const QString& text, Icon icon) override
@@ -67,6 +79,27 @@ public:
         return credentialsAnswer;
     }
 
+    // Any other dialog: answered by the next of dialogAnswers (Cancel when none is left).
+    // OK goes through the dialog's own accept(), so its checks run as for a user; an OK the
+    // dialog refuses is followed by Cancel.
+    int exec(QDialog& dialog) override
+    {
+        shownDialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+        DialogAnswer answer{{}, false};
+        if (!dialogAnswers.empty()) {
+            answer = dialogAnswers.front();
+            dialogAnswers.pop_front();
+        }
+        for (const auto& [name, text] : answer.fields)
+            fill(dialog, name, text);
+        dialog.setResult(QDialog::Rejected);
+        if (answer.accept)
+            dialog.accept();
+        if (dialog.result() != QDialog::Accepted)
+            dialog.reject();
+        return dialog.result();
+    }
+
     struct CredentialRequest {
         std::string address;
         int webPort;
@@ -85,4 +118,20 @@ public:
     std::string newPassword = "secret";
     std::optional<Credentials> credentialsAnswer;
     std::vector<CredentialRequest> credentialRequests;
+    std::deque<DialogAnswer> dialogAnswers;
+    // The class of every dialog given to exec, in order.
+    std::vector<QString> shownDialogs;
+
+private:
+    static void fill(QDialog& dialog, const QString& name, const QString& text)
+    {
+        if (auto* edit = dialog.findChild<QLineEdit*>(name))
+            edit->setText(text);
+        else if (auto* box = dialog.findChild<QComboBox*>(name))
+            box->setCurrentIndex(box->findText(text));
+        else if (auto* button = dialog.findChild<QAbstractButton*>(name))
+            button->setChecked(text == QStringLiteral("1"));
+        else
+            qFatal("%s has no field named %s", dialog.metaObject()->className(), qPrintable(name));
+    }
 };

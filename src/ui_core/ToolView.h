@@ -6,7 +6,7 @@
 
 class QAction;
 class QMenu;
-class R4000App;
+class ToolHost;
 
 // One of the four tools of the main window. Each exists for the whole life of the program
 // and owns its menus, its caption and the frame rectangle it is shown in.
@@ -15,8 +15,8 @@ class ToolView : public QWidget
     Q_OBJECT
 
 public:
-    // resourceId: the tool's caption string, and its menus and keys when hasMenu.
-    ToolView(R4000App& app, int toolId, int resourceId, bool hasMenu, QWidget* parent = nullptr);
+    // menuId: the tool's caption string, and its menus and keys when hasMenu (MenuId).
+    ToolView(ToolHost& host, int toolId, int menuId, bool hasMenu, QWidget* parent = nullptr);
 
     int toolId() const { return toolId_; }
     const QList<QMenu*>& menus() const { return menus_; }
@@ -40,7 +40,7 @@ public:
     virtual void closeTool();
 
 protected:
-    R4000App& app() const { return app_; }
+    ToolHost& host() const { return host_; }
     // The commands this tool carries out now; every other entry of its menus is disabled.
     virtual bool isCommandEnabled(int command) const;
     virtual void onCommand(int command);
@@ -48,9 +48,9 @@ protected:
 private:
     void buildMenus(int menuId);
 
-    R4000App& app_;
+    ToolHost& host_;
     int toolId_;
-    int resourceId_;
+    int menuId_;
     QList<QMenu*> menus_;
     QRect frameRect_;
 };

@@ -1,19 +1,22 @@
 #include "ScanView.h"
 
-#include "AppIds.h"
 #include "DlgProgress.h"
 #include "DlgScanIpPool.h"
 #include "DlgSetGateway.h"
 #include "DlgSetSubnetMask.h"
-#include "R4000App.h"
-#include "R4000ConfigDoc.h"
+#include "Locale.h"
+#include "PageAttachment.h"
 #include "R4000ScanDoc.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "ScanPrinter.h"
 #include "ScanTableModel.h"
+#include "SystemDocument.h"
 #include "SystemFolder.h"
+#include "ToolHost.h"
 #include "UserDialogs.h"
+#include "UserMessages.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,13 +28,15 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ScanView::ScanView(R4000App& app, QWidget* parent)
-    : ToolView(app, ToolId::Scan, 132, true, parent),
-      document_(std::make_unique<R4000ScanDoc>(app.options().scanOptions)),
-      model_(new ScanTableModel(*document_, app.resources(), app.locale(), this)),
+ScanView::ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs,
+                   QWidget* parent)
+    : ToolView(host, ToolId::Scan, MenuId::Scan, true, parent),
+      document_(std::make_unique<R4000ScanDoc>(std::move(scanOptions))),
+      model_(new ScanTableModel(*document_, host.resources(), host.locale(), this)),
       table_(new QTableView(this)),
-      scanButton_(new QPushButton(app.resources().string(5316), this)),
-      writeButton_(new QPushButton(app.resources().string(5317), this)), status_(new QLabel(this))
+      scanButton_(new QPushButton(host.resources().string(StringId::ScanButton), this)),
+      writeButton_(new QPushButton(host.resources().string(StringId::ConfigurationButton), this)),
+      status_(new QLabel(this)), restartWaitMs_(restartWaitMs)
 {
     document_->addListener(this);
     table_->setModel(model_);
@@ -56,7 +61,8 @@ ScanView::ScanView(R4000App& app, QWidget* parent)
 
     connect(scanButton_, &QPushButton::clicked, this, &ScanView::scan);
     connect(writeButton_, &QPushButton::clicked, this, &ScanView::writeSettings);
-    connect(model_, &ScanTableModel::refused, &app, &R4000App::tell);
+    connect(model_, &ScanTableModel::refused, this,
+            [this](int id, const QStringList& values) { this->host().messages().tell(id, values); });
     connect(model_, &ScanTableModel::selectionCountChanged, this, &ScanView::updateButtons);
     restartWait_.setSingleShot(true);
     // The units restarted: see them again at their new addresses.
@@ -153,11 +159,11 @@ void ScanView::onCommand(int command)
 
 void ScanView::showProgress(int titleId, int textId, int milliseconds)
 {
-    const ResourceChain& resources = app().resources();
-    progress_ =
-        new DlgProgress(resources.string(titleId) + QStringLiteral(" - ") + resources.string(5003),
-                        resources.string(textId), milliseconds / 1000, resources.string(5318),
-                        resources.dialogText(100, 1), window());
+    const ResourceChain& resources = host().resources();
+    progress_ = new DlgProgress(
+        resources.string(titleId) + QStringLiteral(" - ") + resources.string(StringId::Caption),
+        resources.string(textId), milliseconds / 1000, resources.string(StringId::UnitsDidNotAnswer),
+        resources.dialogText(DialogId::About, 1), window());
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     connect(progress_, &QDialog::finished, this, [this] {
         // Closed by the user while units never answered: the tool is free again.
@@ -177,7 +183,7 @@ void ScanView::scan()
         onScanFinished();
         return;
     }
-    showProgress(5040, 5041, document_->scanDuration());
+    showProgress(StringId::ScanStatus, StringId::ScanningNow, document_->scanDuration());
 }
 
 void ScanView::onScanFinished()
@@ -187,10 +193,10 @@ void ScanView::onScanFinished()
     scanning_ = false;
     model_->reload();
     updateButtons();
-    const QString found = ResourceChain::substitute(app().resources().string(5308),
+    const QString found = ResourceChain::substitute(host().resources().string(StringId::UnitsFound),
                                                     {QString::number(model_->rowCount())});
     status_->setText(found);
-    app().dialogs().message(app().resources().string(5003), found, UserDialogs::Icon::None);
+    host().messages().inform(found);
 }
 
 void ScanView::writeSettings()
@@ -204,9 +210,9 @@ void ScanView::writeSettings()
     writing_ = true;
     updateButtons();
     if (writesAwaited_ == 0)
-        restartWait_.start(app().options().restartWaitMs);
-    showProgress(5314, 5315,
-                 document_->writeTime() + app().options().restartWaitMs + document_->resetTime());
+        restartWait_.start(restartWaitMs_);
+    showProgress(StringId::NetworkSettingChange, StringId::WritingNow,
+                 document_->writeTime() + restartWaitMs_ + document_->resetTime());
 }
 
 void ScanView::onWriteAck(std::uint8_t, const MacAddress& mac)
@@ -222,73 +228,67 @@ void ScanView::onResetAck(std::uint8_t, const MacAddress&)
 {
     --resetsAwaited_;
     if (writesAwaited_ <= 0 && resetsAwaited_ <= 0)
-        restartWait_.start(app().options().restartWaitMs);
+        restartWait_.start(restartWaitMs_);
 }
 
 void ScanView::autoAssign()
 {
-    const System& system = app().system();
+    const System& system = host().document().system();
     model_->autoAssign(system.scanStartAddress(), system.scanAssignCount());
 }
 
 void ScanView::rangeSettings()
 {
-    System& system = app().system();
-    DlgScanIpPool dialog(
-        app().resources(), system.scanStartAddress(), system.scanAssignCount(),
-        system.registeredCount(),
-        [this](int id, const QStringList& values) { app().tell(id, values); }, window());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    system.setScanStartAddress(dialog.start());
-    system.setScanAssignCount(dialog.count());
+    SystemDocument& document = host().document();
+    {
+        DlgScanIpPool dialog(host().messages(), window());
+        const PageAttachment attachment(document, dialog);
+        if (host().dialogs().exec(dialog) != QDialog::Accepted)
+            return;
+    }
     // The range belongs to the system: it is saved at once.
-    app().configDoc().save();
+    document.save();
 }
 
 void ScanView::subnetMask()
 {
-    DlgSetSubnetMask dialog(
-        app().resources(), [this](int id, const QStringList& values) { app().tell(id, values); },
-        window());
-    if (dialog.exec() == QDialog::Accepted)
+    DlgSetSubnetMask dialog(host().messages(), window());
+    if (host().dialogs().exec(dialog) == QDialog::Accepted)
         model_->setSelectedMask(dialog.address());
 }
 
 void ScanView::gateway()
 {
-    DlgSetGateway dialog(
-        app().resources(), [this](int id, const QStringList& values) { app().tell(id, values); },
-        window());
-    if (dialog.exec() == QDialog::Accepted)
+    DlgSetGateway dialog(host().messages(), window());
+    if (host().dialogs().exec(dialog) == QDialog::Accepted)
         model_->setSelectedGateway(dialog.address());
 }
 
 void ScanView::saveCsv()
 {
     // Next to the current system's files, or in the data folder without one.
-    const std::string& name = app().currentSystemName();
-    const std::string folder =
-        name.empty() ? app().dataFolder() : SystemFolder::folderFor(app().dataFolder(), name);
-    const QString path = app().dialogs().saveFileName(
-        app().resources().string(5003), QString::fromStdString(folder + "/scan.csv"),
+    const std::string& name = host().document().currentSystemName();
+    const std::string& data = host().dataFolder();
+    const std::string folder = name.empty() ? data : SystemFolder::folderFor(data, name);
+    const QString path = host().dialogs().saveFileName(
+        host().resources().string(StringId::Caption), QString::fromStdString(folder + "/scan.csv"),
         QStringLiteral("CSV (Comma Separated Values) (*.csv)"));
     if (path.isEmpty())
         return;
-    if (!document_->saveCsv(app().files(), path.toStdString()))
-        app().tell(5319, {path});
+    if (!document_->saveCsv(host().files(), path.toStdString()))
+        host().messages().tell(StringId::FileNotWritten, {path});
 }
 
 ScanPrinter ScanView::printer() const
 {
-    return ScanPrinter(*model_, app().locale().isJapanese());
+    return ScanPrinter(*model_, host().locale().isJapanese());
 }
 
 void ScanView::print()
 {
     QPrinter device(QPrinter::HighResolution);
     QPrintDialog dialog(&device, window());
-    if (dialog.exec() == QDialog::Accepted)
+    if (host().dialogs().exec(dialog) == QDialog::Accepted)
         printer().print(device);
 }
 
@@ -298,5 +298,5 @@ void ScanView::printPreview()
     QPrintPreviewDialog preview(&device, window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { printer().print(*target); });
-    preview.exec();
+    host().dialogs().exec(preview);
 }

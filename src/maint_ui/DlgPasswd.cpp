@@ -1,21 +1,18 @@
 #include "DlgPasswd.h"
 
 #include "DialogLayout.h"
+#include "ResourceIds.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kDialog = 193;
-}
-
 DlgPasswd::DlgPasswd(const ResourceChain& resources, QWidget* parent)
     : QWidget(parent), name_(new QLineEdit(this)), password_(new QLineEdit(this)),
       reentry_(new QLineEdit(this))
 {
-    DialogLayout layout(this, resources, kDialog);
+    DialogLayout layout(this, resources, DialogId::SystemPassword);
     auto* group = new QGroupBox(layout.text(1024), this);
     auto* form = new QFormLayout(group);
     form->addRow(layout.text(1017), name_);

@@ -1,6 +1,7 @@
 #include "DlgMsg.h"
 
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,7 +11,7 @@
 DlgMsg::DlgMsg(const ResourceChain& resources, const QString& text, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(resources.dialogText(161, 0));
+    setWindowTitle(resources.dialogText(DialogId::Notice, 0));
     setObjectName(QStringLiteral("busyNotice"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(text, this);

@@ -1,24 +1,24 @@
 #include "ToolView.h"
 
 #include "AcceleratorTable.h"
-#include "AppIds.h"
 #include "MenuResource.h"
-#include "R4000App.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
+#include "ToolHost.h"
 
 #include <QAction>
 #include <QMenu>
 
-ToolView::ToolView(R4000App& app, int toolId, int resourceId, bool hasMenu, QWidget* parent)
-    : QWidget(parent), app_(app), toolId_(toolId), resourceId_(resourceId)
+ToolView::ToolView(ToolHost& host, int toolId, int menuId, bool hasMenu, QWidget* parent)
+    : QWidget(parent), host_(host), toolId_(toolId), menuId_(menuId)
 {
     if (hasMenu)
-        buildMenus(resourceId);
+        buildMenus(menuId);
 }
 
 void ToolView::buildMenus(int menuId)
 {
-    menus_ = MenuResource::build(app_.resources().path(QStringLiteral("menus.txt")), menuId, this);
+    menus_ = MenuResource::build(host_.resources().path(QStringLiteral("menus.txt")), menuId, this);
     const auto keys = AcceleratorTable::keys(menuId);
     for (QMenu* menu : std::as_const(menus_)) {
         connect(menu, &QMenu::aboutToShow, this, &ToolView::updateCommands);
@@ -61,7 +61,7 @@ void ToolView::updateCommands()
 
 QString ToolView::caption() const
 {
-    return app_.resources().stringField(resourceId_, 0);
+    return host_.resources().stringField(menuId_, 0);
 }
 
 bool ToolView::isCommandEnabled(int command) const
@@ -73,9 +73,9 @@ bool ToolView::isCommandEnabled(int command) const
 void ToolView::onCommand(int command)
 {
     if (command == CommandId::Close || command == CommandId::MessageClose)
-        app_.switchView(ToolId::Launcher);
+        host_.switchView(ToolId::Launcher);
     else if (command == CommandId::About)
-        app_.showAbout();
+        host_.showAbout();
 }
 
 void ToolView::closeTool()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DlgProgress.h"
+#include "Scan.h"
 #include "ScanListener.h"
 #include "ScanPrinter.h"
 #include "ToolView.h"
@@ -25,7 +26,10 @@ class ScanView : public ToolView, public ScanListener
     Q_OBJECT
 
 public:
-    explicit ScanView(R4000App& app, QWidget* parent = nullptr);
+    // restartWaitMs: how long the units are given to restart after a write before the tool
+    // scans again.
+    ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs,
+             QWidget* parent = nullptr);
     ~ScanView() override;
 
     R4000ScanDoc& document() const { return *document_; }
@@ -65,6 +69,7 @@ private:
     QLabel* status_;
     QPointer<DlgProgress> progress_;
     QTimer restartWait_;
+    int restartWaitMs_;
     bool scanning_ = false;
     bool writing_ = false;
     int writesAwaited_ = 0;

@@ -9,5 +9,5 @@ class MessageView : public ToolView
     Q_OBJECT
 
 public:
-    explicit MessageView(R4000App& app, QWidget* parent = nullptr);
+    explicit MessageView(ToolHost& host, QWidget* parent = nullptr);
 };

@@ -21,7 +21,7 @@ int ipAddress(const std::string& text, Ipv4Address mask, Ipv4Address& out);
 int subnetMask(const std::string& text, Ipv4Address ip, Ipv4Address& out);
 // 0.0.0.0 (none), or an address usable as a host under the unit's mask.
 int gateway(const std::string& text, Ipv4Address mask, Ipv4Address& out);
-// Decimal digits only, 1..65535.
+// Decimal digits only, 1..65535 (leading zeros taken).
 int webPort(const std::string& text, unsigned& out);
 // 1 to 8 characters, none of them the lead byte of a double-byte character.
 int unitName(const std::string& bytes, const Locale& locale, std::string& out);

@@ -1,6 +1,6 @@
 #include "AcceleratorTable.h"
 
-#include "AppIds.h"
+#include "ResourceIds.h"
 
 namespace AcceleratorTable {
 
@@ -11,13 +11,13 @@ std::map<int, QKeySequence> keys(int tableId)
     const QKeySequence save(Qt::CTRL | Qt::Key_S);
     const QKeySequence print(Qt::CTRL | Qt::Key_P);
     switch (tableId) {
-    case 129: // System Setting Tool
+    case MenuId::Config:
         return {{CommandId::New, newKey}, {CommandId::Open, open}, {CommandId::Save, save}};
-    case 132: // Unit Scanning Tool
+    case MenuId::Scan:
         return {{CommandId::SelectAll, QKeySequence(Qt::CTRL | Qt::Key_A)},
                 {CommandId::Print, print},
                 {CommandId::Save, save}};
-    case 134: // Message Tool
+    case MenuId::Message:
         return {{CommandId::New, newKey},
                 {CommandId::Open, open},
                 {CommandId::Print, print},

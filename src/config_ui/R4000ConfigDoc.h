@@ -1,0 +1,53 @@
+#pragma once
+
+#include "SystemDocument.h"
+
+#include <QString>
+#include <string>
+
+class ToolHost;
+
+// The System Setting Tool's document, and the program's document of the current system:
+// the one system model, the name of the current system, the path of the system file it was
+// loaded from ("<data folder>/<name>/<name>.sys"; empty for a system never saved or not yet
+// opened) and its title, the system's name.
+class R4000ConfigDoc : public SystemDocument
+{
+    Q_OBJECT
+
+public:
+    R4000ConfigDoc(ToolHost& host, R4000System& system, QObject* parent = nullptr);
+
+    R4000System& system() const override { return system_; }
+    const std::string& currentSystemName() const override { return currentName_; }
+    // Makes name the current system without loading it (the choice at start-up).
+    void setCurrentSystemName(const std::string& name);
+    // "<data folder>/<name>/<name>.sys"
+    std::string systemFilePath(const std::string& name) const;
+    // True when name is a system of the data folder now.
+    bool isKnownSystem(const std::string& name) const;
+
+    // A new, default system; the current system name becomes empty.
+    void newDocument();
+    // Loads the system file at path and makes its system current. Opening the path that is
+    // already open (case ignored) changes nothing. False, after telling the user, when the
+    // system cannot be read; the document is then a new system.
+    bool openDocument(const std::string& path);
+    // Saves to the document's path; a system never saved asks for its name first.
+    bool save() override;
+    // Asks for a name and password and saves the system under them.
+    bool saveAs();
+
+    const std::string& path() const { return path_; }
+    QString title() const { return title_; }
+
+private:
+    bool saveTo(const std::string& path);
+    void setPath(const std::string& path);
+
+    ToolHost& host_;
+    R4000System& system_;
+    std::string currentName_;
+    std::string path_;
+    QString title_;
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+// The ids of the program's resources, by name. Each language library carries the same ids.
+
+// The tools of the main window, by the id that switches to them (their form).
+namespace ToolId {
+constexpr int Launcher = 162;
+constexpr int Scan = 144;
+constexpr int Config = 174;
+constexpr int Message = 102;
+} // namespace ToolId
+
+// A tool's menu, keys and caption string (its first field is the caption).
+namespace MenuId {
+constexpr int Launcher = 128;
+constexpr int Config = 129; // its second field names a system never saved: "New System"
+constexpr int Scan = 132;
+constexpr int Message = 134;
+} // namespace MenuId
+
+// Menu and key commands. 576xx are the commands every document program shares.
+namespace CommandId {
+constexpr int Scan = 6003;
+constexpr int Write = 6004;
+constexpr int SelectAll = 6005;
+constexpr int AutoAssign = 6006;
+constexpr int Range = 6007;
+constexpr int Mask = 6015;
+constexpr int Gateway = 6016;
+constexpr int Print = 57607;
+constexpr int PrintPreview = 57609;
+constexpr int DeleteMessage = 33166;
+constexpr int Save = 6011;
+constexpr int SaveAs = 6012;
+constexpr int Open = 6013;
+constexpr int New = 6014;
+constexpr int MessageClose = 6010;
+constexpr int Close = 57602;
+constexpr int About = 57664;
+} // namespace CommandId
+
+// Texts of the string table.
+namespace StringId {
+constexpr int Caption = 5003; // "R-4000 Software", the caption of every message box
+constexpr int InvalidPassword = 5001;
+constexpr int ScanStatus = 5040;
+constexpr int ScanningNow = 5041;
+constexpr int LoadingFile = 5106;
+constexpr int SaveFailed = 5120;
+constexpr int ReadFailed = 5121;
+constexpr int ReplaceSystem = 5122;
+constexpr int InitialFileNotWritten = 5123;
+constexpr int EnterCredentials = 5288;
+constexpr int ColumnHeadings = 5300; // 5300 + column of the scan list
+constexpr int UnitsFound = 5308;
+constexpr int NetworkSettingChange = 5314;
+constexpr int WritingNow = 5315;
+constexpr int ScanButton = 5316;
+constexpr int ConfigurationButton = 5317;
+constexpr int UnitsDidNotAnswer = 5318;
+constexpr int FileNotWritten = 5319;
+constexpr int ProgramName = 57344; // the first field is the program's title
+} // namespace StringId
+
+// Pictures.
+namespace BitmapId {
+constexpr int LauncherBackground = 147;
+} // namespace BitmapId
+
+// Dialog templates: their title, labels and buttons.
+namespace DialogId {
+constexpr int About = 100; // its field 1 is the OK (Close) button
+constexpr int SystemSelection = 137;
+constexpr int SaveSystem = 146;
+constexpr int Notice = 161;
+constexpr int SystemPassword = 193;
+constexpr int Login = 195;
+constexpr int ScanIpPool = 901;
+constexpr int SubnetMask = 902;
+constexpr int Gateway = 903;
+} // namespace DialogId

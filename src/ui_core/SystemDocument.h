@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+class R4000System;
+
+// The current system and its document, as every tool sees it. The document is the one owner
+// of "the current system": the name of the system the program works on, and the model it
+// is loaded into.
+//
+// A load destroys every equipment and station of the model, and every save loads the model
+// again from what was written. Whatever holds pointers into the model lets go of them on
+// aboutToRebuild() and takes the model again on rebuilt(); nothing sees it half-loaded.
+class SystemDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    virtual R4000System& system() const = 0;
+    // The system the program works on; empty for a new system that was never saved.
+    virtual const std::string& currentSystemName() const = 0;
+    // Saves the system into its folder; a system never saved asks for its name first. False
+    // when it was not saved (the user has been told why, or cancelled).
+    virtual bool save() = 0;
+
+    // Brackets one rebuild of the model: aboutToRebuild() when made, rebuilt() when it goes.
+    class Rebuild
+    {
+    public:
+        explicit Rebuild(SystemDocument& document);
+        ~Rebuild();
+        Rebuild(const Rebuild&) = delete;
+        Rebuild& operator=(const Rebuild&) = delete;
+
+    private:
+        SystemDocument& document_;
+    };
+
+signals:
+    void aboutToRebuild();
+    void rebuilt();
+    // The document was made, opened or saved: every view shows it again.
+    void changed();
+    void currentSystemChanged();
+};

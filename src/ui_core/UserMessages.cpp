@@ -1,0 +1,27 @@
+#include "UserMessages.h"
+
+#include "ResourceChain.h"
+#include "ResourceIds.h"
+#include "UserDialogs.h"
+
+UserMessages::UserMessages(const ResourceChain& resources, UserDialogs& dialogs)
+    : resources_(resources), dialogs_(dialogs)
+{
+}
+
+void UserMessages::tell(int messageId, const QStringList& values) const
+{
+    dialogs_.message(resources_.string(StringId::Caption),
+                     ResourceChain::substitute(resources_.string(messageId), values),
+                     UserDialogs::Icon::Exclamation);
+}
+
+void UserMessages::inform(const QString& text) const
+{
+    dialogs_.message(resources_.string(StringId::Caption), text, UserDialogs::Icon::None);
+}
+
+bool UserMessages::ask(const QString& text) const
+{
+    return dialogs_.question(resources_.string(StringId::Caption), text);
+}

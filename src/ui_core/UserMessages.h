@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+class ResourceChain;
+class UserDialogs;
+
+// What the program tells and asks the user, by the ids of the message table: the text with
+// its places filled, under the program's caption.
+class UserMessages
+{
+public:
+    UserMessages(const ResourceChain& resources, UserDialogs& dialogs);
+
+    const ResourceChain& resources() const { return resources_; }
+    UserDialogs& dialogs() const { return dialogs_; }
+
+    // Refused input or a failure: the text of messageId with values in its places, with the
+    // warning icon.
+    void tell(int messageId, const QStringList& values = {}) const;
+    // A notice without an icon, such as the result of a command.
+    void inform(const QString& text) const;
+    // A yes/no question; true for yes.
+    bool ask(const QString& text) const;
+
+private:
+    const ResourceChain& resources_;
+    UserDialogs& dialogs_;
+};

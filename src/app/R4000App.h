@@ -77,7 +77,6 @@ public:
     R4000View* launcher() const { return launcher_; }
     ToolView* view(int toolId) const;
     R4000ConfigDoc& configDoc() const { return *configDoc_; }
-    const Options& options() const { return options_; }
     R4000Doc& initialDoc() const { return *initialDoc_; }
 
     // Shows the tool with that id (the launcher, scan, System Setting or Message tool);

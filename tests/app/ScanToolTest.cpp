@@ -1,15 +1,33 @@
 // The Unit Scanning Tool in the program against simulated units across a veth pair
 // (scripts/in-netns --units-side 1): scan, select, edit, write, restart and scan again.
-#include "ResourceIds.h"
+#include "FileText.h"
 #include "R4000App.h"
+#include "R4000ScanDoc.h"
+#include "R4000System.h"
+#include "ResourceIds.h"
+#include "ScanReports.h"
 #include "ScanTableModel.h"
 #include "ScanView.h"
 #include "ScriptedDialogs.h"
+#include "SystemFixture.h"
 #include "TempFolder.h"
 #include "UnitSimProcess.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QtTest>
+
+namespace {
+
+// A scan that finds no interface, so nothing is sent.
+Scan::Options noInterface()
+{
+    Scan::Options none;
+    none.localAddresses = [] { return std::vector<std::string>{}; };
+    return none;
+}
+
+} // namespace
 
 class ScanToolTest : public QObject
 {
@@ -48,6 +66,13 @@ private:
         return view.model().data(view.model().index(row, column), Qt::DisplayRole).toString();
     }
 
+    static void command(ScanView& view, int id)
+    {
+        QAction* entry = view.action(id);
+        QVERIFY(entry && entry->isEnabled());
+        entry->trigger();
+    }
+
 private slots:
     void init()
     {
@@ -58,13 +83,92 @@ private slots:
 
     void scanWithoutAnInterfaceFindsNothing()
     {
-        Scan::Options none;
-        none.localAddresses = [] { return std::vector<std::string>{}; };
-        ScanView& view = start(none);
+        ScanView& view = start(noInterface());
         QTest::mouseClick(view.findChild<QPushButton*>(QStringLiteral("scan")), Qt::LeftButton);
         QCOMPARE(messages(), QStringList{QStringLiteral("0 unit(s) found.")});
         QCOMPARE(view.statusText(), QStringLiteral("0 unit(s) found."));
         QVERIFY(!view.findChild<QPushButton*>(QStringLiteral("configuration"))->isEnabled());
+    }
+
+    // The range dialog edits the system, which is saved at once; a refused or cancelled
+    // dialog leaves the system and its file as they were.
+    void rangeDialogReachesTheSystemFile()
+    {
+        QVERIFY(SystemFixture::save(data_->path(), "Tower", {}, 3));
+        dialogs_.selectName = "Tower";
+        ScanView& view = start(noInterface());
+        const std::string file = data_->path() + "/Tower/Tower.sys";
+        const std::string saved = readWholeFile(file);
+        const R4000System& system = app_->system();
+        const std::string startBefore = system.scanStartAddressText();
+        const std::uint32_t countBefore = system.scanAssignCount();
+
+        // The start is taken, then the count refused (three units): Cancel puts the start back.
+        dialogs_.dialogAnswers = {{{{"start", "198.18.1.50"}, {"numbers", "4"}}, true},
+                                  {{{"start", "198.18.1.50"}, {"numbers", "2"}}, false}};
+        command(view, CommandId::Range);
+        QCOMPARE(messages(), QStringList{QStringLiteral("Enter number. (1-3)")});
+        command(view, CommandId::Range);
+        QCOMPARE(system.scanStartAddressText(), startBefore);
+        QCOMPARE(system.scanAssignCount(), countBefore);
+        QCOMPARE(readWholeFile(file), saved);
+
+        dialogs_.dialogAnswers = {{{{"start", "198.18.1.50"}, {"numbers", "2"}}, true}};
+        command(view, CommandId::Range);
+        QCOMPARE(system.scanStartAddressText(), std::string("198.18.1.50"));
+        QCOMPARE(system.scanAssignCount(), std::uint32_t(2));
+        const std::string written = readWholeFile(file);
+        QVERIFY(written.find("start_ipaddr=198.18.1.50\r\nassign_no=2\r\n") != std::string::npos);
+        QCOMPARE(dialogs_.shownDialogs,
+                 std::vector<QString>(3, QStringLiteral("DlgScanIpPool")));
+        QCOMPARE(messages(), QStringList{QStringLiteral("Enter number. (1-3)")});
+    }
+
+    // Auto assignment, mask and gateway reach every selected row; a refused mask none.
+    void dialogsFillTheSelectedRows()
+    {
+        QVERIFY(SystemFixture::save(data_->path(), "Tower", {}, 3));
+        dialogs_.selectName = "Tower";
+        ScanView& view = start(noInterface());
+        app_->system().setScanStartAddress(Ipv4Address(198, 18, 1, 50));
+        app_->system().setScanAssignCount(3);
+        ScanReports::deliver(view.document(), 11, "R-4100EX", "Office");
+        ScanReports::deliver(view.document(), 12, "R-4100MI", "Gate");
+        ScanReports::deliver(view.document(), 13, "R-4100EX", "Annex");
+        view.model().reload();
+        QVERIFY(view.model().setData(view.model().index(0, ScanTableModel::Select), Qt::Checked,
+                                     Qt::CheckStateRole));
+        QVERIFY(view.model().setData(view.model().index(2, ScanTableModel::Select), Qt::Checked,
+                                     Qt::CheckStateRole));
+
+        command(view, CommandId::AutoAssign);
+        dialogs_.dialogAnswers = {{{{"address", "255.0.255.0"}}, true},
+                                  {{{"address", "255.255.0.0"}}, true},
+                                  {{{"address", "198.18.0.1"}}, true}};
+        command(view, CommandId::Mask);
+        QCOMPARE(messages(), QStringList{QStringLiteral("Invalid subnet mask.")});
+        QCOMPARE(cell(view, 0, ScanTableModel::SubnetMask), QStringLiteral("255.255.255.0"));
+        command(view, CommandId::Mask);
+        command(view, CommandId::Gateway);
+
+        const QStringList expected[] = {
+            {"198.18.1.50", "255.255.0.0", "198.18.0.1"},
+            {"198.18.1.12", "255.255.255.0", "0.0.0.0"},
+            {"198.18.1.51", "255.255.0.0", "198.18.0.1"},
+        };
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(QStringList({cell(view, row, ScanTableModel::IpAddress),
+                                  cell(view, row, ScanTableModel::SubnetMask),
+                                  cell(view, row, ScanTableModel::Gateway)}),
+                     expected[row]);
+        }
+        QCOMPARE(dialogs_.shownDialogs,
+                 (std::vector<QString>{"DlgSetSubnetMask", "DlgSetSubnetMask", "DlgSetGateway"}));
+
+        // Print asks for the printer first; Cancel prints nothing and leaves the list.
+        command(view, CommandId::Print);
+        QCOMPARE(dialogs_.shownDialogs.back(), QStringLiteral("QPrintDialog"));
+        QCOMPARE(view.model().selectedCount(), 2);
     }
 
     void writtenUnitsComeBackAtTheirNewAddresses()

@@ -3,7 +3,6 @@
 #include "ResourceIds.h"
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
-#include "CmdReport.h"
 #include "DlgCertification.h"
 #include "DlgCertification2.h"
 #include "DlgProgress.h"
@@ -14,6 +13,7 @@
 #include "R4000System.h"
 #include "ResourceChain.h"
 #include "ScanPrinter.h"
+#include "ScanReports.h"
 #include "ScanTableModel.h"
 #include "ScanView.h"
 #include "ScriptedDialogs.h"
@@ -25,7 +25,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QtTest>
-#include <cstring>
 
 class Screenshots : public QObject
 {
@@ -104,30 +103,19 @@ private slots:
         // The scan tool with a filled list, as four units reported themselves.
         app.switchView(ToolId::Scan);
         auto& scanView = static_cast<ScanView&>(*app.view(ToolId::Scan));
-        const char* models[] = {"R-4100EX", "R-4100MI", "R-4720MS", "R-4760DS"};
-        const char* names[] = {"Office", "Gate", "Desk", "Door"};
-        for (std::uint8_t n = 0; n < 4; ++n) {
-            std::vector<std::uint8_t> bytes(70, 0);
-            bytes[0] = CmdReport::kCode;
-            bytes[2] = 0x02;
-            bytes[7] = std::uint8_t(11 + n);
-            const std::uint8_t addresses[] = {
-                192, 168, 1, std::uint8_t(11 + n), 255, 255, 255, 0, 192, 168, 1, 1};
-            std::copy(std::begin(addresses), std::end(addresses), bytes.begin() + 8);
-            std::copy(names[n], names[n] + std::strlen(names[n]), bytes.begin() + 20);
-            bytes[53] = 80;
-            std::copy(models[n], models[n] + std::strlen(models[n]), bytes.begin() + 54);
-            const auto report = ScanCommand::decode(bytes.data(), bytes.size(), "192.168.1.2");
-            scanView.document().onReport(static_cast<const CmdReport&>(*report));
-        }
+        ScanReports::deliver(scanView.document(), 11, "R-4100EX", "Office");
+        ScanReports::deliver(scanView.document(), 12, "R-4100MI", "Gate");
+        ScanReports::deliver(scanView.document(), 13, "R-4720MS", "Desk");
+        ScanReports::deliver(scanView.document(), 14, "R-4760DS", "Door");
         scanView.model().reload();
         scanView.model().setData(scanView.model().index(1, 0), Qt::Checked, Qt::CheckStateRole);
         save(*app.frame(), QStringLiteral("scan-tool-") + language);
 
-        DlgProgress progress(app.resources().string(5040) + QStringLiteral(" - ") +
-                                 app.resources().string(5003),
-                             app.resources().string(5041), 3, app.resources().string(5318),
-                             app.resources().dialogText(100, 1));
+        DlgProgress progress(resources.string(StringId::ScanStatus) + QStringLiteral(" - ") +
+                                 resources.string(StringId::Caption),
+                             resources.string(StringId::ScanningNow), 3,
+                             resources.string(StringId::UnitsDidNotAnswer),
+                             resources.dialogText(DialogId::About, 1));
         save(progress, QStringLiteral("scan-progress-") + language);
 
         QPrinter printer(QPrinter::HighResolution);

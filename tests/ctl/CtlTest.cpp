@@ -371,6 +371,22 @@ INSTANTIATE_TEST_SUITE_P(
                 "new: Enter using up to 15 characters.\n"},
         BadCase{{"new", "Other", "--password="}, "new: Enter using up to 15 characters.\n"},
         BadCase{{"new", "..", "--password", "pw"}, "cannot name a system folder"},
-        BadCase{{"new", "Plant", "--password", "pw"}, "system 'Plant' already exists"}));
+        BadCase{{"new", "Plant", "--password", "pw"}, "system 'Plant' already exists"},
+        // netset takes what the scan list takes, and refuses before anything is sent.
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.0.255.0",
+                 "--gateway", "0.0.0.0"},
+                "netset: Invalid subnet mask.\n"},
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.0", "--mask", "255.255.255.0",
+                 "--gateway", "0.0.0.0"},
+                "netset: Invalid IP address.\n"},
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.255.255.0",
+                 "--gateway", "127.0.0.1"},
+                "netset: Invalid default gateway.\n"},
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.255.255.0",
+                 "--gateway", "0.0.0.0", "--port", "65536"},
+                "netset: Enter number. (1-65535)\n"},
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.255.255.0",
+                 "--gateway", "0.0.0.0", "--name", "ABCDEFGHI"},
+                "netset: Enter using up to 8 characters.\n"}));
 
 } // namespace

@@ -1,6 +1,5 @@
 // The scan tool's unit list without a network: units reported into the document, then
 // listed, selected, assigned and edited as the user would.
-#include "CmdReport.h"
 #include "DlgScanIpPool.h"
 #include "DlgSetSubnetMask.h"
 #include "FileText.h"
@@ -10,6 +9,7 @@
 #include "ResourceChain.h"
 #include "ScanCellRules.h"
 #include "ScanPrinter.h"
+#include "ScanReports.h"
 #include "ScanTableModel.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
@@ -24,26 +24,6 @@
 #include <sstream>
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-// A unit's report: MAC 02-00-00-00-00-<n>, address 198.18.1.<n>/24.
-void report(R4000ScanDoc& doc, std::uint8_t n, const std::string& model, const std::string& name,
-            std::uint8_t group = 0)
-{
-    Bytes b(70, 0);
-    b[0] = CmdReport::kCode;
-    b[7] = n;
-    b[6] = group;
-    b[2] = 0x02;
-    const Bytes addresses{198, 18, 1, n, 255, 255, 255, 0, 0, 0, 0, 0};
-    std::copy(addresses.begin(), addresses.end(), b.begin() + 8);
-    std::copy(name.begin(), name.end(), b.begin() + 20);
-    b[53] = 80;
-    std::copy(model.begin(), model.end(), b.begin() + 54);
-    const auto packet = ScanCommand::decode(b.data(), b.size(), "198.18.1.1");
-    doc.onReport(static_cast<const CmdReport&>(*packet));
-}
 
 // The texts of the messages the user was shown.
 QStringList shownTexts(const ScriptedDialogs& dialogs)
@@ -75,11 +55,11 @@ private slots:
     void init()
     {
         doc_ = std::make_unique<R4000ScanDoc>();
-        report(*doc_, 11, "R-4100EX", "Office");
-        report(*doc_, 12, "R-4720MS", "Desk");
-        report(*doc_, 13, "", "Sensor"); // reads as QG-210
-        report(*doc_, 14, "R-4100MI", "Gate");
-        report(*doc_, 15, "R-4760DS", "Door");
+        ScanReports::deliver(*doc_, 11, "R-4100EX", "Office");
+        ScanReports::deliver(*doc_, 12, "R-4720MS", "Desk");
+        ScanReports::deliver(*doc_, 13, "", "Sensor"); // reads as QG-210
+        ScanReports::deliver(*doc_, 14, "R-4100MI", "Gate");
+        ScanReports::deliver(*doc_, 15, "R-4760DS", "Door");
         model_ = std::make_unique<ScanTableModel>(*doc_, resources_, Locale::english());
         refusals_.clear();
         connect(model_.get(), &ScanTableModel::refused, this,
@@ -115,7 +95,7 @@ private slots:
     {
         // Enough units for more than one page.
         for (int n = 0; n < 120; ++n)
-            report(*doc_, std::uint8_t(100 + n % 100), "R-4100EX", "U" + std::to_string(n),
+            ScanReports::deliver(*doc_, std::uint8_t(100 + n % 100), "R-4100EX", "U" + std::to_string(n),
                    std::uint8_t(n / 100 + 1));
         model_->reload();
         QCOMPARE(model_->rowCount(), 124);

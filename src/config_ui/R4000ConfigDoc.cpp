@@ -6,6 +6,7 @@
 #include "R4000System.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
+#include "SystemCredentials.h"
 #include "SystemFolder.h"
 #include "Timestamp.h"
 #include "ToolHost.h"
@@ -110,6 +111,9 @@ bool R4000ConfigDoc::save()
 
 bool R4000ConfigDoc::saveAs()
 {
+    // The dialog names the model; a system the user does not want to replace after all
+    // leaves it as it was.
+    const SystemCredentials::Kept kept = SystemCredentials::keep(system_);
     std::string name;
     if (!host_.dialogs().nameSystem(system_, name))
         return false;
@@ -119,8 +123,10 @@ bool R4000ConfigDoc::saveAs()
         const QString text = host_.resources()
                                  .string(StringId::ReplaceSystem)
                                  .arg(ModelText::toUi(name, host_.locale().codePage()));
-        if (!host_.messages().ask(text))
+        if (!host_.messages().ask(text)) {
+            SystemCredentials::restore(system_, kept);
             return false;
+        }
     }
     setPath(path);
     setCurrentSystemName(name);

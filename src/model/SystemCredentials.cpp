@@ -56,6 +56,29 @@ SystemCredentials::Outcome SystemCredentials::apply(System& system, std::string_
     return outcome;
 }
 
+SystemCredentials::Kept SystemCredentials::keep(const System& system)
+{
+    Kept kept{system.systemName(), system.password(), {}};
+    for (int n = 1; n <= system.maxEquipment(); ++n) {
+        const Exchange* unit = system.equipment(n);
+        kept.units.emplace_back(unit ? unit->systemName() : std::string(),
+                                unit ? unit->password() : std::string());
+    }
+    return kept;
+}
+
+void SystemCredentials::restore(System& system, const Kept& kept)
+{
+    system.setSystemName(kept.name);
+    system.setPassword(kept.password);
+    for (int n = 1; n <= system.maxEquipment() && n <= int(kept.units.size()); ++n) {
+        if (Exchange* unit = system.equipment(n)) {
+            unit->setSystemName(kept.units[std::size_t(n - 1)].first);
+            unit->setPassword(kept.units[std::size_t(n - 1)].second);
+        }
+    }
+}
+
 int SystemCredentials::messageId(Result result)
 {
     switch (result) {

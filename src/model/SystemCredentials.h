@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class System;
 
@@ -39,6 +40,16 @@ public:
 
     static Outcome apply(System& system, std::string_view name, std::string_view password,
                          std::string_view reentry);
+
+    // The name and stored password of the system and of every equipment slot, as they were
+    // before apply(), to be put back when the new name is not wanted after all.
+    struct Kept {
+        std::string name;
+        std::string password;
+        std::vector<std::pair<std::string, std::string>> units; // slot 1 first
+    };
+    static Kept keep(const System& system);
+    static void restore(System& system, const Kept& kept);
 
     // The string-table id and the English text of a refusal (0 and empty for Ok).
     static int messageId(Result result);

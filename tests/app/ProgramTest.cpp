@@ -4,6 +4,7 @@
 #include "BitmapButton.h"
 #include "CMainFrame.h"
 #include "ExManager.h"
+#include "Exchange.h"
 #include "FileText.h"
 #include "R4000App.h"
 #include "R4000ConfigDoc.h"
@@ -278,10 +279,15 @@ private slots:
         const std::string before = readWholeFile(data() + "/Tower/Tower.sys");
         QVERIFY(start());
         app_->switchView(ToolId::Config);
+        const std::string passwordBefore = app_->system().password();
         dialogs_.answers = {false};
         QVERIFY(!app_->configDoc().save());
         QCOMPARE(readWholeFile(data() + "/Tower/Tower.sys"), before);
         QVERIFY(app_->configDoc().path().empty());
+        // No leaves the model unnamed, so a later save cannot write the other system's name.
+        QCOMPARE(app_->system().systemName(), std::string("R-4000"));
+        QCOMPARE(app_->system().password(), passwordBefore);
+        QCOMPARE(app_->system().equipment(1)->systemName(), std::string("R-4000"));
         QCOMPARE(dialogs_.messages.size(), std::size_t(1));
         QCOMPARE(dialogs_.messages[0].text,
                  QStringLiteral("A system named Tower already exists. Do you want to replace it?"));

@@ -103,4 +103,26 @@ INSTANTIATE_TEST_SUITE_P(
         CredentialsCase{"Plant", "a\tb", "a\tb", Result::PasswordRefused, kBadPassword, false,
                         "Plant"}));
 
+// A name the user then does not want (another system has it) is taken back whole: the
+// system and every slot, including a unit whose own credentials differ from the system's.
+TEST(SystemCredentialsKept, RestoreUndoesApply)
+{
+    R4000System sys{Locale::english()};
+    ASSERT_NE(sys.insertEquipment(1, "R-4100EX"), nullptr);
+    ASSERT_NE(sys.insertEquipment(2, "R-4100EX"), nullptr);
+    ASSERT_TRUE(sys.equipment(2)->setSystemName("Factory"));
+    const std::string before = sys.password();
+    const SystemCredentials::Kept kept = SystemCredentials::keep(sys);
+
+    ASSERT_TRUE(SystemCredentials::apply(sys, "Tower", "secret", "secret").ok());
+    SystemCredentials::restore(sys, kept);
+
+    EXPECT_EQ(sys.systemName(), "R-4000");
+    EXPECT_EQ(sys.password(), before);
+    for (int n = 1; n <= sys.maxEquipment(); ++n) {
+        ASSERT_EQ(sys.equipment(n)->systemName(), n == 2 ? "Factory" : "R-4000") << "slot " << n;
+        ASSERT_EQ(sys.equipment(n)->password(), before) << "slot " << n;
+    }
+}
+
 } // namespace

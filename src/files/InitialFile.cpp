@@ -1,6 +1,7 @@
 #include "InitialFile.h"
 
 #include "TextLines.h"
+#include "TextRules.h"
 
 namespace InitialFile {
 
@@ -8,9 +9,15 @@ std::string lastSystem(std::string_view text)
 {
     std::string name;
     bool found = false;
+    // The first line whose key is "start" (case ignored, leading blanks skipped): not any
+    // line that merely holds "start=" somewhere, such as "restart=X".
     TextLines::forEach(text, [&](std::string_view line) {
-        if (!found && line.find("start=") != std::string_view::npos) {
-            name = line.substr(6);
+        const std::size_t first = line.find_first_not_of(" \t");
+        const std::size_t equals = line.find('=');
+        if (found || first == std::string_view::npos || equals == std::string_view::npos)
+            return;
+        if (TextRules::equalsIgnoreCase(line.substr(first, equals - first), "start")) {
+            name = line.substr(equals + 1);
             found = true;
         }
     });

@@ -134,8 +134,10 @@ private slots:
         QTest::addColumn<QString>("proposed");
         QTest::newRow("no file") << QByteArray() << "";
         QTest::newRow("second line") << QByteArray("[startup]\r\nstart=Tower\r\n") << "Tower";
-        QTest::newRow("after the line's first six characters")
-            << QByteArray("[startup]\r\n start=Tower\r\n") << "=Tower";
+        QTest::newRow("after blanks")
+            << QByteArray("[startup]\r\n start=Tower\r\n") << "Tower";
+        QTest::newRow("another key that ends in start")
+            << QByteArray("[startup]\r\nrestart=Annex\r\n") << "";
         QTest::newRow("first line that holds it")
             << QByteArray("x\r\nstart=A\r\nstart=B\r\n") << "A";
         QTest::newRow("without such a line") << QByteArray("[startup]\r\n") << "";

@@ -17,8 +17,12 @@ TEST(InitialFile, NamesTheLastSystem)
         {"[startup]\r\n", ""},
         {"", ""},
         {"start=First\r\nstart=Second\r\n", "First"},
-        // The name is what follows the line's first six characters, wherever "start=" is.
-        {"  start=Plant\r\n", "t=Plant"},
+        // The key stands at the start of the line, after blanks; case is ignored.
+        {"  start=Plant\r\n", "Plant"},
+        {"\tSTART=Plant\r\n", "Plant"},
+        {"restart=Other\r\nstart=Plant\r\n", "Plant"},
+        {"[startup]\r\nx start=Other\r\n", ""},
+        {"start =Plant\r\n", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(InitialFile::lastSystem(c.text), c.name) << c.text;

@@ -177,7 +177,7 @@ void R4000App::onLauncherClosed()
     // The line carries the name as it was; a name that is no system is forgotten.
     const std::string name = currentSystemName();
     if (!initialDoc_->save(name))
-        messages_->tell(StringId::InitialFileNotWritten, {QString::fromStdString(dataFolder_)});
+        messages_->fail(StringId::InitialFileNotWritten, {QString::fromStdString(dataFolder_)});
     if (!configDoc_->isKnownSystem(name))
         configDoc_->setCurrentSystemName({});
 }

@@ -22,6 +22,7 @@ void WidgetDialogs::message(const QString& caption, const QString& text, Icon ic
 {
     const QMessageBox::Icon shown = icon == Icon::Information   ? QMessageBox::Information
                                     : icon == Icon::Exclamation ? QMessageBox::Warning
+                                    : icon == Icon::Error       ? QMessageBox::Critical
                                                                 : QMessageBox::NoIcon;
     QMessageBox box(shown, caption, text, QMessageBox::Ok, parent());
     box.exec();
@@ -56,9 +57,15 @@ bool WidgetDialogs::nameSystem(System& system, std::string& name)
 }
 
 QString WidgetDialogs::saveFileName(const QString& caption, const QString& proposedPath,
-                                   const QString& filter)
+                                   const QString& filter, const QString& defaultSuffix)
 {
-    return QFileDialog::getSaveFileName(parent(), caption, proposedPath, filter);
+    // The dialog adds the suffix itself, so it asks before replacing the file really meant.
+    QFileDialog dialog(parent(), caption, proposedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<Credentials> WidgetDialogs::unitCredentials(const std::string& address, int webPort,

@@ -94,7 +94,7 @@ bool R4000ConfigDoc::openDocument(const std::string& path)
         loaded = folder.load(system_, error);
     }
     if (!loaded) {
-        host_.messages().tell(StringId::ReadFailed, {QString::fromStdString(error)});
+        host_.messages().fail(StringId::ReadFailed, {QString::fromStdString(error)});
         newDocument();
         return false;
     }
@@ -146,7 +146,7 @@ bool R4000ConfigDoc::saveTo(const std::string& path)
                 folder.load(system_, error);
     }
     if (!saved)
-        host_.messages().tell(StringId::SaveFailed, {QString::fromStdString(error)});
+        host_.messages().fail(StringId::SaveFailed, {QString::fromStdString(error)});
     emit changed();
     return saved;
 }

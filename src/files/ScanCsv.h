@@ -4,7 +4,8 @@
 #include <vector>
 
 // "scan.csv": the units a scan found, one line each after the header line, CR LF line ends,
-// values as they are, without quoting.
+// values as they are. A value holding a comma, a double quote or a line end (a unit may call
+// itself anything) is quoted as RFC 4180 says, so the row keeps its columns.
 namespace ScanCsv {
 
 struct Row {

@@ -272,11 +272,11 @@ void ScanView::saveCsv()
     const std::string folder = name.empty() ? data : SystemFolder::folderFor(data, name);
     const QString path = host().dialogs().saveFileName(
         host().resources().string(StringId::Caption), QString::fromStdString(folder + "/scan.csv"),
-        QStringLiteral("CSV (Comma Separated Values) (*.csv)"));
+        QStringLiteral("CSV (Comma Separated Values) (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     if (!document_->saveCsv(host().files(), path.toStdString()))
-        host().messages().tell(StringId::FileNotWritten, {path});
+        host().messages().fail(StringId::FileNotWritten, {path});
 }
 
 ScanPrinter ScanView::printer() const

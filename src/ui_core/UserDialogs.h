@@ -15,7 +15,8 @@ class SystemSelection;
 class UserDialogs
 {
 public:
-    enum class Icon { None, Information, Exclamation };
+    // Exclamation for refused input, Error for a failure (a file not written, say).
+    enum class Icon { None, Information, Exclamation, Error };
 
     virtual ~UserDialogs() = default;
 
@@ -30,9 +31,10 @@ public:
     // The save dialog of a system saved for the first time. True on OK, when the system
     // carries the new name and the stored password; name is then the system's name.
     virtual bool nameSystem(System& system, std::string& name) = 0;
-    // Where to save a file: the path chosen, empty on Cancel. filter: the file type offered.
+    // Where to save a file: the path chosen, empty on Cancel. filter: the file type offered;
+    // defaultSuffix: added to a name typed without one ("csv").
     virtual QString saveFileName(const QString& caption, const QString& proposedPath,
-                                 const QString& filter) = 0;
+                                 const QString& filter, const QString& defaultSuffix) = 0;
     // The login dialog for a unit that refused the credentials tried; empty on Cancel.
     // Called on the user-interface thread only (UiCredentialsPrompt brings workers there).
     virtual std::optional<Credentials> unitCredentials(const std::string& address, int webPort,

@@ -16,6 +16,13 @@ void UserMessages::tell(int messageId, const QStringList& values) const
                      UserDialogs::Icon::Exclamation);
 }
 
+void UserMessages::fail(int messageId, const QStringList& values) const
+{
+    dialogs_.message(resources_.string(StringId::Caption),
+                     ResourceChain::substitute(resources_.string(messageId), values),
+                     UserDialogs::Icon::Error);
+}
+
 void UserMessages::inform(const QString& text) const
 {
     dialogs_.message(resources_.string(StringId::Caption), text, UserDialogs::Icon::None);

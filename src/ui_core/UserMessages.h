@@ -15,9 +15,10 @@ public:
     const ResourceChain& resources() const { return resources_; }
     UserDialogs& dialogs() const { return dialogs_; }
 
-    // Refused input or a failure: the text of messageId with values in its places, with the
-    // warning icon.
+    // Refused input: the text of messageId with values in its places, with the warning icon.
     void tell(int messageId, const QStringList& values = {}) const;
+    // A failure (a file not read or written, say): the same with the error icon.
+    void fail(int messageId, const QStringList& values = {}) const;
     // A notice without an icon, such as the result of a command.
     void inform(const QString& text) const;
     // A yes/no question; true for yes.

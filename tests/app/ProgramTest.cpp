@@ -16,6 +16,7 @@
 #include "TempFolder.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QtTest>
@@ -324,6 +325,28 @@ private slots:
         QCOMPARE(app_->currentSystemName(), std::string());
     }
 
+    // Failures carry the error icon: a system that cannot be saved, an initial file that
+    // cannot be written.
+    void failuresAreReportedAsErrors()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 1));
+        QVERIFY(startWith("Tower"));
+        app_->switchView(ToolId::Config);
+        // A file in the way of the save's staging folder makes the save fail.
+        writeFile(data() + "/Tower/.r4000-save", "in the way");
+        QVERIFY(!app_->configDoc().save());
+        // A folder in the way of the initial file.
+        QVERIFY(QDir().mkpath(QString::fromStdString(data() + "/R4000.ini")));
+        app_->switchView(ToolId::Launcher);
+        QVERIFY(app_->frame()->close());
+        QCOMPARE(dialogs_.messages.size(), std::size_t(2));
+        QVERIFY(dialogs_.messages[0].text.startsWith(QStringLiteral("The system could not be saved.")));
+        QVERIFY(dialogs_.messages[1].text.startsWith(
+            QStringLiteral("The initial file could not be written.")));
+        for (const auto& shown : dialogs_.messages)
+            QVERIFY(shown.icon == UserDialogs::Icon::Error);
+    }
+
     void unreadableSystemIsReportedAndLeftAlone()
     {
         QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));
@@ -333,6 +356,7 @@ private slots:
         QCOMPARE(dialogs_.messages.size(), std::size_t(1));
         QVERIFY(
             dialogs_.messages[0].text.startsWith(QStringLiteral("The system could not be read.")));
+        QVERIFY(dialogs_.messages[0].icon == UserDialogs::Icon::Error);
         QVERIFY(app_->configDoc().path().empty());
         QCOMPARE(app_->currentSystemName(), std::string());
     }

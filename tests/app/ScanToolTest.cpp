@@ -171,6 +171,28 @@ private slots:
         QCOMPARE(view.model().selectedCount(), 2);
     }
 
+    // The list is saved as a CSV file; a name typed without a suffix gets ".csv", and a file
+    // that cannot be written is reported as a failure.
+    void listIsSavedAsCsv()
+    {
+        ScanView& view = start(noInterface());
+        ScanReports::deliver(view.document(), 11, "R-4100EX", "Office");
+        view.model().reload();
+        dialogs_.savePath = QString::fromStdString(data_->path() + "/units");
+        command(view, CommandId::Save);
+        QCOMPARE(dialogs_.proposedPaths,
+                 std::vector<QString>{QString::fromStdString(data_->path() + "/scan.csv")});
+        QVERIFY(readWholeFile(data_->path() + "/units.csv").find(",Office\r\n") !=
+                std::string::npos);
+        QVERIFY(dialogs_.messages.empty());
+
+        dialogs_.savePath = QString::fromStdString(data_->path() + "/missing/units.csv");
+        command(view, CommandId::Save);
+        QCOMPARE(messages(), QStringList{QStringLiteral("The file could not be written.\n") +
+                                         dialogs_.savePath});
+        QVERIFY(dialogs_.messages[0].icon == UserDialogs::Icon::Error);
+    }
+
     void writtenUnitsComeBackAtTheirNewAddresses()
     {
         if (UnitSimProcess::unitsNamespace().empty())

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QString>
 #include <QThread>
@@ -66,10 +67,15 @@ public:
         return outcome.ok();
     }
 
-    QString saveFileName(const QString&, const QString& proposedPath, const QString&) override
+    // The path in savePath, with the default suffix added as the file dialog adds it to a
+    // name typed without one.
+    QString saveFileName(const QString&, const QString& proposedPath, const QString&,
+                         const QString& defaultSuffix) override
     {
         proposedPaths.push_back(proposedPath);
-        return savePath;
+        if (savePath.isEmpty() || !QFileInfo(savePath).suffix().isEmpty())
+            return savePath;
+        return savePath + u'.' + defaultSuffix;
     }
 
     std::optional<Credentials> unitCredentials(const std::string& address, int webPort,

@@ -65,10 +65,11 @@ ScanView::ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs,
             [this](int id, const QStringList& values) { this->host().messages().tell(id, values); });
     connect(model_, &ScanTableModel::selectionCountChanged, this, &ScanView::updateButtons);
     restartWait_.setSingleShot(true);
-    // The units restarted: see them again at their new addresses.
+    // The units restarted: see them again at their new addresses. The write's progress window
+    // stays until this scan ends.
     connect(&restartWait_, &QTimer::timeout, this, [this] {
         writing_ = false;
-        scan();
+        startScanning();
     });
     updateButtons();
 }
@@ -177,13 +178,18 @@ void ScanView::showProgress(int titleId, int textId, int milliseconds)
 
 void ScanView::scan()
 {
+    if (startScanning())
+        showProgress(StringId::ScanStatus, StringId::ScanningNow, document_->scanDuration());
+}
+
+bool ScanView::startScanning()
+{
     scanning_ = true;
     updateButtons();
-    if (!document_->startScan()) {
-        onScanFinished();
-        return;
-    }
-    showProgress(StringId::ScanStatus, StringId::ScanningNow, document_->scanDuration());
+    if (document_->startScan())
+        return true;
+    onScanFinished();
+    return false;
 }
 
 void ScanView::onScanFinished()

@@ -48,6 +48,9 @@ protected:
 
 private:
     void scan();
+    // Starts a scan whose end closes the open progress window; false when none could start
+    // (it has ended already).
+    bool startScanning();
     void writeSettings();
     void autoAssign();
     void rangeSettings();

@@ -1,5 +1,6 @@
 // The Unit Scanning Tool in the program against simulated units across a veth pair
 // (scripts/in-netns --units-side 1): scan, select, edit, write, restart and scan again.
+#include "DlgProgress.h"
 #include "FileText.h"
 #include "R4000App.h"
 #include "R4000ScanDoc.h"
@@ -64,6 +65,16 @@ private:
     QString cell(ScanView& view, int row, int column) const
     {
         return view.model().data(view.model().index(row, column), Qt::DisplayRole).toString();
+    }
+
+    static QList<QWidget*> visibleProgressWindows()
+    {
+        QList<QWidget*> shown;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && qobject_cast<DlgProgress*>(window))
+                shown << window;
+        }
+        return shown;
     }
 
     static void command(ScanView& view, int id)
@@ -229,6 +240,9 @@ private slots:
         QCOMPARE(cell(view, 0, ScanTableModel::IpAddress), QStringLiteral("198.18.1.40"));
         QCOMPARE(cell(view, 1, ScanTableModel::Name), QStringLiteral("Gate"));
         QCOMPARE(view.model().selectedCount(), 0);
+        // The write's progress window ended with the rescan, and the tool takes input again.
+        QTRY_VERIFY(visibleProgressWindows().isEmpty());
+        QVERIFY(view.findChild<QPushButton*>(QStringLiteral("scan"))->isEnabled());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "LanguageLibrary.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -149,4 +150,44 @@ TEST(ResourceChain, KoreanTranslatesEveryEnglishText)
     };
     EXPECT_EQ(shape(QStringLiteral(":/res/ko/menus.txt")),
               shape(QStringLiteral(":/res/en/menus.txt")));
+}
+
+// A translated text keeps the places the program fills: the same printf conversions in the
+// same order, and the same numbered places (in any order). A lost or extra "%s" would show
+// a value in the wrong place or none at all.
+TEST(ResourceChain, KoreanTextsKeepTheirPlaces)
+{
+    ASSERT_TRUE(loadKorean());
+    const QRegularExpression conversion(QStringLiteral("%(%|[1-9]|[-+ #0]*[0-9]*(?:\\.[0-9]+)?"
+                                                       "l?[sdiuxXc])"));
+    const auto places = [&](const QString& text) {
+        QStringList printf;
+        QStringList numbered;
+        for (auto match = conversion.globalMatch(text); match.hasNext();) {
+            const QString place = match.next().captured(1);
+            if (place == QStringLiteral("%"))
+                continue;
+            (place.size() == 1 && place[0].isDigit() ? numbered : printf) << place;
+        }
+        numbered.sort();
+        return printf.join(u' ') + QStringLiteral(" | ") + numbered.join(u' ');
+    };
+    const auto table = [](const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        std::map<QString, QString> texts;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (!line.startsWith(u'#') && line.contains(u'\t'))
+                texts[line.section(u'\t', 0, 0)] = line.section(u'\t', 1);
+        }
+        return texts;
+    };
+    for (const char* name : {"strings.txt", "dialogs.txt"}) {
+        const auto english = table(QStringLiteral(":/res/en/") + QLatin1String(name));
+        for (const auto& [key, text] : table(QStringLiteral(":/res/ko/") + QLatin1String(name))) {
+            ASSERT_EQ(english.count(key), 1u) << name << " " << key.toStdString();
+            EXPECT_EQ(places(text).toStdString(), places(english.at(key)).toStdString())
+                << name << " " << key.toStdString() << ": " << text.toStdString();
+        }
+    }
 }

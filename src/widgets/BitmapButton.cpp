@@ -1,7 +1,7 @@
 #include "BitmapButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 BitmapButton::BitmapButton(QWidget* parent) : QAbstractButton(parent)
 {
@@ -33,12 +33,25 @@ void BitmapButton::paintEvent(QPaintEvent*)
     }
     const QPixmap& picture = isDown() ? pressed_ : underMouse_ ? hover_ : normal_;
     painter.drawPixmap(0, 0, picture);
+    // Drawn by hand: the style draws its focus frame only after the keyboard was used, and
+    // in the text colour, which the pictures may hide.
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 4));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 6, 6);
+        painter.setPen(QPen(palette().color(QPalette::HighlightedText), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 6, 6);
     }
+}
+
+void BitmapButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void BitmapButton::enterEvent(QEnterEvent* event)

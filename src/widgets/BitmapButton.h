@@ -5,7 +5,8 @@
 
 // A push button drawn entirely by three pictures: at rest, under the mouse and pressed.
 // The pictures carry the caption; the text is kept for accessibility and tests. A disabled
-// button shows its resting picture faded.
+// button shows its resting picture faded. The button with the keyboard focus is framed, and
+// Return or Enter presses it as Space does.
 class BitmapButton : public QAbstractButton
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap normal_;

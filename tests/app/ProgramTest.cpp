@@ -199,6 +199,24 @@ private slots:
         QCOMPARE(app_->frame()->windowTitle(), app_->resources().stringField(128, 0));
     }
 
+    // The launcher is used from the keyboard: the focused button is framed, and Return
+    // presses it.
+    void launcherShowsTheFocusAndTakesReturn()
+    {
+        QVERIFY(start());
+        QVERIFY(QTest::qWaitForWindowActive(app_->frame()));
+        BitmapButton* scan = button(R4000View::UnitScan);
+        QTRY_VERIFY(scan->hasFocus());
+        const QImage focused = scan->grab().toImage();
+        button(R4000View::SystemSettings)->setFocus();
+        QTRY_VERIFY(!scan->hasFocus());
+        QVERIFY(scan->grab().toImage() != focused);
+
+        scan->setFocus();
+        QTest::keyClick(scan, Qt::Key_Return);
+        QTRY_COMPARE(app_->currentView(), app_->view(ToolId::Scan));
+    }
+
     void toolsKeepTheirViewAndDocumentAcrossSwitches()
     {
         QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));

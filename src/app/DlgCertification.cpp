@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 #include "ModelText.h"
+#include "PasswordCodec.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "SystemSelection.h"
@@ -16,6 +17,7 @@ DlgCertification::DlgCertification(const ResourceChain& resources, SystemSelecti
     : QDialog(parent), resources_(resources), selection_(selection), codePage_(codePage),
       dialogs_(dialogs), systems_(new QComboBox(this)), password_(new QLineEdit(this))
 {
+    password_->setMaxLength(int(PasswordCodec::kMaxPlainLength));
     DialogLayout layout(this, resources, DialogId::SystemSelection);
     layout.addText(1100);
     layout.addField(1101, systems_);

@@ -1,6 +1,7 @@
 #include "DlgCertification2.h"
 
 #include "DialogLayout.h"
+#include "PasswordCodec.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 
@@ -22,6 +23,8 @@ DlgCertification2::DlgCertification2(const ResourceChain& resources, const QStri
     layout.addField(1102, password_);
     layout.addButtons();
     name_->setObjectName(QStringLiteral("systemName"));
+    name_->setMaxLength(int(PasswordCodec::kMaxPlainLength));
+    password_->setMaxLength(int(PasswordCodec::kMaxPlainLength));
     password_->setObjectName(QStringLiteral("password"));
     password_->setEchoMode(QLineEdit::Password);
 

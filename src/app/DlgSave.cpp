@@ -2,6 +2,7 @@
 
 #include "DialogLayout.h"
 #include "ModelText.h"
+#include "PasswordCodec.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "SystemCredentials.h"
@@ -24,6 +25,8 @@ DlgSave::DlgSave(const ResourceChain& resources, System& system, int codePage, U
     name_->setObjectName(QStringLiteral("systemName"));
     password_->setObjectName(QStringLiteral("password"));
     reentry_->setObjectName(QStringLiteral("reentry"));
+    for (QLineEdit* field : {name_, password_, reentry_})
+        field->setMaxLength(int(PasswordCodec::kMaxPlainLength));
     password_->setEchoMode(QLineEdit::Password);
     reentry_->setEchoMode(QLineEdit::Password);
 }

@@ -1,6 +1,7 @@
 #include "DlgPasswd.h"
 
 #include "DialogLayout.h"
+#include "PasswordCodec.h"
 #include "ResourceIds.h"
 
 #include <QFormLayout>
@@ -23,6 +24,8 @@ DlgPasswd::DlgPasswd(const ResourceChain& resources, QWidget* parent)
     name_->setObjectName(QStringLiteral("systemName"));
     password_->setObjectName(QStringLiteral("password"));
     reentry_->setObjectName(QStringLiteral("reentry"));
+    for (QLineEdit* field : {name_, password_, reentry_})
+        field->setMaxLength(int(PasswordCodec::kMaxPlainLength));
     password_->setEchoMode(QLineEdit::Password);
     reentry_->setEchoMode(QLineEdit::Password);
 }

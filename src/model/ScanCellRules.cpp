@@ -43,7 +43,7 @@ int webPort(const std::string& text, unsigned& out)
 
 int unitName(const std::string& bytes, const Locale& locale, std::string& out)
 {
-    if (bytes.empty() || bytes.size() > 8)
+    if (bytes.empty() || bytes.size() > std::size_t(kMaxNameLength))
         return kEnterUpTo8;
     for (const char c : bytes) {
         if (locale.isLeadByte(static_cast<unsigned char>(c)))

@@ -15,6 +15,11 @@ constexpr int kInvalidGateway = 5311;
 constexpr int kEnterNumber = 5312; // "Enter number. (%d-%d)" with 1 and 65535
 constexpr int kEnterUpTo8 = 5313;
 
+// The most characters a cell takes: a dotted address, a port, a name.
+constexpr int kMaxAddressLength = 15;
+constexpr int kMaxPortLength = 5;
+constexpr int kMaxNameLength = 8;
+
 // An address usable as a host under the unit's mask.
 int ipAddress(const std::string& text, Ipv4Address mask, Ipv4Address& out);
 // Any mask under which the unit's address stays a usable host (the pattern is not checked).

@@ -1,6 +1,7 @@
 #include "AddressDialog.h"
 
 #include "DialogLayout.h"
+#include "ScanCellRules.h"
 #include "UserMessages.h"
 
 #include <QLineEdit>
@@ -16,6 +17,7 @@ AddressDialog::AddressDialog(const UserMessages& messages, int dialog, Ipv4Addre
     layout.addField(1101, field_);
     layout.addButtons();
     field_->setObjectName(QStringLiteral("address"));
+    field_->setMaxLength(ScanCellRules::kMaxAddressLength);
 }
 
 void AddressDialog::accept()

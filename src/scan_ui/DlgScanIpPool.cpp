@@ -18,6 +18,8 @@ DlgScanIpPool::DlgScanIpPool(const UserMessages& messages, QWidget* parent)
     layout.addButtons();
     address_->setObjectName(QStringLiteral("start"));
     numbers_->setObjectName(QStringLiteral("numbers"));
+    address_->setMaxLength(ScanCellRules::kMaxAddressLength);
+    numbers_->setMaxLength(2); // at most the 80 units of a system
 }
 
 void DlgScanIpPool::attach(System& system)

@@ -1,5 +1,6 @@
 #include "ScanTableModel.h"
 
+#include "ItemRoles.h"
 #include "R4000ScanDoc.h"
 #include "ResourceChain.h"
 #include "ScanCellRules.h"
@@ -75,6 +76,18 @@ QVariant ScanTableModel::data(const QModelIndex& index, int role) const
                    : QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return text(*unit, index.column());
+    if (role == ItemRole::MaxLength) {
+        switch (index.column()) {
+        case IpAddress:
+        case SubnetMask:
+        case Gateway:
+            return ScanCellRules::kMaxAddressLength;
+        case WebPort:
+            return ScanCellRules::kMaxPortLength;
+        case Name:
+            return ScanCellRules::kMaxNameLength;
+        }
+    }
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "DlgScanIpPool.h"
 #include "DlgSetGateway.h"
 #include "DlgSetSubnetMask.h"
+#include "LimitedTextDelegate.h"
 #include "Locale.h"
 #include "PageAttachment.h"
 #include "R4000ScanDoc.h"
@@ -40,6 +41,7 @@ ScanView::ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs,
 {
     document_->addListener(this);
     table_->setModel(model_);
+    table_->setItemDelegate(new LimitedTextDelegate(table_));
     table_->setObjectName(QStringLiteral("units"));
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);

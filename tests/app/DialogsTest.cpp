@@ -40,6 +40,25 @@ private slots:
         dialogs_ = ScriptedDialogs();
     }
 
+    // Names and passwords take at most 15 characters: more cannot be typed.
+    void textFieldsTakeNoMoreThanTheirRuleAllows()
+    {
+        SystemSelection choices = selection();
+        DlgCertification certification(resources_, choices, "Tower", kCodePage, dialogs_);
+        R4000System system;
+        DlgSave save(resources_, system, kCodePage, dialogs_);
+        DlgCertification2 login(resources_, QStringLiteral("198.18.1.10"), 80,
+                                QStringLiteral("Tower"), QStringLiteral("r4000"));
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&certification, &save, &login}) {
+            const auto fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(!fields.isEmpty());
+            for (QLineEdit* field : fields) {
+                field->setText(QStringLiteral("abcdefghijklmnopq"));
+                QCOMPARE(field->text(), QStringLiteral("abcdefghijklmno"));
+            }
+        }
+    }
+
     void selectionWithoutSystemsOffersOnlyANewSystem()
     {
         SystemSelection choices = selection();
@@ -135,10 +154,12 @@ private slots:
             << QStringList{QStringLiteral(
                    "Enter using up to 15 characters. (except \\/:,;*?\"<>|)")}
             << "To/wer" << false;
-        QTest::newRow("16-character password")
+        // Sixteen characters cannot be typed (the fields take fifteen); the model refuses an
+        // empty password with the same message.
+        QTest::newRow("empty password")
             << "Tower"
-            << "0123456789abcdef"
-            << "0123456789abcdef" << QStringList{QStringLiteral("Enter using up to 15 characters.")}
+            << ""
+            << "" << QStringList{QStringLiteral("Enter using up to 15 characters.")}
             << "Tower" << false;
         QTest::newRow("different re-entry before the name is examined")
             << " To/wer"

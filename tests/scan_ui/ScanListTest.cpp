@@ -3,6 +3,7 @@
 #include "DlgScanIpPool.h"
 #include "DlgSetSubnetMask.h"
 #include "FileText.h"
+#include "LimitedTextDelegate.h"
 #include "PosixFileOps.h"
 #include "R4000ScanDoc.h"
 #include "R4000System.h"
@@ -16,6 +17,7 @@
 #include "UserMessages.h"
 
 #include <QLineEdit>
+#include <QTableView>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -89,6 +91,37 @@ private slots:
                      "02-00-00-00-00-0D,QG-210,198.18.1.13,255.255.255.0,0.0.0.0,80,Sensor\r\n"
                      "02-00-00-00-00-0E,R-4100MI,198.18.1.14,255.255.255.0,0.0.0.0,80,Gate\r\n"
                      "02-00-00-00-00-0F,R-4760DS,198.18.1.15,255.255.255.0,0.0.0.0,80,Door\r\n"));
+    }
+
+    // The cell editors and the dialogs take no more characters than their rules allow.
+    void editorsTakeNoMoreThanTheRulesAllow()
+    {
+        QTableView table;
+        table.setModel(model_.get());
+        LimitedTextDelegate delegate;
+        const std::pair<int, QString> cells[] = {
+            {ScanTableModel::IpAddress, QStringLiteral("198.018.001.011")},
+            {ScanTableModel::SubnetMask, QStringLiteral("255.255.255.000")},
+            {ScanTableModel::Gateway, QStringLiteral("198.018.001.001")},
+            {ScanTableModel::WebPort, QStringLiteral("08080")},
+            {ScanTableModel::Name, QStringLiteral("ABCDEFGH")},
+        };
+        for (const auto& [column, longest] : cells) {
+            std::unique_ptr<QWidget> editor(
+                delegate.createEditor(&table, {}, model_->index(0, column)));
+            auto* line = qobject_cast<QLineEdit*>(editor.get());
+            QVERIFY(line);
+            QTest::keyClicks(line, longest + QStringLiteral("9"));
+            QCOMPARE(line->text(), longest);
+        }
+
+        ScriptedDialogs dialogs;
+        const UserMessages messages(resources_, dialogs);
+        DlgSetSubnetMask mask(messages);
+        QCOMPARE(mask.findChild<QLineEdit*>(QStringLiteral("address"))->maxLength(), 15);
+        DlgScanIpPool range(messages);
+        QCOMPARE(range.findChild<QLineEdit*>(QStringLiteral("start"))->maxLength(), 15);
+        QCOMPARE(range.findChild<QLineEdit*>(QStringLiteral("numbers"))->maxLength(), 2);
     }
 
     void printedListHasTitleNumberedLinesAndPageNumbers()

@@ -49,7 +49,8 @@ void DlgCertification::accept()
 {
     std::string name;
     const auto result = selection_.accept(systems_->currentIndex(),
-                                          ModelText::fromUi(password_->text(), codePage_), name);
+                                          ModelText::asciiFieldBytes(password_->text(), codePage_),
+                                          name);
     if (result == SystemSelection::Result::WrongPassword) {
         dialogs_.message(resources_.stringField(StringId::ProgramName, 0),
                          resources_.string(StringId::InvalidPassword),

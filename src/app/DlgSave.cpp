@@ -42,9 +42,9 @@ void DlgSave::tell(int messageId, const QString& text)
 void DlgSave::accept()
 {
     const auto outcome =
-        SystemCredentials::apply(system_, ModelText::fromUi(name_->text(), codePage_),
-                                 ModelText::fromUi(password_->text(), codePage_),
-                                 ModelText::fromUi(reentry_->text(), codePage_));
+        SystemCredentials::apply(system_, ModelText::asciiFieldBytes(name_->text(), codePage_),
+                                 ModelText::asciiFieldBytes(password_->text(), codePage_),
+                                 ModelText::asciiFieldBytes(reentry_->text(), codePage_));
     if (outcome.trimmed) {
         tell(SystemCredentials::kTrimmedNoticeId,
              resources_.string(SystemCredentials::kTrimmedNoticeId));

@@ -77,8 +77,8 @@ std::optional<Credentials> WidgetDialogs::unitCredentials(const std::string& add
                              ModelText::toUi(tried.password, codePage), parent());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return Credentials{ModelText::fromUi(dialog.systemName(), codePage),
-                       ModelText::fromUi(dialog.password(), codePage)};
+    return Credentials{ModelText::asciiFieldBytes(dialog.systemName(), codePage),
+                       ModelText::asciiFieldBytes(dialog.password(), codePage)};
 }
 
 int WidgetDialogs::exec(QDialog& dialog)

@@ -99,7 +99,7 @@ bool R4000ConfigDoc::openDocument(const std::string& path)
         return false;
     }
     setPath(path);
-    setCurrentSystemName(ModelText::fromUi(title_, host_.locale().codePage()));
+    setCurrentSystemName(folder.systemName());
     emit changed();
     return true;
 }

@@ -23,6 +23,7 @@ public:
 
     static std::string folderFor(const std::string& dataFolder, const std::string& systemName);
     const std::string& folder() const { return folder_; }
+    const std::string& systemName() const { return systemName_; }
     std::string systemFilePath() const;
     // "001.cfg", ...: the settings file of unit n.
     static std::string settingsFileName(int n);

@@ -1,6 +1,7 @@
 #include "ScanTableModel.h"
 
 #include "ItemRoles.h"
+#include "ModelText.h"
 #include "R4000ScanDoc.h"
 #include "ResourceChain.h"
 #include "ScanCellRules.h"
@@ -56,7 +57,7 @@ QString ScanTableModel::text(const ScanElement& unit, int column) const
     case WebPort:
         return QString::number(unit.webPort);
     case Name:
-        return QString::fromStdString(unit.unitName);
+        return ModelText::toUi(unit.unitName, locale_.codePage());
     default:
         return {};
     }
@@ -133,9 +134,14 @@ bool ScanTableModel::setData(const QModelIndex& index, const QVariant& value, in
             unit->webPort = std::uint16_t(port);
         break;
     }
-    case Name:
-        refusal = ScanCellRules::unitName(input, locale_, unit->unitName);
+    case Name: {
+        // Units keep their names in the code page; eight bytes of it at most.
+        std::string bytes;
+        refusal = ModelText::fromUi(typed, locale_.codePage(), bytes)
+                      ? ScanCellRules::unitName(bytes, locale_, unit->unitName)
+                      : ScanCellRules::kEnterUpTo8;
         break;
+    }
     default:
         return false;
     }

@@ -9,15 +9,15 @@ QString toUi(const std::string& bytes, int codePage)
     return QString::fromStdString(CodePageText::toUtf8(bytes, codePage));
 }
 
-std::string fromUi(const QString& text, int codePage)
+bool fromUi(const QString& text, int codePage, std::string& bytes)
+{
+    return CodePageText::fromUtf8(text.toStdString(), codePage, bytes);
+}
+
+std::string asciiFieldBytes(const QString& text, int codePage)
 {
     std::string bytes;
-    if (CodePageText::fromUtf8(text.toStdString(), codePage, bytes))
-        return bytes;
-    bytes.clear();
-    for (const QChar c : text)
-        bytes += c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?';
-    return bytes;
+    return fromUi(text, codePage, bytes) ? bytes : text.toStdString();
 }
 
 } // namespace ModelText

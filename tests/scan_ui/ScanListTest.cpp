@@ -239,6 +239,53 @@ private slots:
         QCOMPARE(refusals_, message.isEmpty() ? QStringList() : QStringList{message});
     }
 
+    // Names are kept in the code page of the language, eight bytes at most, without
+    // double-byte characters; what the code page cannot hold is refused, never stored as "?".
+    void namesCrossTheEdgeInTheCodePage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored"); // empty: refused
+        QTest::newRow("en umlaut") << "en" << QStringLiteral("Büro") << QByteArray("B\xfcro");
+        QTest::newRow("en eight with umlaut")
+            << "en" << QStringLiteral("Büroraum") << QByteArray("B\xfcroraum");
+        QTest::newRow("en nine") << "en" << QStringLiteral("Büroräume") << QByteArray();
+        QTest::newRow("en kanji") << "en" << QStringLiteral("受付") << QByteArray();
+        QTest::newRow("ja half-width katakana")
+            << "ja" << QStringLiteral("ﾛﾋﾞｰ") << QByteArray("\xdb\xcb\xde\xb0");
+        QTest::newRow("ja kanji") << "ja" << QStringLiteral("受付") << QByteArray();
+        QTest::newRow("ko hangul") << "ko" << QStringLiteral("접수") << QByteArray();
+        QTest::newRow("ko ascii") << "ko" << QStringLiteral("Lobby") << QByteArray("Lobby");
+    }
+
+    void namesCrossTheEdgeInTheCodePage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        ScanTableModel model(*doc_, resources_, Locale::fromCode(language.toStdString()));
+        model.reload();
+        QStringList refused;
+        connect(&model, &ScanTableModel::refused, this,
+                [&](int id, const QStringList&) { refused << resources_.string(id); });
+        const QModelIndex name = model.index(0, ScanTableModel::Name);
+        QCOMPARE(model.setData(name, typed, Qt::EditRole), !stored.isEmpty());
+        const ScanElement& unit = *doc_->find("02-00-00-00-00-0B");
+        if (stored.isEmpty()) {
+            QCOMPARE(refused, QStringList{QStringLiteral("Enter using up to 8 characters.")});
+            QCOMPARE(unit.unitName, std::string("Office"));
+            return;
+        }
+        QCOMPARE(QByteArray::fromStdString(unit.unitName), stored);
+        QCOMPARE(model.data(name, Qt::DisplayRole).toString(), typed);
+        // The file keeps the unit's bytes as they are.
+        TempFolder folder;
+        PosixFileOps files;
+        QVERIFY(doc_->saveCsv(files, folder.path() + "/scan.csv"));
+        QVERIFY(readWholeFile(folder.path() + "/scan.csv").find("," + stored.toStdString() +
+                                                              "\r\n") != std::string::npos);
+    }
+
     void subnetDialogWantsAProperMask_data()
     {
         QTest::addColumn<QString>("typed");

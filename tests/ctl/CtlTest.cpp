@@ -192,6 +192,45 @@ TEST_F(CtlTest, AddPutsAUnitAfterTheLastOneAndRefusesBadInput)
     EXPECT_EQ(snapshot(data), before);
 }
 
+// Names cross the terminal in UTF-8 and the files in the code page of the locale's language,
+// both ways: what the code page cannot hold, and double-byte characters, are refused.
+TEST_F(CtlTest, NamesCrossTheTerminalInUtf8AndTheFilesInTheCodePage)
+{
+    const struct {
+        const char* locale;
+        const char* name;
+        const char* bytes; // null: refused
+    } cases[] = {
+        {"en_US.UTF-8", "Büro", "B\xfcro"},
+        {"en_US.UTF-8", "Büroraum", "B\xfcroraum"},
+        {"en_US.UTF-8", "受付", nullptr},
+        {"ja_JP.UTF-8", "ﾛﾋﾞｰ", "\xdb\xcb\xde\xb0"},
+        {"ja_JP.UTF-8", "受付", nullptr},
+        {"ko_KR.UTF-8", "접수", nullptr},
+        {"ko_KR.UTF-8", "Lobby", "Lobby"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.name);
+        fs::remove_all(data);
+        ASSERT_NO_FATAL_FAILURE(writePlant());
+        const std::vector<std::string> env{std::string("LC_ALL=") + c.locale};
+        const Result added =
+            ctl({"add", "Plant", "R-4100EX", "--ip", "192.168.1.14", "--name", c.name}, env);
+        if (!c.bytes) {
+            EXPECT_EQ(added.status, 2);
+            EXPECT_NE(added.err.find("is no name a unit can have"), std::string::npos) << added.err;
+            EXPECT_FALSE(fs::exists(data / "Plant" / "004.cfg"));
+            continue;
+        }
+        EXPECT_EQ(added.status, 0) << added.err;
+        EXPECT_NE(readAll(data / "Plant" / "004.cfg").find(std::string("ex_name=") + c.bytes +
+                                                            "\r\n"),
+                  std::string::npos);
+        EXPECT_NE(ctl({"check", "Plant"}, env).out.find(std::string(" 4  EX  R-4100EX  ") + c.name),
+                  std::string::npos);
+    }
+}
+
 TEST_F(CtlTest, MessageFilesFromWaveAndBack)
 {
     using namespace msgtest;
@@ -387,6 +426,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "netset: Enter number. (1-65535)\n"},
         BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.255.255.0",
                  "--gateway", "0.0.0.0", "--name", "ABCDEFGHI"},
-                "netset: Enter using up to 8 characters.\n"}));
+                "netset: Enter using up to 8 characters.\n"},
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.255.255.0",
+                 "--gateway", "0.0.0.0", "--name", "受付"},
+                "netset: Enter using up to 8 characters.\n",
+                {"LC_ALL=ja_JP.UTF-8"}}));
 
 } // namespace

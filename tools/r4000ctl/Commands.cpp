@@ -51,7 +51,7 @@ int Commands::systems()
 
 int Commands::check(const std::string& name)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     out_ << "name: " << system.systemName() << '\n'
          << "station digits: " << system.stationDigits() << '\n'
@@ -63,7 +63,8 @@ int Commands::check(const std::string& name)
         char line[128];
         std::snprintf(line, sizeof line, "%2d  %-2s  %-8s  %-8s  %s\n", n,
                       std::string(typeOf(unit)).c_str(), std::string(unit.modelName()).c_str(),
-                      unit.exchangeName().c_str(), unit.ipAddressText().c_str());
+                      store_.toTerminal(unit.exchangeName()).c_str(),
+                      unit.ipAddressText().c_str());
         out_ << line;
     }
     return 0;
@@ -71,7 +72,7 @@ int Commands::check(const std::string& name)
 
 int Commands::exportTo(const std::string& name, const std::string& outDir)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     const std::string stamp = SystemStore::stamp();
     if (sameFolder(outDir, store_.folderOf(name)))
@@ -86,7 +87,7 @@ int Commands::exportTo(const std::string& name, const std::string& outDir)
 
 int Commands::settings(const std::string& name, const std::string& unit)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     const int count = system.registeredCount();
     unsigned long n = 0;
@@ -103,7 +104,7 @@ int Commands::settings(const std::string& name, const std::string& unit)
 
 int Commands::create(const std::string& name, const std::string& password)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     const SystemCredentials::Outcome outcome =
         SystemCredentials::apply(system, name, password, password);
     if (outcome.trimmed)
@@ -131,7 +132,7 @@ int Commands::create(const std::string& name, const std::string& password)
 int Commands::add(const std::string& name, const std::string& model, const std::string& address,
                   const std::string& unitName)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     const int n = system.registeredCount() + 1;
     if (n > system.maxEquipment())
@@ -150,7 +151,9 @@ int Commands::add(const std::string& name, const std::string& model, const std::
         throw CommandError("add: '" + address + "' is no address a unit can have");
     // Without routers in between, the unit is reached at its own address.
     unit->setNapt(false);
-    if (!unitName.empty() && !unit->setExchangeName(unitName))
+    std::string nameBytes;
+    if (!unitName.empty() &&
+        (!store_.fromTerminal(unitName, nameBytes) || !unit->setExchangeName(nameBytes)))
         throw CommandError("add: '" + unitName + "' is no name a unit can have");
     store_.save(system);
     out_ << "added unit " << n << " (" << model << ", " << unit->ipAddressText() << ") to system '"

@@ -1,5 +1,6 @@
 #include "ScanCommands.h"
 
+#include "CodePageText.h"
 #include "CommandError.h"
 #include "FileOps.h"
 #include "Locale.h"
@@ -17,7 +18,7 @@ constexpr const char* kNoInterface =
     "no usable network interface: the units are found by broadcast from an interface that is "
     "up and has an IPv4 address (loopback does not count)";
 
-void printUnits(std::ostream& out, const Scan& scan)
+void printUnits(std::ostream& out, const Scan& scan, const Locale& locale)
 {
     char line[200];
     std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8s  %s\n", "MAC Address",
@@ -27,7 +28,8 @@ void printUnits(std::ostream& out, const Scan& scan)
         std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8u  %s\n",
                       mac.c_str(), unit.modelName.c_str(), unit.ipAddress.toText().c_str(),
                       unit.subnetMask.toText().c_str(), unit.gateway.toText().c_str(),
-                      unsigned(unit.webPort), unit.unitName.c_str());
+                      unsigned(unit.webPort),
+                      CodePageText::toUtf8(unit.unitName, locale.codePage()).c_str());
         out << line;
     }
     out << scan.count() << " unit(s) found.\n";
@@ -58,8 +60,8 @@ void check(int messageId)
 
 } // namespace
 
-ScanCommands::ScanCommands(FileOps& files, std::ostream& out, std::ostream& err)
-    : files_(files), out_(out), err_(err)
+ScanCommands::ScanCommands(FileOps& files, Locale locale, std::ostream& out, std::ostream& err)
+    : files_(files), locale_(std::move(locale)), out_(out), err_(err)
 {
 }
 
@@ -68,7 +70,7 @@ int ScanCommands::scan(const std::optional<std::string>& csvPath)
     ScanSession session;
     if (!session.scan())
         throw CommandError(std::string("scan: ") + kNoInterface);
-    printUnits(out_, session.table());
+    printUnits(out_, session.table(), locale_);
     if (csvPath) {
         if (!files_.writeFile(*csvPath, ScanCsv::write(session.table().csvRows())))
             throw CommandError("scan: cannot write " + *csvPath);
@@ -96,8 +98,12 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
     if (port)
         check(ScanCellRules::webPort(*port, newPort));
     std::string newName;
-    if (name)
-        check(ScanCellRules::unitName(*name, Locale::english(), newName));
+    if (name) {
+        std::string bytes;
+        check(CodePageText::fromUtf8(*name, locale_.codePage(), bytes)
+                  ? ScanCellRules::unitName(bytes, locale_, newName)
+                  : ScanCellRules::kEnterUpTo8);
+    }
 
     ScanSession session;
     if (!session.scan())
@@ -133,7 +139,7 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
         err_ << "r4000ctl: netset: the unit did not come back after its restart\n";
         return 1;
     }
-    printUnits(out_, session.table());
+    printUnits(out_, session.table(), locale_);
     const bool taken = back->ipAddress == element.ipAddress &&
                        back->subnetMask == element.subnetMask && back->gateway == element.gateway &&
                        back->webPort == element.webPort && back->unitName == element.unitName;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Locale.h"
+
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -10,7 +12,8 @@ class FileOps;
 class ScanCommands
 {
 public:
-    ScanCommands(FileOps& files, std::ostream& out, std::ostream& err);
+    // locale: the language whose code page unit names are in (the terminal speaks UTF-8).
+    ScanCommands(FileOps& files, Locale locale, std::ostream& out, std::ostream& err);
 
     // Scans every local interface and lists the units; csvPath: also write them there.
     int scan(const std::optional<std::string>& csvPath);
@@ -22,6 +25,7 @@ public:
 
 private:
     FileOps& files_;
+    Locale locale_;
     std::ostream& out_;
     std::ostream& err_;
 };

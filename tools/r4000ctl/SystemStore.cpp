@@ -1,14 +1,25 @@
 #include "SystemStore.h"
 
+#include "CodePageText.h"
 #include "CommandError.h"
 #include "DataFolder.h"
 #include "System.h"
 #include "SystemFolder.h"
 #include "Timestamp.h"
 
-SystemStore::SystemStore(FileOps& files, std::string dataFolder)
-    : files_(files), dataFolder_(std::move(dataFolder))
+SystemStore::SystemStore(FileOps& files, std::string dataFolder, Locale locale)
+    : files_(files), dataFolder_(std::move(dataFolder)), locale_(std::move(locale))
 {
+}
+
+std::string SystemStore::toTerminal(const std::string& bytes) const
+{
+    return CodePageText::toUtf8(bytes, locale_.codePage());
+}
+
+bool SystemStore::fromTerminal(const std::string& text, std::string& bytes) const
+{
+    return CodePageText::fromUtf8(text, locale_.codePage(), bytes);
 }
 
 std::string SystemStore::folderOf(const std::string& name) const

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "DataFolder.h"
+#include "LanguageChoice.h"
 #include "MessageCommands.h"
 #include "PosixFileOps.h"
 #include "ScanCommands.h"
@@ -13,6 +14,7 @@
 #include "UnitCommands.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 
@@ -305,10 +307,14 @@ int Tool::runCommand(const std::vector<std::string>& args)
     }
 
     PosixFileOps files;
-    const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder);
+    // The language of the user's locale, as the program takes it without a command line.
+    const Locale locale =
+        Locale::fromCode(LanguageChoice::requested({}, [](const char* name) { return std::getenv(name); }));
+    const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder,
+                            locale);
     Commands run(store, out_, err_);
     TerminalPrompt terminal(stdin, stderr);
-    ScanCommands scans(files, out_, err_);
+    ScanCommands scans(files, locale, out_, err_);
     UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, UnitClient::Options(),
                        out_, err_);
     const auto optional = [&line](const char* name) {

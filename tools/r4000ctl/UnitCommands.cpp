@@ -53,7 +53,7 @@ void UnitCommands::printUnit(const Exchange& unit, bool ok)
 {
     char line[160];
     std::snprintf(line, sizeof line, "%2d  %-8s  %-15s  %s\n", unit.exchangeNumber(),
-                  unit.exchangeName().c_str(), unit.targetAddressText().c_str(),
+                  store_.toTerminal(unit.exchangeName()).c_str(), unit.targetAddressText().c_str(),
                   ok ? "ok" : "failed");
     out_ << line;
 }
@@ -69,7 +69,7 @@ int UnitCommands::reportFailures(const std::string& failures)
 {
     if (failures.empty())
         return 0;
-    err_ << kFailureHeading << '\n' << failures << '\n';
+    err_ << kFailureHeading << '\n' << store_.toTerminal(failures) << '\n';
     return 1;
 }
 
@@ -86,7 +86,7 @@ int UnitCommands::runRemembering(
 
 int UnitCommands::upload(const std::string& name)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     // What is sent is what is saved.
     store_.save(system);
@@ -97,7 +97,7 @@ int UnitCommands::upload(const std::string& name)
 
 int UnitCommands::download(const std::string& name, long restartWaitMs)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     std::string error;
     const auto result =
@@ -111,7 +111,7 @@ int UnitCommands::download(const std::string& name, long restartWaitMs)
 
 int UnitCommands::clock(const std::string& name)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
         return Maintenance::setClockOnAll(units, context, kBlocking);
@@ -120,7 +120,7 @@ int UnitCommands::clock(const std::string& name)
 
 int UnitCommands::login(const std::string& name)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
         return AllUnitRun::runAll(units, UnitJobs::checkLogin(context), kBlocking);
@@ -135,7 +135,7 @@ int UnitCommands::passwd(const std::string& name, const std::optional<std::strin
         throw CommandError("passwd: give --name, --password or --maintenance");
     if ((newName || newPassword) && newMaintenance)
         throw CommandError("passwd: change the maintenance password on its own");
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     const Maintenance::Previous previous{system.systemName(), system.password(),
                                          system.maintenancePassword()};
@@ -177,7 +177,7 @@ int UnitCommands::passwd(const std::string& name, const std::optional<std::strin
 int UnitCommands::firmware(const std::string& name, const std::string& unit,
                            const std::string& file)
 {
-    R4000System system;
+    R4000System system(store_.locale());
     store_.load(name, system);
     const int count = system.registeredCount();
     unsigned long n = 0;

@@ -39,6 +39,9 @@ struct Attempt {
     bool refused = false; // no Content-Length, or too long: the call fails
     bool stalled = false; // the body stopped coming: what arrived counts
     bool timedOut = false;
+    // The schemes a refusal offered (WWW-Authenticate).
+    bool offersBasic = false;
+    bool offersDigest = false;
 
     Clock::time_point lastActivity = Clock::now();
     Clock::time_point lastTick = Clock::now();
@@ -59,6 +62,8 @@ std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user
         a.status = 0;
         a.contentLength = -1;
         a.headersDone = false;
+        a.offersBasic = false;
+        a.offersDigest = false;
         const auto space = line.find(' ');
         if (space != std::string_view::npos)
             a.status = std::strtol(std::string(line.substr(space + 1, 3)).c_str(), nullptr, 10);
@@ -74,18 +79,25 @@ std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user
         }
         return bytes;
     }
-    constexpr std::string_view key = "content-length:";
-    if (line.size() > key.size()) {
-        std::string head(line.substr(0, key.size()));
-        for (char& c : head)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (head == key) {
-            char* end = nullptr;
-            const std::string value(line.substr(key.size()));
-            const long long length = std::strtoll(value.c_str(), &end, 10);
-            if (end != value.c_str() && length >= 0)
-                a.contentLength = length;
+    std::string lower(line);
+    for (char& c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    constexpr std::string_view challenge = "www-authenticate:";
+    if (lower.rfind(challenge, 0) == 0) {
+        const std::size_t scheme = lower.find_first_not_of(" \t", challenge.size());
+        if (scheme != std::string::npos) {
+            a.offersBasic = a.offersBasic || lower.compare(scheme, 5, "basic") == 0;
+            a.offersDigest = a.offersDigest || lower.compare(scheme, 6, "digest") == 0;
         }
+        return bytes;
+    }
+    constexpr std::string_view key = "content-length:";
+    if (lower.rfind(key, 0) == 0) {
+        char* end = nullptr;
+        const std::string value(line.substr(key.size()));
+        const long long length = std::strtoll(value.c_str(), &end, 10);
+        if (end != value.c_str() && length >= 0)
+            a.contentLength = length;
     }
     return bytes;
 }
@@ -254,6 +266,10 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
             headers.reset(curl_slist_append(headers.release(), header.c_str()));
     }
 
+    // Units take Basic: the credentials go with the first request, so a body crosses the
+    // network once. A unit whose refusal offers Digest only is asked that way from then on,
+    // with the same credentials (libcurl first fetches the challenge).
+    long scheme = CURLAUTH_BASIC;
     for (int attempt = 0; attempt < 4; ++attempt) {
         std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
         if (!handle)
@@ -268,7 +284,7 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
         curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
-        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, CURLAUTH_ANY);
+        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, scheme);
         curl_easy_setopt(curl, CURLOPT_USERNAME, name.c_str());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, password.c_str());
         curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, options_.connectTimeoutMs);
@@ -295,6 +311,11 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
             return true;
         if (a.status != 401)
             return false;
+        if (scheme == CURLAUTH_BASIC && a.offersDigest && !a.offersBasic) {
+            scheme = CURLAUTH_DIGEST;
+            --attempt;
+            continue;
+        }
 
         if (attempt == 0) {
             name = kFactoryName;

@@ -50,7 +50,8 @@ TEST_F(UnitClientTest, SettingsUploadSendsTheWholeFileAsMultipartBytes)
     ASSERT_TRUE(startUnits({{1, "upload-reply=OK"}}));
     ASSERT_TRUE(client(1).uploadOwnSettings());
 
-    ASSERT_FALSE(log(1).empty());
+    // The credentials go with the first request: the body crosses once.
+    ASSERT_EQ(log(1).size(), 1u);
     const LoggedRequest request = lastRequest(*this, 1);
     EXPECT_EQ(request.line, "POST /file_upload.cgi HTTP/1.1");
     EXPECT_EQ(request.header("Accept"), "text/*");
@@ -117,6 +118,8 @@ TEST_F(UnitClientTest, RefusedLoginTriesTheFactoryCredentialsThenAsksTwice)
     EXPECT_EQ(prompt.asked, 2);
     EXPECT_EQ(loggedIn(1), (std::vector<std::string>{"GET / auth=Tower", "GET / auth=R-4000",
                                                      "GET / auth=Tower", "GET / auth=Annex"}));
+    // Four attempts, four requests: none goes out without credentials first.
+    EXPECT_EQ(log(1).size(), 4u);
     // The model keeps what it had: nothing worked.
     EXPECT_EQ(unit(1).systemName(), "Tower");
 }
@@ -149,6 +152,10 @@ TEST_F(UnitClientTest, TypedCredentialsThatWorkBecomeTheUnitsOwnUnderDigest)
     EXPECT_TRUE(client(1).checkLogin());
     EXPECT_EQ(unit(1).systemName(), "Annex");
     EXPECT_TRUE(PasswordCodec::matches(unit(1).password(), "Annex", "other"));
+    // A refusal naming Digest only is answered in that scheme with the same credentials; the
+    // attempts are still the system's, the factory's and one typed.
+    EXPECT_EQ(prompt.asked, 1);
+    EXPECT_EQ(loggedIn(1).back(), "GET / auth=Annex");
 }
 
 TEST_F(UnitClientTest, ReplyWithoutLengthFailsAndAStalledOneIsTakenAsItCame)

@@ -302,8 +302,12 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
         }
 
         const CURLcode code = curl_easy_perform(curl);
-        lastReplyComplete_ = !a.stalled;
-        if (a.stalled && a.status == 200)
+        // A body cut short, by silence or by the unit closing the connection, counts as it
+        // came; the caller can tell it is incomplete (a download then keeps the local file).
+        const bool cutShort =
+            a.stalled || (code == CURLE_PARTIAL_FILE && a.status == 200 && a.headersDone);
+        lastReplyComplete_ = !cutShort;
+        if (cutShort && a.status == 200)
             return true;
         if (a.refused || a.timedOut || code != CURLE_OK)
             return false;

@@ -158,14 +158,17 @@ TEST_F(UnitClientTest, TypedCredentialsThatWorkBecomeTheUnitsOwnUnderDigest)
     EXPECT_EQ(loggedIn(1).back(), "GET / auth=Annex");
 }
 
-TEST_F(UnitClientTest, ReplyWithoutLengthFailsAndAStalledOneIsTakenAsItCame)
+TEST_F(UnitClientTest, ReplyWithoutLengthFailsAndACutOneIsTakenAsItCame)
 {
-    addUnits(2);
-    ASSERT_TRUE(startUnits({{1, "no-length"}, {2, "stall"}}));
+    addUnits(3);
+    ASSERT_TRUE(startUnits({{1, "no-length"}, {2, "stall"}, {3, "close-early"}}));
     EXPECT_FALSE(client(1).readFirmwareVersion());
     // Half of "1.00\r\n" arrives, then nothing: after the waits it counts.
     EXPECT_TRUE(client(2).readFirmwareVersion());
     EXPECT_EQ(unit(2).firmwareVersion(), "1.0");
+    // Half of it, then the unit closes the connection: it counts at once.
+    EXPECT_TRUE(client(3).readFirmwareVersion());
+    EXPECT_EQ(unit(3).firmwareVersion(), "1.0");
 }
 
 TEST_F(UnitClientTest, DownloadThatIsCutShortOrNoUnitFileLeavesTheLocalFile)
@@ -175,7 +178,7 @@ TEST_F(UnitClientTest, DownloadThatIsCutShortOrNoUnitFileLeavesTheLocalFile)
     addUnits(1);
     PosixFileOps files;
     const std::string path = temp.path() + "/001.cfg";
-    for (const char* switches : {"stall", "upload-reply=OK"}) {
+    for (const char* switches : {"stall", "close-early", "upload-reply=OK"}) {
         SCOPED_TRACE(switches);
         std::filesystem::remove_all(dir(1));
         ASSERT_TRUE(startUnits({{1, switches}}));

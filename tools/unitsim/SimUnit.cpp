@@ -676,6 +676,9 @@ MHD_Result SimUnit::queue(MHD_Connection* connection, Request& request, const Re
     if (reply.status == MHD_HTTP_OK && config_.stall)
         response = MHD_create_response_from_callback(reply.text.size(), 4096, &SimUnit::readStalled,
                                                      new Body{this, reply.text}, &freeBody);
+    else if (reply.status == MHD_HTTP_OK && config_.closeEarly)
+        response = MHD_create_response_from_callback(reply.text.size(), 4096, &SimUnit::readCut,
+                                                     new Body{this, reply.text}, &freeBody);
     else if (reply.status == MHD_HTTP_OK && config_.noLength)
         response = MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 4096, &SimUnit::readUnsized,
                                                      new Body{this, reply.text}, &freeBody);
@@ -715,15 +718,27 @@ MHD_Result SimUnit::queueRefusal(MHD_Connection* connection, Request& request, b
 // Half the body, then nothing until the stall time is over or the server goes down.
 ssize_t SimUnit::readStalled(void* cls, uint64_t pos, char* buffer, size_t max) noexcept
 {
+    const ssize_t n = readHalf(cls, pos, buffer, max);
+    if (n == MHD_CONTENT_READER_END_WITH_ERROR)
+        static_cast<Body*>(cls)->unit->pause(kStallTime);
+    return n;
+}
+
+// Half the body, then the connection closes.
+ssize_t SimUnit::readCut(void* cls, uint64_t pos, char* buffer, size_t max) noexcept
+{
+    return readHalf(cls, pos, buffer, max);
+}
+
+ssize_t SimUnit::readHalf(void* cls, uint64_t pos, char* buffer, size_t max) noexcept
+{
     auto* body = static_cast<Body*>(cls);
     const std::size_t half = body->text.size() / 2;
-    if (pos < half) {
-        const std::size_t n = std::min<std::size_t>(max, half - pos);
-        std::memcpy(buffer, body->text.data() + pos, n);
-        return static_cast<ssize_t>(n);
-    }
-    body->unit->pause(kStallTime);
-    return MHD_CONTENT_READER_END_WITH_ERROR;
+    if (pos >= half)
+        return MHD_CONTENT_READER_END_WITH_ERROR;
+    const std::size_t n = std::min<std::size_t>(max, half - pos);
+    std::memcpy(buffer, body->text.data() + pos, n);
+    return static_cast<ssize_t>(n);
 }
 
 ssize_t SimUnit::readUnsized(void* cls, uint64_t pos, char* buffer, size_t max) noexcept

@@ -59,6 +59,9 @@ private:
     static void onCompleted(void* cls, MHD_Connection* connection, void** requestContext,
                             MHD_RequestTerminationCode code);
     static ssize_t readStalled(void* cls, uint64_t pos, char* buffer, size_t max) noexcept;
+    static ssize_t readCut(void* cls, uint64_t pos, char* buffer, size_t max) noexcept;
+    // The first half of the body; then the end with an error, which closes the connection.
+    static ssize_t readHalf(void* cls, uint64_t pos, char* buffer, size_t max) noexcept;
     static ssize_t readUnsized(void* cls, uint64_t pos, char* buffer, size_t max) noexcept;
     static void freeBody(void* cls);
 

@@ -52,6 +52,7 @@ constexpr struct {
 } kSwitches[] = {
     {"refuse-login", &UnitConfig::refuseLogin},
     {"stall", &UnitConfig::stall},
+    {"close-early", &UnitConfig::closeEarly},
     {"no-length", &UnitConfig::noLength},
     {"reset-lower", &UnitConfig::resetLower},
     {"ok-crlf", &UnitConfig::okCrlf},
@@ -212,6 +213,8 @@ const char* UnitConfig::keysHelp()
            "  refuse-login       answer 401 to every request\n"
            "  stall              200 answers: headers and half the body, then nothing for\n"
            "                     60 s or until the program ends\n"
+           "  close-early        200 answers: headers and half the body, then the connection\n"
+           "                     closes\n"
            "  no-length          200 answers without Content-Length (chunked)\n"
            "  reset-lower        settings upload answers \"reset\"\n"
            "  ok-crlf            settings upload answers \"OK\\r\\n\"\n"

@@ -23,6 +23,7 @@ struct UnitConfig {
     std::string uploadReply = "RESET"; // settings upload answer: RESET or OK
     bool refuseLogin = false;
     bool stall = false;
+    bool closeEarly = false;
     bool noLength = false;
     bool resetLower = false;
     bool okCrlf = false;

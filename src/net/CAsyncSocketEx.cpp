@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -104,15 +105,33 @@ void CAsyncSocketEx::close()
 }
 
 bool CAsyncSocketEx::sendTo(const std::uint8_t* data, std::size_t size, const std::string& address,
-                            std::uint16_t port)
+                            std::uint16_t port, const std::string& from)
 {
     sockaddr_in target{};
-    if (fd_ < 0 || !toSockaddr(address, port, target)) {
+    sockaddr_in source{};
+    if (fd_ < 0 || !toSockaddr(address, port, target) || !toSockaddr(from, 0, source)) {
         lastError_ = fd_ < 0 ? EBADF : EINVAL;
         return false;
     }
-    const ssize_t sent = ::sendto(fd_, data, size, MSG_NOSIGNAL,
-                                  reinterpret_cast<const sockaddr*>(&target), sizeof target);
+    iovec io{const_cast<std::uint8_t*>(data), size};
+    msghdr message{};
+    message.msg_name = &target;
+    message.msg_namelen = sizeof target;
+    message.msg_iov = &io;
+    message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    if (!from.empty()) {
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr* header = CMSG_FIRSTHDR(&message);
+        header->cmsg_level = IPPROTO_IP;
+        header->cmsg_type = IP_PKTINFO;
+        header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_spec_dst = source.sin_addr;
+        std::memcpy(CMSG_DATA(header), &info, sizeof info);
+    }
+    const ssize_t sent = ::sendmsg(fd_, &message, MSG_NOSIGNAL);
     if (sent != ssize_t(size)) {
         lastError_ = sent < 0 ? errno : EMSGSIZE;
         return false;

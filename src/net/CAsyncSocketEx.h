@@ -31,9 +31,11 @@ public:
     void close();
     bool isOpen() const { return fd_ >= 0; }
 
-    // Sends one datagram; false when it could not go out.
+    // Sends one datagram; false when it could not go out. from: the local address it leaves
+    // from (empty: as routed). A broadcast from an address leaves by that address's interface,
+    // also from a socket bound to any address.
     bool sendTo(const std::uint8_t* data, std::size_t size, const std::string& address,
-                std::uint16_t port);
+                std::uint16_t port, const std::string& from = {});
     // Reads one waiting datagram into buffer; -1 when none is waiting (or on error).
     long receiveFrom(std::uint8_t* buffer, std::size_t size, std::string* fromAddress = nullptr,
                      std::uint16_t* fromPort = nullptr);

@@ -43,14 +43,17 @@ void CommandSeq::send()
     // The reply time runs whatever happens below, so the command always ends.
     replyTimer_.start(replyMs_);
     const std::unique_ptr<ScanCommand> command = std::move(command_);
-    if (!socket_.create(localAddress_, 0, CAsyncSocketEx::Receive) || !socket_.setBroadcast(true)) {
+    // Bound to any address, so that answers come in whether a unit sends them to this
+    // interface's address or, from outside its subnet, by broadcast; the command itself
+    // leaves from the interface's address and so by that interface.
+    if (!socket_.create({}, 0, CAsyncSocketEx::Receive) || !socket_.setBroadcast(true)) {
         closeSocket();
         return;
     }
     socket_.addListener(this);
     const auto& bytes = command->bytes();
     if (!socket_.sendTo(bytes.data(), bytes.size(), scan_.options().broadcastAddress,
-                        scan_.options().port))
+                        scan_.options().port, localAddress_))
         closeSocket();
 }
 

@@ -11,7 +11,7 @@ class Scan;
 class ScanCommand;
 
 // One command in flight on one interface: waits for its start time, broadcasts the packet
-// from a socket bound to the interface, collects the answers on that socket and ends with
+// from the interface's address, collects the answers on its own port and ends with
 // an acknowledgement or when its reply time is up. Every command that is scheduled ends
 // one of these two ways, also when the socket cannot be made or the packet not sent.
 class CommandSeq : public QObject, public CAsyncSocketExAdapter

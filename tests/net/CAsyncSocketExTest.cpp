@@ -43,11 +43,13 @@ TEST(CAsyncSocketEx, ListenerMayCloseTheSocketAndLeaveWhileTold)
         socket.removeListener(&second);
     };
 
+    // A socket bound to any address sends from the address it is told.
     CAsyncSocketEx sender;
-    ASSERT_TRUE(sender.create("127.0.0.1", 0, 0));
+    ASSERT_TRUE(sender.create({}, 0, 0));
     EXPECT_EQ(receiver.localAddress(), "127.0.0.1");
     const std::uint8_t datagram[] = {1, 2, 3};
-    ASSERT_TRUE(sender.sendTo(datagram, sizeof datagram, "127.0.0.1", receiver.localPort()));
+    ASSERT_TRUE(
+        sender.sendTo(datagram, sizeof datagram, "127.0.0.1", receiver.localPort(), "127.0.0.1"));
     runFor(200);
     EXPECT_EQ(first.received, 1);
     EXPECT_EQ(second.received, 0);
@@ -62,6 +64,8 @@ TEST(CAsyncSocketEx, FailuresAreReportedNotThrown)
     EXPECT_NE(socket.lastError(), 0);
     const std::uint8_t byte = 0;
     EXPECT_FALSE(socket.sendTo(&byte, 1, "127.0.0.1", 9));
+    ASSERT_TRUE(socket.create({}, 0, 0));
+    EXPECT_FALSE(socket.sendTo(&byte, 1, "127.0.0.1", 9, "not an address"));
     std::uint8_t buffer[4];
     EXPECT_EQ(socket.receiveFrom(buffer, sizeof buffer), -1);
 }

@@ -109,6 +109,31 @@ TEST_F(DiscoveryTest, NetsetGivesAUnitItsNewAddressAndTellsWhenOneDoesNotAnswer)
     EXPECT_EQ(silent.err, "r4000ctl: netset: the unit did not acknowledge the new settings\n");
 }
 
+// A unit outside the PC's subnet answers by broadcast to the sender's port: it is found, and
+// its write and reset are acknowledged, as for a unit that answers directly.
+TEST(DiscoveryBroadcastReplies, UnitIsFoundWrittenAndReset)
+{
+    if (UnitSimProcess::unitsNamespace().empty())
+        GTEST_SKIP() << "runs under scripts/in-netns --units-side 2";
+    TempFolder temp;
+    const auto sim = UnitSimProcess::inUnitsNamespace(
+        {"address=198.18.1.21,mac=00-00-00-00-01-21,udp-broadcast-reply,udp-restart-ms=500,dir=" +
+         temp.path() + "/1"});
+    ASSERT_TRUE(sim->ready()) << sim->errorOutput();
+
+    const ProgramRun moved = ProgramRun::run(
+        R4000CTL_PATH,
+        {"netset", "00-00-00-00-01-21", "--ip", "198.18.1.60", "--mask", "255.255.255.0",
+         "--gateway", "0.0.0.0", "--restart-wait", "1500"},
+        ProgramRun::inheritedEnvironment());
+    EXPECT_EQ(moved.status, 0) << moved.err;
+    EXPECT_NE(moved.out.find("00-00-00-00-01-21  R-4100EX    198.18.1.60 "), std::string::npos)
+        << moved.out;
+    // Every answer went out by broadcast.
+    const std::string log = readWholeFile(temp.path() + "/1/udp.log");
+    EXPECT_NE(log.find("255.255.255.255"), std::string::npos) << log;
+}
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -128,6 +128,7 @@ bool DiscoveryServer::receive(Datagram& datagram)
             in_pktinfo info{};
             std::memcpy(&info, CMSG_DATA(header), sizeof info);
             datagram.to = fromInAddr(info.ipi_addr);
+            datagram.interfaceIndex = info.ipi_ifindex;
         }
     }
     return true;
@@ -144,7 +145,8 @@ void DiscoveryServer::dispatch(const Datagram& datagram)
 }
 
 bool DiscoveryServer::send(const DiscoveryCodec::Ipv4& from, const DiscoveryCodec::Ipv4& peer,
-                           std::uint16_t peerPort, std::string_view bytes, std::string& error)
+                           std::uint16_t peerPort, std::string_view bytes, std::string& error,
+                           int interfaceIndex)
 {
     sockaddr_in to{};
     to.sin_family = AF_INET;
@@ -159,6 +161,7 @@ bool DiscoveryServer::send(const DiscoveryCodec::Ipv4& from, const DiscoveryCode
     header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
     in_pktinfo info{};
     info.ipi_spec_dst = toInAddr(from); // the source address
+    info.ipi_ifindex = interfaceIndex;
     std::memcpy(CMSG_DATA(header), &info, sizeof info);
     if (::sendmsg(fd_, &message, 0) == static_cast<ssize_t>(bytes.size()))
         return true;

@@ -22,6 +22,7 @@ public:
         DiscoveryCodec::Ipv4 peer{};
         std::uint16_t peerPort = 0;
         DiscoveryCodec::Ipv4 to{}; // the destination address it came with
+        int interfaceIndex = 0;    // the interface it came in on
     };
 
     explicit DiscoveryServer(std::vector<SimUnit*> units);
@@ -34,8 +35,11 @@ public:
     void stop();
 
     // Sends bytes from address "from", port 15000, to the peer; false with a reason.
+    // interfaceIndex: the interface a broadcast leaves by (0: as routed). The units' addresses
+    // need not sit on that interface, so a broadcast from one cannot find it by its address.
     bool send(const DiscoveryCodec::Ipv4& from, const DiscoveryCodec::Ipv4& peer,
-              std::uint16_t peerPort, std::string_view bytes, std::string& error);
+              std::uint16_t peerPort, std::string_view bytes, std::string& error,
+              int interfaceIndex = 0);
 
 private:
     void run();

@@ -291,14 +291,17 @@ void SimUnit::discovery(const DiscoveryServer::Datagram& in, DiscoveryServer& se
         self = ipv4(state_.network.ip);
     }
     logDatagram("in", in.peer, in.peerPort, in.bytes, verdict);
+    const DiscoveryCodec::Ipv4 to =
+        config_.udpBroadcastReply ? DiscoveryCodec::Ipv4{255, 255, 255, 255} : in.peer;
     for (const std::string& answer : answers) {
         std::string error;
-        const bool sent = server.send(self, in.peer, in.peerPort, answer, error);
+        const bool sent = server.send(self, to, in.peerPort, answer, error,
+                                      config_.udpBroadcastReply ? in.interfaceIndex : 0);
         const auto kind = static_cast<std::uint8_t>(answer[0]);
         const char* what = kind == DiscoveryCodec::kReport     ? "report"
                            : kind == DiscoveryCodec::kWriteAck ? "write ack"
                                                                : "reset ack";
-        logDatagram("out", in.peer, in.peerPort, answer,
+        logDatagram("out", to, in.peerPort, answer,
                     sent ? std::string(what) : std::string(what) + " not sent: " + error);
     }
     if (restart) {

@@ -60,6 +60,7 @@ constexpr struct {
     {"unreachable", &UnitConfig::unreachable},
     {"udp-silent", &UnitConfig::udpSilent},
     {"udp-duplicate", &UnitConfig::udpDuplicate},
+    {"udp-broadcast-reply", &UnitConfig::udpBroadcastReply},
     {"udp-zero-model", &UnitConfig::udpZeroModel},
     {"udp-long-name", &UnitConfig::udpLongName},
     {"no-write-ack", &UnitConfig::noWriteAck},
@@ -233,6 +234,8 @@ const char* UnitConfig::keysHelp()
            "  gateway=A          default gateway (default 0.0.0.0)\n"
            "  udp-restart-ms=N   silence after a discovery reset, on UDP and HTTP, before the\n"
            "                     written settings apply (default 2000)\n"
+           "  udp-broadcast-reply  answer by broadcast to the sender's port, as a unit outside\n"
+           "                     the PC's subnet does\n"
            "Discovery misbehaviour switches:\n"
            "  udp-silent         never answer discovery\n"
            "  udp-duplicate      send every report twice\n"

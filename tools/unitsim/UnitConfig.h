@@ -42,6 +42,7 @@ struct UnitConfig {
     unsigned udpRestartMs = 2000; // silence after a discovery reset
     bool udpSilent = false;
     bool udpDuplicate = false;
+    bool udpBroadcastReply = false;
     bool udpZeroModel = false;
     bool udpLongName = false;
     std::string udpModel; // reported instead of model when set

@@ -13,7 +13,8 @@ public:
     virtual ~FileOps() = default;
 
     virtual bool readFile(const std::string& path, std::string& data) = 0;
-    // Creates or replaces the file with data and flushes it to the disk.
+    // Creates or replaces the file with data, flushed to the disk: the file holds the old data
+    // or all of the new, never a part (written beside it and renamed into place).
     virtual bool writeFile(const std::string& path, std::string_view data) = 0;
     // Atomically puts from in place of to.
     virtual bool rename(const std::string& from, const std::string& to) = 0;
@@ -24,6 +25,8 @@ public:
     // The names in a folder ("." and ".." left out).
     virtual bool list(const std::string& path, std::vector<std::string>& names) = 0;
     virtual bool isDirectory(const std::string& path) = 0;
+    // True for a symbolic link itself, whatever it points to: nothing is removed through one.
+    virtual bool isLink(const std::string& path) = 0;
     virtual bool exists(const std::string& path) = 0;
     // Makes the folder's entries (renames, removals) durable.
     virtual bool syncDirectory(const std::string& path) = 0;

@@ -38,7 +38,8 @@ private:
 
 bool PosixFileOps::readFile(const std::string& path, std::string& data)
 {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without blocking: a FIFO in place of a file would wait for a writer for ever.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0)
         return false;
     // Only regular files: a device such as /dev/zero would be read for ever.
@@ -64,19 +65,29 @@ bool PosixFileOps::readFile(const std::string& path, std::string& data)
 
 bool PosixFileOps::writeFile(const std::string& path, std::string_view data)
 {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    // Written beside the target and renamed over it: the old file stays whole until the new
+    // one is complete on the disk (a full disk leaves the old one), and a link in the
+    // target's place is replaced, never written through.
+    std::string temporary = path + ".XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.get() < 0)
         return false;
     std::size_t done = 0;
-    while (done < data.size()) {
+    bool ok = true;
+    while (ok && done < data.size()) {
         const ssize_t n = ::write(fd.get(), data.data() + done, data.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
+        ok = n > 0;
+        if (ok)
+            done += std::size_t(n);
     }
-    return ::fsync(fd.get()) == 0 && fd.close();
+    ok = ok && ::fsync(fd.get()) == 0;
+    ok = fd.close() && ok;
+    ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok)
+        ::unlink(temporary.c_str());
+    return ok;
 }
 
 bool PosixFileOps::rename(const std::string& from, const std::string& to)
@@ -126,11 +137,18 @@ bool PosixFileOps::isDirectory(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool PosixFileOps::isLink(const std::string& path)
+{
+    struct stat info {
+    };
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 bool PosixFileOps::exists(const std::string& path)
 {
     struct stat info {
     };
-    return ::stat(path.c_str(), &info) == 0;
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
 bool PosixFileOps::syncDirectory(const std::string& path)

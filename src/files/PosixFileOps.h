@@ -14,6 +14,7 @@ public:
     bool removeDirectory(const std::string& path) override;
     bool list(const std::string& path, std::vector<std::string>& names) override;
     bool isDirectory(const std::string& path) override;
+    bool isLink(const std::string& path) override;
     bool exists(const std::string& path) override;
     bool syncDirectory(const std::string& path) override;
 };

@@ -332,10 +332,10 @@ bool CR4700RecordData::ExportWave(const std::string& path, bool wideband)
     if (!hasData_)
         return Fail(MessageError::NoData);
     std::error_code ignored;
-    // An old file of that name goes first; a folder of that name, even an empty one, stays.
+    // A folder of that name, even an empty one, stays; an old file is replaced only by a
+    // whole new one.
     if (std::filesystem::is_directory(path, ignored))
         return Fail(MessageError::WaveWriteFailed);
-    std::filesystem::remove(path, ignored);
 
     CWavFile::Format format;
     format.sampleRate = wideband ? 16000 : 8000;
@@ -345,10 +345,8 @@ bool CR4700RecordData::ExportWave(const std::string& path, bool wideband)
     bool ok = wav.OpenWrite(path, format);
     ok = ok && wav.WriteData(track.data(), track.size());
     ok = wav.Close() && ok;
-    if (!ok) {
-        std::filesystem::remove(path, ignored);
+    if (!ok)
         return Fail(MessageError::WaveWriteFailed);
-    }
     return true;
 }
 

@@ -2,8 +2,11 @@
 
 #include "MessageError.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
@@ -131,9 +134,18 @@ std::size_t CWavFile::ReadData(std::uint8_t* buffer, std::size_t size)
 bool CWavFile::OpenWrite(const std::string& path, const Format& format)
 {
     Close();
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_)
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
         return false;
+    file_ = ::fdopen(fd, "wb");
+    if (!file_) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    path_ = path;
+    writtenPath_ = temporary;
     mode_ = Mode::Writing;
     format_ = format;
     dataSize_ = 0;
@@ -196,9 +208,15 @@ bool CWavFile::Close()
         ok = ok && std::fseek(file_, kDataSizeOffset, SEEK_SET) == 0 &&
              std::fwrite(size, 1, 4, file_) == 4;
         ok = (std::fflush(file_) == 0) && ok;
+        ok = ::fsync(::fileno(file_)) == 0 && ok;
     }
     if (std::fclose(file_) != 0 && mode_ == Mode::Writing)
         ok = false;
+    if (mode_ == Mode::Writing) {
+        ok = ok && ::rename(writtenPath_.c_str(), path_.c_str()) == 0;
+        if (!ok)
+            ::unlink(writtenPath_.c_str());
+    }
     file_ = nullptr;
     mode_ = Mode::Closed;
     dataOffset_ = dataSize_ = dataPosition_ = 0;

@@ -9,7 +9,9 @@
 // Reading finds the "fmt " and "data" chunks by walking the chunk list; every size in the
 // file is checked against the real file size, so a damaged or hostile file gives a refusal
 // or a shorter data chunk, never a read past the end or a huge allocation. Writing puts an
-// 18-byte "fmt " chunk and a "data" chunk whose sizes are fixed up by Close().
+// 18-byte "fmt " chunk and a "data" chunk whose sizes are fixed up by Close(). The file is
+// written beside its place and put there by Close() only when every write succeeded, so an
+// old file of that name stays whole until then.
 class CWavFile
 {
 public:
@@ -39,11 +41,12 @@ public:
     // Reads on from the current place in the data chunk; returns the bytes read.
     std::size_t ReadData(std::uint8_t* buffer, std::size_t size);
 
-    // Creates (truncates) the file and writes the header; false on failure.
+    // Starts the file and writes the header; false on failure.
     bool OpenWrite(const std::string& path, const Format& format);
     bool WriteData(const std::uint8_t* data, std::size_t size);
 
-    // Fixes the chunk sizes when writing and closes; false when any write of the file failed.
+    // Fixes the chunk sizes when writing, closes and puts the file in its place; false, with
+    // nothing in its place changed, when any write of the file failed.
     bool Close();
 
     Mode mode() const { return mode_; }
@@ -56,4 +59,6 @@ private:
     std::uint64_t dataSize_ = 0;
     std::uint64_t dataPosition_ = 0;
     bool writeFailed_ = false;
+    std::string path_;          // where a written file goes
+    std::string writtenPath_;   // where it is written first
 };

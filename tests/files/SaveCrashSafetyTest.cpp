@@ -110,6 +110,7 @@ public:
         return !dead_ && real_.list(path, names);
     }
     bool isDirectory(const std::string& path) override { return !dead_ && real_.isDirectory(path); }
+    bool isLink(const std::string& path) override { return !dead_ && real_.isLink(path); }
     bool exists(const std::string& path) override { return !dead_ && real_.exists(path); }
 
 private:

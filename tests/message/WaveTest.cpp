@@ -1,5 +1,6 @@
 // WAVE import into the message record and export of either track.
 #include "CR4700RecordData.h"
+#include "FileSizeLimit.h"
 #include "MessageError.h"
 #include "MessageTestData.h"
 #include "TempFolder.h"
@@ -216,6 +217,24 @@ TEST_F(WaveFixture, ExportWritesEitherTrackAndReplacesTheFile)
     std::size_t length = 0;
     ASSERT_TRUE(again.GetWideband(pcm.data(), pcm.size(), length));
     EXPECT_EQ(pcm, wb);
+}
+
+// On a disk that cannot take the new file, the old one stays whole and nothing else is left.
+TEST_F(WaveFixture, ExportOnAFullDiskKeepsTheOldFile)
+{
+    const std::vector<std::uint8_t> pcm(64000, 1);
+    ASSERT_TRUE(record.SetSamples("x", RecordTime{}, pcm.data(), pcm.size(), pcm.data(), 32000));
+    const std::vector<std::uint8_t> old(20000, 0xEE);
+    const std::string path = Write("out.wav", old);
+    {
+        const FileSizeLimit full(30000);
+        EXPECT_FALSE(record.ExportWave(path, true));
+    }
+    EXPECT_EQ(record.LastError(), MessageError::WaveWriteFailed);
+    EXPECT_EQ(msgtest::ReadFile(path), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST_F(WaveFixture, ExportFailureIsReported)

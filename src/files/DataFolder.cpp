@@ -33,12 +33,13 @@ std::map<std::string, std::string> knownSystems(FileOps& files, const std::strin
         return systems;
     for (const std::string& name : names) {
         const std::string dir = SystemFolder::folderFor(folder, name);
-        if (!files.isDirectory(dir))
+        // A link is no folder of this data folder's own.
+        if (!files.isDirectory(dir) || files.isLink(dir))
             continue;
-        const std::string file = SystemFolder(files, dir, name).systemFilePath();
+        SystemFolder system(files, dir, name);
         std::string text;
-        if (files.readFile(file, text) && SystemFile::namesSystem(text))
-            systems.emplace(name, file);
+        if (system.readSystemFile(text) && SystemFile::namesSystem(text))
+            systems.emplace(name, system.systemFilePath());
     }
     return systems;
 }
@@ -47,9 +48,7 @@ bool checkPassword(FileOps& files, const std::string& folder, const std::string&
                    const std::string& plain)
 {
     std::string text, stored;
-    return files.readFile(
-               SystemFolder(files, SystemFolder::folderFor(folder, name), name).systemFilePath(),
-               text) &&
+    return SystemFolder(files, SystemFolder::folderFor(folder, name), name).readSystemFile(text) &&
            SystemFile::storedPassword(text, stored) && PasswordCodec::matches(stored, name, plain);
 }
 

@@ -15,6 +15,10 @@ namespace {
 
 constexpr const char* kStaging = ".r4000-save";
 constexpr const char* kCommit = "COMMIT";
+// Lines of a commit besides the names of the staged files: the folder a renaming save
+// belongs to, and the files it removes once applied (the old system file).
+constexpr std::string_view kFolderLine = "folder:";
+constexpr std::string_view kRemoveLine = "remove:";
 
 bool isSettingsFile(const std::string& name)
 {
@@ -31,21 +35,53 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
-// Removes the folder and the files in it; false when something stays.
-bool removeFolder(FileOps& files, const std::string& folder)
+std::string baseName(const std::string& path)
 {
-    std::vector<std::string> names;
-    if (!files.list(folder, names))
-        return false;
-    bool ok = true;
-    for (const std::string& name : names) {
-        const std::string path = folder + "/" + name;
-        ok = (files.isDirectory(path) ? removeFolder(files, path) : files.removeFile(path)) && ok;
-    }
-    return files.removeDirectory(folder) && ok;
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string parentOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
 }
 
 } // namespace
+
+// What a commit says: the staged files in order, the folder it belongs to (empty: the one it
+// is in) and the files to remove once they are in place.
+struct SystemFolder::Commit {
+    std::vector<std::string> names;
+    std::string folder;
+    std::vector<std::string> removals;
+
+    std::string text() const
+    {
+        std::string out;
+        if (!folder.empty())
+            out += std::string(kFolderLine) + folder + "\n";
+        for (const std::string& name : removals)
+            out += std::string(kRemoveLine) + name + "\n";
+        for (const std::string& name : names)
+            out += name + "\n";
+        return out;
+    }
+
+    static Commit parse(const std::string& text)
+    {
+        Commit commit;
+        for (const std::string& line : linesOf(text)) {
+            if (line.rfind(kFolderLine, 0) == 0)
+                commit.folder = line.substr(kFolderLine.size());
+            else if (line.rfind(kRemoveLine, 0) == 0)
+                commit.removals.push_back(line.substr(kRemoveLine.size()));
+            else
+                commit.names.push_back(line);
+        }
+        return commit;
+    }
+};
 
 SystemFolder::SystemFolder(FileOps& files, std::string folder, std::string systemName)
     : files_(files), folder_(std::move(folder)), systemName_(std::move(systemName))
@@ -91,43 +127,43 @@ bool SystemFolder::save(System& system, std::string_view stamp, std::string& err
         error = "cannot create the folder " + folder_;
         return false;
     }
-    if (!recover(error))
-        return false;
+    Commit commit;
+    return recover(error) && stage(render(system, stamp), commit, error) &&
+           applyCommitted(commit, error);
+}
 
-    const std::vector<File> rendered = render(system, stamp);
+bool SystemFolder::stage(const std::vector<File>& rendered, Commit& commit, std::string& error)
+{
     const std::string staging = path(kStaging);
-    if (!files_.makeDirectory(staging)) {
+    if (files_.isLink(staging) || !files_.makeDirectory(staging)) {
         error = "cannot create " + staging;
         return false;
     }
-    std::string manifest;
     for (const File& file : rendered) {
         if (!files_.writeFile(staged(file.name), file.text)) {
             error = "cannot write " + staged(file.name);
             discardStaging();
             return false;
         }
-        manifest += file.name + "\n";
+        commit.names.push_back(file.name);
     }
     // The commit point: once the list is in place under its final name, the new files win.
     // The staged files' entries are made durable first, so a commit never names a file
     // that a crash could lose.
     if (!files_.syncDirectory(staging) ||
-        !files_.writeFile(staged(std::string(kCommit) + ".new"), manifest) ||
+        !files_.writeFile(staged(std::string(kCommit) + ".new"), commit.text()) ||
         !files_.rename(staged(std::string(kCommit) + ".new"), staged(kCommit)) ||
         !files_.syncDirectory(staging)) {
         error = "cannot commit the save in " + staging;
         discardStaging();
         return false;
     }
-    std::vector<std::string> names;
-    for (const File& file : rendered)
-        names.push_back(file.name);
-    return applyCommitted(names, error);
+    return true;
 }
 
-bool SystemFolder::applyCommitted(const std::vector<std::string>& names, std::string& error)
+bool SystemFolder::applyCommitted(const Commit& commit, std::string& error)
 {
+    const std::vector<std::string>& names = commit.names;
     for (const std::string& name : names) {
         if (files_.exists(staged(name)) && !files_.rename(staged(name), path(name))) {
             error = "cannot move " + name + " into " + folder_;
@@ -140,8 +176,11 @@ bool SystemFolder::applyCommitted(const std::vector<std::string>& names, std::st
         return false;
     }
     for (const std::string& name : present) {
-        if (isSettingsFile(name) && std::find(names.begin(), names.end(), name) == names.end() &&
-            !files_.removeFile(path(name))) {
+        const bool stale =
+            (isSettingsFile(name) && std::find(names.begin(), names.end(), name) == names.end()) ||
+            std::find(commit.removals.begin(), commit.removals.end(), name) !=
+                commit.removals.end();
+        if (stale && !files_.removeFile(path(name))) {
             error = "cannot remove the old " + name;
             return false;
         }
@@ -156,6 +195,9 @@ bool SystemFolder::applyCommitted(const std::vector<std::string>& names, std::st
 
 void SystemFolder::discardStaging()
 {
+    // Never through a link: a link in the staging folder's place is left alone.
+    if (files_.isLink(path(kStaging)))
+        return;
     // The commit goes first and for good: while it stands, the staged files are a save to
     // finish, and a part of them would be finished as a mix of old and new. When it cannot
     // be removed, everything stays for the next load to finish.
@@ -171,6 +213,10 @@ void SystemFolder::discardStaging()
 
 bool SystemFolder::recover(std::string& error)
 {
+    if (files_.isLink(path(kStaging))) {
+        error = path(kStaging) + " is a link, not the folder of an interrupted save";
+        return false;
+    }
     if (!files_.isDirectory(path(kStaging)))
         return true;
     if (!files_.exists(staged(kCommit))) {
@@ -183,10 +229,28 @@ bool SystemFolder::recover(std::string& error)
         error = "cannot read the interrupted save in " + path(kStaging);
         return false;
     }
-    if (!applyCommitted(linesOf(manifest), error))
+    const Commit commit = Commit::parse(manifest);
+    // A renaming save whose folder was never renamed did not happen.
+    if (!commit.folder.empty() && commit.folder != baseName(folder_)) {
+        discardStaging();
+        return true;
+    }
+    return applyCommitted(commit, error);
+}
+
+bool SystemFolder::readSystemFile(std::string& text)
+{
+    if (files_.readFile(systemFilePath(), text))
+        return true;
+    // Renamed and committed, but not yet applied: the system file waits in the staging.
+    std::string manifest;
+    if (!files_.readFile(staged(kCommit), manifest))
         return false;
-    discardStaging();
-    return true;
+    const Commit commit = Commit::parse(manifest);
+    const std::string name = systemName_ + ".sys";
+    return (commit.folder.empty() || commit.folder == baseName(folder_)) &&
+           std::find(commit.names.begin(), commit.names.end(), name) != commit.names.end() &&
+           files_.readFile(staged(name), text);
 }
 
 bool SystemFolder::load(System& system, std::string& error)
@@ -216,28 +280,55 @@ bool SystemFolder::load(System& system, std::string& error)
     return systemFileRead;
 }
 
+bool SystemFolder::canRename(FileOps& files, const std::string& dataFolder,
+                              const std::string& previousName, const std::string& name,
+                              std::string& error)
+{
+    if (name == previousName)
+        return true;
+    const std::string folder = folderFor(dataFolder, name);
+    if (files.exists(folder)) {
+        error = "a system or folder named " + name + " exists already in " + dataFolder;
+        return false;
+    }
+    const std::string oldFolder = folderFor(dataFolder, previousName);
+    if (files.isLink(oldFolder)) {
+        error = oldFolder + " is a link, not a system folder";
+        return false;
+    }
+    return true;
+}
+
 bool SystemFolder::saveRenamed(FileOps& files, const std::string& dataFolder,
                                const std::string& previousName, System& system,
                                std::string_view stamp, std::string& error)
 {
     const std::string name = system.systemName();
-    const std::string folder = SystemFolder::folderFor(dataFolder, name);
-    const std::string oldFolder = SystemFolder::folderFor(dataFolder, previousName);
-    const bool renamed = name != previousName;
-    bool moved = false;
-    if (renamed && files.isDirectory(oldFolder) && !files.exists(folder))
-        moved = files.rename(oldFolder, folder);
-    if (!SystemFolder(files, folder, name).save(system, stamp, error))
+    const std::string folder = folderFor(dataFolder, name);
+    if (name == previousName)
+        return SystemFolder(files, folder, name).save(system, stamp, error);
+    if (!canRename(files, dataFolder, previousName, name, error))
         return false;
-    if (!renamed)
-        return true;
-    if (moved) {
-        files.removeFile(SystemFolder(files, folder, previousName).systemFilePath());
-        return true;
-    }
-    if (files.exists(oldFolder) && !removeFolder(files, oldFolder)) {
-        error = "cannot remove " + oldFolder;
+    const std::string oldFolder = folderFor(dataFolder, previousName);
+    if (!files.isDirectory(oldFolder))
+        return SystemFolder(files, folder, name).save(system, stamp, error);
+
+    // The new files are staged in the old folder, committed for the new one, and the rename
+    // of the folder is the point of no return: until it, the old folder loads as the old
+    // system (the commit belongs to another folder and is dropped); from it on, the new
+    // folder holds the commit and loads as the new system. The folder's other files (the
+    // messages, the scan results) move with it; nothing is ever deleted instead.
+    SystemFolder old(files, oldFolder, previousName);
+    Commit commit;
+    commit.folder = name;
+    commit.removals.push_back(previousName + ".sys");
+    if (!old.recover(error) || !old.stage(render(system, stamp), commit, error))
+        return false;
+    if (!files.rename(oldFolder, folder) || !files.syncDirectory(parentOf(folder))) {
+        if (files.isDirectory(oldFolder))
+            old.discardStaging();
+        error = "cannot rename " + oldFolder + " to " + folder;
         return false;
     }
-    return true;
+    return SystemFolder(files, folder, name).recover(error);
 }

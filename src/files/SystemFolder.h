@@ -32,9 +32,16 @@ public:
     // Repairs the model as the writer needs it, then writes every file. stamp: local date
     // and time for the settings files' header. False with a reason in error on failure.
     bool save(System& system, std::string_view stamp, std::string& error);
+    // Whether the system named previousName can be renamed to name: no file or folder of that
+    // name may exist in the data folder (it could be another tool's or another user's), and
+    // the old folder must be no link. False with the reason.
+    static bool canRename(FileOps& files, const std::string& dataFolder,
+                          const std::string& previousName, const std::string& name,
+                          std::string& error);
     // Saves the system into the folder of its name, which was previousName. Under a new name
     // the old folder becomes the new one, so the files of the other tools there (messages,
-    // scan results) move along; the old system file goes.
+    // scan results) move along; the old system file goes. As safe as a save: interrupted at
+    // any step, the data folder holds the old system or the new one.
     static bool saveRenamed(FileOps& files, const std::string& dataFolder,
                             const std::string& previousName, System& system, std::string_view stamp,
                             std::string& error);
@@ -42,6 +49,9 @@ public:
     // with a reason when the folder or the system file cannot be read (the model then holds
     // whatever could be read).
     bool load(System& system, std::string& error);
+    // The text of the system file as it stands, also while a committed save waits to be
+    // finished by the next load; false when there is none.
+    bool readSystemFile(std::string& text);
 
     // The files a save writes, by name, in order: the system file, then 001.cfg ...
     struct File {
@@ -51,11 +61,16 @@ public:
     static std::vector<File> render(System& system, std::string_view stamp);
 
 private:
+    struct Commit;
+
     std::string path(const std::string& name) const { return folder_ + "/" + name; }
+    // Writes the files into the staging folder and commits them with commit's folder and
+    // removals; the staging is gone again when it fails.
+    bool stage(const std::vector<File>& rendered, Commit& commit, std::string& error);
     std::string staged(const std::string& name) const;
     // Finishes a committed save or discards an uncommitted one.
     bool recover(std::string& error);
-    bool applyCommitted(const std::vector<std::string>& names, std::string& error);
+    bool applyCommitted(const Commit& commit, std::string& error);
     void discardStaging();
 
     FileOps& files_;

@@ -22,6 +22,9 @@ Outcome changePassword(System& system, const Previous& previous, const UnitJobs:
     const bool maintenance = system.maintenancePassword() != previous.maintenancePassword;
     if (!credentials && !maintenance)
         return outcome;
+    if (!SystemFolder::canRename(files, dataFolder, previous.name, system.systemName(),
+                                 outcome.error))
+        return outcome;
     outcome.sent = true;
     outcome.report = AllUnitRun::runAll(
         system,

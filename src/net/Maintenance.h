@@ -27,15 +27,15 @@ struct Outcome {
     AllUnitRun::Report report;
     // Whether anything was sent (nothing is when nothing changed).
     bool sent = false;
-    // Why saving the system, or removing the folder of its old name, failed.
+    // Why saving the system under its name failed.
     std::string error;
 };
 
 // Sends what changed to every unit and saves the system: a new name or password with
 // every unit reset (a unit that fails keeps its old credentials in the model); else a new
-// maintenance password. Under a new name the system is saved in its new folder and the
-// old one goes; files there other than the system's own move along. stamp: the header
-// time of the files written.
+// maintenance password. Under a new name the system's folder is renamed with it, files there
+// other than the system's own moving along; a name whose folder exists is refused before
+// any unit is touched (SystemFolder::canRename). stamp: the header time of the files written.
 Outcome changePassword(System& system, const Previous& previous, const UnitJobs::Context& context,
                        FileOps& files, const std::string& dataFolder, const std::string& stamp,
                        AllUnitRun::WaitMode wait);

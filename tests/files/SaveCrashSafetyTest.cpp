@@ -4,9 +4,11 @@
 
 #include "Exchange.h"
 #include "FileOps.h"
+#include "DataFolder.h"
 #include "PosixFileOps.h"
 #include "R4000System.h"
 #include "Station.h"
+#include "SystemCredentials.h"
 #include "SystemFolder.h"
 #include "TempFolder.h"
 
@@ -390,6 +392,132 @@ TEST_F(SaveCrashSafetyTest, CrashWhileAFailedSaveCleansUp)
                 break; // the failed save had finished before that step
         }
     }
+}
+
+// A rename (a new system name) moves the folder with the system, as safely as a save: at
+// every step a fault or a crash may hit, the data folder holds the old system under the old
+// name or the new one under the new name, whole, with the other tools' files beside it.
+class RenameTest : public SaveCrashSafetyTest,
+                   public testing::WithParamInterface<FaultyFileOps::Mode>
+{
+protected:
+    void SetUp() override
+    {
+        SaveCrashSafetyTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(
+            populate(renamed_, {"R-4120EX", "R-4760DS", "R-4100EX"}, "10.20.0.", "New", 50));
+        ASSERT_TRUE(SystemCredentials::apply(renamed_, kNewName, "secret", "secret").ok());
+        renamedText_ = rendered(renamed_);
+    }
+
+    void restoreData()
+    {
+        restore();
+        fs::remove_all(dir_ + "/" + kNewName);
+    }
+
+    // 'O' or 'N' for the one system the data folder holds, '?' for anything else.
+    char dataHolds()
+    {
+        PosixFileOps files;
+        const auto known = DataFolder::knownSystems(files, dir_);
+        if (known.size() != 1) {
+            ADD_FAILURE() << known.size() << " systems listed";
+            return '?';
+        }
+        const std::string name = known.begin()->first;
+        const std::string folder = dir_ + "/" + name;
+        R4000System loaded;
+        std::string error;
+        if (!SystemFolder(files, folder, name).load(loaded, error)) {
+            ADD_FAILURE() << "load failed: " << error;
+            return '?';
+        }
+        for (const auto& [file, text] : otherFiles())
+            EXPECT_EQ(contents(folder + "/" + file), text) << file;
+        const std::string text = rendered(loaded);
+        if (name == kName && text == oldText_)
+            return 'O';
+        if (name == kNewName && text == renamedText_ && listing(folder) == expectedRenamedFiles(3, kNewName))
+            return 'N';
+        ADD_FAILURE() << "system " << name << " is a mix";
+        return '?';
+    }
+
+    static std::set<std::string> expectedRenamedFiles(int units, const std::string& name)
+    {
+        std::set<std::string> names = expectedFiles(units);
+        names.erase(std::string(kName) + ".sys");
+        names.insert(name + ".sys");
+        return names;
+    }
+
+    static constexpr const char* kNewName = "Plant2";
+    R4000System renamed_{Locale::fromCode("en")};
+    std::string renamedText_;
+};
+
+TEST_P(RenameTest, EveryStepLeavesTheOldOrTheNewSystem)
+{
+    restoreData();
+    FaultyFileOps counter(0, 0);
+    std::string error;
+    ASSERT_TRUE(SystemFolder::saveRenamed(counter, dir_, kName, renamed_, kStamp, error)) << error;
+    EXPECT_EQ(dataHolds(), 'N');
+    const int steps = counter.mutations();
+
+    std::string outcomes;
+    for (int k = 1; k <= steps; ++k) {
+        SCOPED_TRACE("step " + std::to_string(k));
+        restoreData();
+        FaultyFileOps faulty(k, GetParam());
+        EXPECT_FALSE(SystemFolder::saveRenamed(faulty, dir_, kName, renamed_, kStamp, error));
+        SCOPED_TRACE(faulty.faults());
+        outcomes += dataHolds();
+    }
+    const std::size_t turn = outcomes.find('N');
+    EXPECT_TRUE(turn != std::string::npos && turn > 0 && outcomes.find_first_not_of('O') == turn &&
+                outcomes.find_first_not_of('N', turn) == std::string::npos)
+        << "outcome per step (O old, N new): " << outcomes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, RenameTest,
+                         testing::Values(FaultyFileOps::Mode::FailOnce, FaultyFileOps::Mode::Crash),
+                         [](const testing::TestParamInfo<FaultyFileOps::Mode>& info) {
+                             return info.param == FaultyFileOps::Mode::Crash ? "Crash" : "FailOnce";
+                         });
+
+// A folder of the new name that is no system (another tool's, another user's) is refused
+// before anything is written, and neither folder changes; nor is a link followed to remove
+// what it points at.
+TEST_F(SaveCrashSafetyTest, RenameOntoAnExistingFolderOrThroughALinkIsRefused)
+{
+    PosixFileOps files;
+    R4000System renamed{Locale::fromCode("en")};
+    ASSERT_TRUE(SystemCredentials::apply(renamed, "Plant2", "secret", "secret").ok());
+    const std::string foreign = dir_ + "/Plant2";
+    fs::create_directories(foreign);
+    ASSERT_TRUE(files.writeFile(foreign + "/notes.txt", "mine"));
+    std::string error;
+    EXPECT_FALSE(SystemFolder::saveRenamed(files, dir_, kName, renamed, kStamp, error));
+    EXPECT_NE(error.find("exists already"), std::string::npos) << error;
+    EXPECT_EQ(listing(foreign), std::set<std::string>{"notes.txt"});
+    EXPECT_EQ(contents(foreign + "/notes.txt"), "mine");
+    R4000System loaded;
+    EXPECT_EQ(loadedAs(loaded), 'O');
+    expectOtherFilesUntouched();
+
+    // A link named like the staging folder, pointing at a folder outside: a load refuses it
+    // and removes nothing there.
+    const std::string outside = dir_ + "/outside";
+    fs::create_directories(outside);
+    ASSERT_TRUE(files.writeFile(outside + "/COMMIT", ""));
+    ASSERT_TRUE(files.writeFile(outside + "/keep.txt", "keep"));
+    fs::create_symlink(outside, work_ + "/.r4000-save");
+    R4000System again;
+    EXPECT_FALSE(SystemFolder(files, work_, kName).load(again, error));
+    EXPECT_FALSE(SystemFolder(files, work_, kName).save(next_, kStamp, error));
+    EXPECT_EQ(listing(outside), (std::set<std::string>{"COMMIT", "keep.txt"}));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "R4000System.h"
 #include "SettingsTransfer.h"
 #include "SystemCredentials.h"
+#include "SystemFolder.h"
 #include "SystemStore.h"
 #include "TextRules.h"
 
@@ -156,9 +157,11 @@ int UnitCommands::passwd(const std::string& name, const std::optional<std::strin
             !system.setPassword(PasswordCodec::encode(newPassword ? *newPassword : plain, target)))
             throw CommandError("passwd: " + SystemCredentials::englishText(
                                                 SystemCredentials::Result::PasswordRefused));
-        if (target != previous.name && store_.isKnown(target))
-            throw CommandError("passwd: system '" + target + "' already exists in " +
-                               store_.dataFolder());
+        // Refused before any unit is touched: the new folder may be nobody's to take.
+        std::string refusal;
+        if (!SystemFolder::canRename(store_.files(), store_.dataFolder(), previous.name, target,
+                                     refusal))
+            throw CommandError("passwd: " + refusal);
     }
 
     const auto outcome =

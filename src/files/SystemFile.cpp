@@ -79,16 +79,31 @@ void SystemFile::read(System& system, std::string_view text)
     });
 }
 
-bool SystemFile::storedPassword(std::string_view text, std::string& stored)
+namespace {
+
+// The value of the first line with key.
+bool firstValue(std::string_view text, std::string_view key, std::string& value)
 {
     bool found = false;
-    eachKeyLine(text, [&](std::string_view key, std::string_view value) {
-        if (!found && equalsIgnoreCase(key, "passwd")) {
-            stored = value;
+    eachKeyLine(text, [&](std::string_view lineKey, std::string_view lineValue) {
+        if (!found && equalsIgnoreCase(lineKey, key)) {
+            value = lineValue;
             found = true;
         }
     });
     return found;
+}
+
+} // namespace
+
+bool SystemFile::storedPassword(std::string_view text, std::string& stored)
+{
+    return firstValue(text, "passwd", stored);
+}
+
+bool SystemFile::systemName(std::string_view text, std::string& name)
+{
+    return firstValue(text, "system_name", name);
 }
 
 bool SystemFile::namesSystem(std::string_view text)

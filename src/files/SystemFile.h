@@ -16,6 +16,8 @@ public:
     static void read(System& system, std::string_view text);
     // The stored password of a system file ("passwd"), for checking a typed password.
     static bool storedPassword(std::string_view text, std::string& stored);
+    // The name a system file gives its system ("system_name").
+    static bool systemName(std::string_view text, std::string& name);
     // A folder is a system when its file has a line naming the system.
     static bool namesSystem(std::string_view text);
 };

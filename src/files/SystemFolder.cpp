@@ -260,11 +260,18 @@ bool SystemFolder::load(System& system, std::string& error)
         return false;
     // Without its system file the model keeps the defaults, but the units are still read.
     std::string text;
-    const bool systemFileRead = files_.readFile(systemFilePath(), text);
-    if (systemFileRead)
+    bool systemFileRead = files_.readFile(systemFilePath(), text);
+    if (systemFileRead) {
         SystemFile::read(system, text);
-    else
+        // A system is saved where it was loaded from, so the file must name its own folder's
+        // system: another name would send the next save into another system's folder.
+        if (system.systemName() != systemName_) {
+            error = systemFilePath() + " names the system '" + system.systemName() + "'";
+            systemFileRead = false;
+        }
+    } else {
         error = "cannot read " + systemFilePath();
+    }
 
     std::vector<std::string> names;
     if (!files_.list(folder_, names)) {
@@ -278,6 +285,26 @@ bool SystemFolder::load(System& system, std::string& error)
     }
     system.compactEquipment();
     return systemFileRead;
+}
+
+bool SystemFolder::isFreeFor(FileOps& files, const std::string& folder,
+                              const std::string& systemName, std::string& error)
+{
+    if (!files.exists(folder))
+        return true;
+    std::vector<std::string> names;
+    if (files.isLink(folder) || !files.isDirectory(folder) || !files.list(folder, names)) {
+        error = folder + " is no folder to save into";
+        return false;
+    }
+    std::string text;
+    std::string named;
+    if (names.empty() ||
+        (SystemFolder(files, folder, systemName).readSystemFile(text) &&
+         SystemFile::systemName(text, named) && named == systemName))
+        return true;
+    error = folder + " is neither empty nor a copy of system '" + systemName + "'";
+    return false;
 }
 
 bool SystemFolder::canRename(FileOps& files, const std::string& dataFolder,

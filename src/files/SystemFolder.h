@@ -32,6 +32,12 @@ public:
     // Repairs the model as the writer needs it, then writes every file. stamp: local date
     // and time for the settings files' header. False with a reason in error on failure.
     bool save(System& system, std::string_view stamp, std::string& error);
+    // Whether a copy of the system named systemName may be saved into folder: one that does
+    // not exist, an empty one, or one that holds an earlier copy of that same system (its
+    // system file names it); never a link. False with the reason: a folder of other files
+    // could be anybody's.
+    static bool isFreeFor(FileOps& files, const std::string& folder, const std::string& systemName,
+                          std::string& error);
     // Whether the system named previousName can be renamed to name: no file or folder of that
     // name may exist in the data folder (it could be another tool's or another user's), and
     // the old folder must be no link. False with the reason.

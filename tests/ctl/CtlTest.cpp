@@ -306,6 +306,9 @@ TEST_F(CtlTest, ExportWritesTheFilesOfASaveAndLeavesTheSourceAlone)
     ASSERT_EQ(first.status, 0) << first.err;
     const Result second = ctl({"export", "Plant", "--to=" + (root / "b/c").string()}, fixed);
     ASSERT_EQ(second.status, 0) << second.err;
+    // An earlier export of the same system may be written over.
+    const Result again = ctl({"export", "Plant", "--to", (root / "a").string()}, fixed);
+    ASSERT_EQ(again.status, 0) << again.err;
 
     EXPECT_EQ(snapshot(data), source);
     const auto exported = snapshot(root / "a");
@@ -313,6 +316,24 @@ TEST_F(CtlTest, ExportWritesTheFilesOfASaveAndLeavesTheSourceAlone)
     EXPECT_EQ(snapshot(root / "b/c"), exported);
     EXPECT_EQ(exported.size(), 4u);
     EXPECT_EQ(first.out.find("secret"), std::string::npos);
+}
+
+// A copied folder whose system file still names the original is refused, so no save can go
+// from it into the original's folder.
+TEST_F(CtlTest, SystemFileNamingAnotherSystemIsRefused)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    fs::copy(data / "Plant", data / "Copy");
+    fs::rename(data / "Copy" / "Plant.sys", data / "Copy" / "Copy.sys");
+    const auto before = snapshot(data);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"check", "Copy"},
+          std::vector<std::string>{"add", "Copy", "R-4100EX", "--ip", "192.168.1.20"}}) {
+        const Result run = ctl(args);
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_NE(run.err.find("Copy.sys names the system 'Plant'"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(snapshot(data), before);
 }
 
 TEST_F(CtlTest, DataFolderComesFromTheEnvironmentUnlessGiven)
@@ -344,7 +365,9 @@ TEST_F(CtlTest, HelpForTheToolAndEveryCommand)
 // --- Bad usage and bad input ------------------------------------------------------------
 
 struct BadCase {
-    std::vector<std::string> args; // "@OUT" and "@PLANT" stand for folders of the test
+    // "@OUT", "@PLANT", "@OTHER" (the folder of a second system) and "@FULL" (a folder of
+    // somebody's files) stand for folders of the test
+    std::vector<std::string> args;
     const char* error;             // part of the one line on stderr
     std::vector<std::string> env = {};
     bool withDataDir = true;
@@ -365,10 +388,19 @@ TEST_P(CtlBadUsage, ExitsWithTwoAndWritesNothing)
 {
     const BadCase& c = GetParam();
     ASSERT_NO_FATAL_FAILURE(writePlant());
+    PosixFileOps files;
+    std::string error;
+    R4000System other;
+    ASSERT_TRUE(other.setSystemName("Other"));
+    ASSERT_TRUE(SystemFolder(files, (data / "Other").string(), "Other").save(other, kStamp, error));
+    fs::create_directories(root / "full");
+    ASSERT_TRUE(files.writeFile((root / "full" / "notes.txt").string(), "mine"));
     std::vector<std::string> args;
     for (const std::string& arg : c.args) {
         args.push_back(arg == "@OUT"     ? (root / "out").string()
                        : arg == "@PLANT" ? (data / "Plant").string()
+                       : arg == "@OTHER" ? (data / "Other").string()
+                       : arg == "@FULL"  ? (root / "full").string()
                                          : arg);
     }
     const auto before = snapshot(root);
@@ -401,6 +433,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"export", "Plant", "--to"}, "'--to' needs a value"},
         BadCase{{"export", "Nowhere", "--to", "@OUT"}, "unknown system 'Nowhere'"},
         BadCase{{"export", "Plant", "--to", "@PLANT"}, "is the folder of system 'Plant'"},
+        BadCase{{"export", "Plant", "--to", "@OTHER"}, "is the folder of system 'Other'\n"},
+        BadCase{{"export", "Plant", "--to", "@FULL"}, "is neither empty nor a copy of system 'Plant'"},
         BadCase{{"export", "Plant", "--to", "@OUT"}, "R4000_TIMESTAMP", {"R4000_TIMESTAMP=now"}},
         BadCase{{"export", "Plant", "--to", "@OUT", "--to", "@OUT"}, "'--to' given twice"},
         BadCase{{"new", "Other"}, "missing option '--password P'"},

@@ -75,9 +75,15 @@ int Commands::exportTo(const std::string& name, const std::string& outDir)
     R4000System system(store_.locale());
     store_.load(name, system);
     const std::string stamp = SystemStore::stamp();
-    if (sameFolder(outDir, store_.folderOf(name)))
-        throw CommandError("export: " + outDir + " is the folder of system '" + name + "' itself");
+    // Never into a system of the data folder, and only into a folder of nobody else's files.
+    for (const auto& [known, file] : DataFolder::knownSystems(store_.files(), store_.dataFolder())) {
+        if (sameFolder(outDir, store_.folderOf(known)))
+            throw CommandError("export: " + outDir + " is the folder of system '" + known + "'" +
+                               (known == name ? " itself" : ""));
+    }
     std::string error;
+    if (!SystemFolder::isFreeFor(store_.files(), outDir, system.systemName(), error))
+        throw CommandError("export: " + error);
     if (!SystemFolder(store_.files(), outDir, system.systemName()).save(system, stamp, error))
         throw CommandError("export: " + error);
     out_ << "exported system '" << name << "' to " << outDir << " (" << system.registeredCount()

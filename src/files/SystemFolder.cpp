@@ -279,12 +279,47 @@ bool SystemFolder::load(System& system, std::string& error)
         return false;
     }
     std::sort(names.begin(), names.end());
+    bool unitsRead = true;
     for (const std::string& name : names) {
-        if (isSettingsFile(name) && files_.readFile(path(name), text))
-            UnitFileReader::merge(system, text);
+        std::string why;
+        if (isSettingsFile(name) && !loadUnit(system, name, why) && unitsRead) {
+            // The first file that does not load is named; a save over it would lose its
+            // unit or renumber the ones after it.
+            error = path(name) + ": " + why;
+            unitsRead = false;
+        }
     }
     system.compactEquipment();
-    return systemFileRead;
+    return systemFileRead && unitsRead;
+}
+
+bool SystemFolder::loadUnit(System& system, const std::string& name, std::string& why)
+{
+    std::string text;
+    if (!files_.readFile(path(name), text)) {
+        why = "cannot be read";
+        return false;
+    }
+    int expected = 0;
+    if (name.size() != 7 || std::sscanf(name.c_str(), "%3d.cfg", &expected) != 1 ||
+        settingsFileName(expected) != name) {
+        why = "is not named as a unit's settings file (001.cfg ...)";
+        return false;
+    }
+    const int n = UnitFileReader::unitNumber(text);
+    if (n == 0) {
+        why = "is no settings file of a unit";
+        return false;
+    }
+    if (n != expected) {
+        why = "is the settings file of unit " + std::to_string(n);
+        return false;
+    }
+    if (!UnitFileReader::merge(system, text) || system.equipment(n)->isNone()) {
+        why = "names a model this system does not have";
+        return false;
+    }
+    return true;
 }
 
 bool SystemFolder::isFreeFor(FileOps& files, const std::string& folder,

@@ -52,8 +52,9 @@ public:
                             const std::string& previousName, System& system, std::string_view stamp,
                             std::string& error);
     // Resets the model, then reads the system file and merges every settings file. False
-    // with a reason when the folder or the system file cannot be read (the model then holds
-    // whatever could be read).
+    // with a reason when the folder or the system file cannot be read, the system file names
+    // another system, or a settings file is not the file of the unit its name says (the
+    // model then holds whatever could be read).
     bool load(System& system, std::string& error);
     // The text of the system file as it stands, also while a committed save waits to be
     // finished by the next load; false when there is none.
@@ -77,6 +78,9 @@ private:
     // Finishes a committed save or discards an uncommitted one.
     bool recover(std::string& error);
     bool applyCommitted(const Commit& commit, std::string& error);
+    // Merges the settings file name, which must be the file of the unit its name says; false
+    // with the reason otherwise.
+    bool loadUnit(System& system, const std::string& name, std::string& why);
     void discardStaging();
 
     FileOps& files_;

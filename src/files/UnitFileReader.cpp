@@ -586,7 +586,7 @@ private:
 namespace {
 
 // The unit number a file's "[system]" names with its model, 0 when it names none.
-int unitNumber(const SectionTable& table)
+int unitOf(const SectionTable& table)
 {
     const std::vector<CategoryData>& systemRecords = table.records("[system]");
     if (systemRecords.empty())
@@ -601,16 +601,18 @@ int unitNumber(const SectionTable& table)
 
 } // namespace
 
-bool UnitFileReader::namesUnit(std::string_view text)
+int UnitFileReader::unitNumber(std::string_view text)
 {
-    return unitNumber(SectionTable::parse(text)) > 0;
+    if (text.find('\0') != std::string_view::npos)
+        return 0;
+    return unitOf(SectionTable::parse(text));
 }
 
 bool UnitFileReader::merge(System& system, std::string_view text)
 {
     const SectionTable table = SectionTable::parse(text);
     const std::vector<CategoryData>& systemRecords = table.records("[system]");
-    const int n = unitNumber(table);
+    const int n = unitOf(table);
     if (n == 0)
         return false;
     const std::string* type = systemRecords.front().find("ex_type");

@@ -155,16 +155,12 @@ bool UnitClient::downloadSettings(FileOps& files, const std::string& path)
     Login login = own();
     std::string body;
     Cgi cgi(prompt_, options_.cgi);
-    if (!cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name, login.password,
-                 "/file_download.cgi") ||
-        !cgi.lastReplyComplete() || !UnitFileReader::namesUnit(body))
-        return false;
-    // Written beside the file and put in its place in one step.
-    const std::string part = path + ".download";
-    if (files.writeFile(part, body) && files.rename(part, path))
-        return true;
-    files.removeFile(part);
-    return false;
+    // Only a whole settings file of this very unit may replace the local one.
+    return cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name,
+                   login.password, "/file_download.cgi") &&
+           cgi.lastReplyComplete() &&
+           UnitFileReader::unitNumber(body) == unit_.exchangeNumber() &&
+           files.writeFile(path, body);
 }
 
 bool UnitClient::uploadSettings(const std::string& name, const std::string& storedPassword)

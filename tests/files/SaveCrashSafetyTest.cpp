@@ -41,11 +41,6 @@ const std::map<std::string, std::string>& otherFiles()
     return files;
 }
 
-// A settings file an earlier, larger system left behind, cut short so that it names no
-// unit: loading ignores it, and the next save must remove it.
-constexpr const char* kStaleFile = "007.cfg";
-constexpr const char* kStaleText = "[system]\r\nex_type=R-41";
-
 // FileOps on the real file system with faults placed by the number of the mutating
 // operation (write, rename, remove, mkdir, rmdir, sync; counted from 1, 0 for none). At
 // failAt that one operation fails and the ones after it run, so the save can clean up.
@@ -215,7 +210,7 @@ protected:
     {
         ASSERT_TRUE(temp_.ok());
 
-        // The old system on disk, with the other tools' files and a stale settings file.
+        // The old system on disk, with the other tools' files.
         R4000System old{Locale::fromCode("en")};
         ASSERT_NO_FATAL_FAILURE(populate(old, {"R-4100EX", "R-4100MI", "R-4700MS", "R-4120EX"},
                                          "192.168.1.", "Old", 0));
@@ -224,7 +219,6 @@ protected:
         ASSERT_TRUE(SystemFolder(files, pristine_, kName).save(old, kStamp, error)) << error;
         for (const auto& [name, text] : otherFiles())
             ASSERT_TRUE(files.writeFile(pristine_ + "/" + name, text));
-        ASSERT_TRUE(files.writeFile(pristine_ + "/" + kStaleFile, kStaleText));
 
         // The old system is what that folder loads as.
         restore();
@@ -310,7 +304,7 @@ TEST_F(SaveCrashSafetyTest, CleanSaveReplacesTheUnitFilesOnly)
     ASSERT_TRUE(SystemFolder(files, work_, kName).save(next_, kStamp, error)) << error;
     EXPECT_TRUE(error.empty()) << error;
 
-    // 004.cfg of the old system and the stale 007.cfg are gone.
+    // 004.cfg of the old system is gone.
     EXPECT_EQ(listing(work_), expectedFiles(3));
     expectOtherFilesUntouched();
     R4000System loaded;
@@ -392,6 +386,42 @@ TEST_F(SaveCrashSafetyTest, CrashWhileAFailedSaveCleansUp)
                 break; // the failed save had finished before that step
         }
     }
+}
+
+// A settings file that does not load as the unit its name says stops the load with its name
+// and the reason: skipped, it would renumber the units after it, and the next save would make
+// the loss permanent.
+TEST_F(SaveCrashSafetyTest, SettingsFileThatIsNotItsUnitsIsReported)
+{
+    PosixFileOps files;
+    std::string unit3;
+    ASSERT_TRUE(files.readFile(work_ + "/003.cfg", unit3));
+    const struct {
+        const char* name;
+        std::string text;
+        const char* why;
+    } cases[] = {
+        {"empty", "", "is no settings file of a unit"},
+        {"binary", std::string("\0\x01\x02[system]\r\nex_id=2\r\nex_type=R-4100MI\r\n", 39),
+         "is no settings file of a unit"},
+        {"NUL before the network", std::string("\0", 1) + unit3, "is no settings file of a unit"},
+        {"another unit's", unit3, "is the settings file of unit 3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        restore();
+        ASSERT_TRUE(files.writeFile(work_ + "/002.cfg", c.text));
+        R4000System loaded;
+        std::string error;
+        EXPECT_FALSE(SystemFolder(files, work_, kName).load(loaded, error));
+        EXPECT_EQ(error, work_ + "/002.cfg: " + c.why);
+    }
+    restore();
+    ASSERT_TRUE(files.writeFile(work_ + "/notes.cfg", "mine"));
+    R4000System loaded;
+    std::string error;
+    EXPECT_FALSE(SystemFolder(files, work_, kName).load(loaded, error));
+    EXPECT_NE(error.find("notes.cfg: is not named as a unit's settings file"), std::string::npos);
 }
 
 // A rename (a new system name) moves the folder with the system, as safely as a save: at

@@ -191,6 +191,33 @@ TEST_F(UnitClientTest, DownloadThatIsCutShortOrNoUnitFileLeavesTheLocalFile)
     }
 }
 
+// A unit that answers another unit's settings file (or one with a NUL byte) fails, and the
+// local file stays: it must not become the file of a unit it does not describe.
+TEST_F(UnitClientTest, DownloadOfAnotherUnitsFileLeavesTheLocalFile)
+{
+    addUnits(2);
+    ASSERT_TRUE(startUnits({{2, "restart-ms=100"}}));
+    // Unit 2 is given unit 1's settings file.
+    ASSERT_TRUE(unit(1).setIpAddressText(addressOf(2)));
+    ASSERT_TRUE(client(1).uploadOwnSettings());
+    ASSERT_TRUE(unit(1).setIpAddressText(addressOf(1)));
+    ASSERT_TRUE(restarted(2, 1));
+
+    PosixFileOps files;
+    const std::string path = temp.path() + "/002.cfg";
+    ASSERT_TRUE(files.writeFile(path, "good local file"));
+    EXPECT_FALSE(client(2).downloadSettings(files, path));
+    std::string kept;
+    ASSERT_TRUE(files.readFile(path, kept));
+    EXPECT_EQ(kept, "good local file");
+
+    // Unit 1, given its own file, answers it: that one is taken.
+    ASSERT_TRUE(client(1).uploadOwnSettings());
+    ASSERT_TRUE(restarted(1, 1));
+    const std::string own = temp.path() + "/001.cfg";
+    EXPECT_TRUE(client(1).downloadSettings(files, own));
+}
+
 TEST_F(UnitClientTest, WatchdogEndsACallThatTakesTooLong)
 {
     addUnits(1);

@@ -1,5 +1,7 @@
 #include "UnitSimFixture.h"
 
+#include <sys/stat.h>
+
 namespace {
 
 using Auth = HttpClient::Auth;
@@ -47,6 +49,13 @@ TEST_F(RequestLogTest, KeepsEachRequestAsReceived)
               std::string::npos)
         << head;
     EXPECT_NE(head.find("\r\nAuthorization: Basic "), std::string::npos) << head;
+    // The requests carry passwords: the unit's files are its user's alone.
+    for (const char* path : {"", "/requests", "/requests/000001.txt", "/requests.log"}) {
+        struct stat info {
+        };
+        ASSERT_EQ(::stat((dir() + path).c_str(), &info), 0) << path;
+        EXPECT_EQ(info.st_mode & 077, 0u) << path;
+    }
     EXPECT_EQ(request.substr(end + 4), HttpClient::multipart(fields));
     EXPECT_EQ(file("requests/000003.txt").rfind("GET /nothing.cgi HTTP/1.1\r\n", 0), 0u);
 }

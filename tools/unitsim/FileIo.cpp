@@ -47,7 +47,7 @@ bool readFile(const std::string& path, std::string& bytes)
 bool writeFile(const std::string& path, std::string_view bytes)
 {
     const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     const bool written = writeAll(fd, bytes);
@@ -60,7 +60,7 @@ bool writeFile(const std::string& path, std::string_view bytes)
 
 bool appendFile(const std::string& path, std::string_view bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     const bool written = writeAll(fd, bytes);
@@ -69,8 +69,12 @@ bool appendFile(const std::string& path, std::string_view bytes)
 
 bool makeDirs(const std::string& path)
 {
+    // The state holds passwords (the credentials, the requests' Authorization headers): the
+    // folder and every file in it are the user's alone.
     std::error_code error;
     std::filesystem::create_directories(path, error);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace, error);
     return std::filesystem::is_directory(path, error);
 }
 

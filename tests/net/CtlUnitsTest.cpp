@@ -31,6 +31,20 @@ protected:
         return ProgramRun::run(R4000CTL_PATH, args, environment, input);
     }
 
+    // The same on a terminal of its own (script(1) makes one), answering the prompts with
+    // input; what the program prints on it comes back as out.
+    ProgramRun ctlOnTerminal(std::vector<std::string> args, const std::string& input)
+    {
+        std::string command = R4000CTL_PATH;
+        args.insert(args.begin(), {"--data-dir", data()});
+        for (const std::string& arg : args)
+            command += " '" + arg + "'";
+        std::vector<std::string> environment = ProgramRun::inheritedEnvironment({"R4000_"});
+        environment.push_back(std::string("R4000_TIMESTAMP=") + kStamp);
+        return ProgramRun::run("/usr/bin/script", {"-qefc", command, "/dev/null"}, environment,
+                               input);
+    }
+
     // The system as the data folder holds it now.
     std::unique_ptr<R4000System> load(const std::string& name)
     {
@@ -62,12 +76,25 @@ TEST_F(CtlUnitsTest, CredentialsTypedOnTheTerminalAreKept)
     addUnits(1);
     saveSystem();
     ASSERT_TRUE(startUnits({{1, "name=Annex,password=other"}}));
-    const ProgramRun run = ctl({"login", "Tower"}, "Annex\nother\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("(IP Address:198.18.0.11, Web port:80)"), std::string::npos);
+    const ProgramRun run = ctlOnTerminal({"login", "Tower"}, "Annex\nother\n");
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find("(IP Address:198.18.0.11, Web port:80)"), std::string::npos);
     const auto saved = load("Tower");
     EXPECT_EQ(saved->equipment(1)->systemName(), "Annex");
     EXPECT_TRUE(PasswordCodec::matches(saved->equipment(1)->password(), "Annex", "other"));
+}
+
+// Without a terminal nobody may be there to answer: the unit fails at once, as with
+// --no-prompt, whatever standard input holds.
+TEST_F(CtlUnitsTest, NoPromptWithoutATerminal)
+{
+    addUnits(1);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{1, "name=Annex,password=other"}}));
+    const ProgramRun run = ctl({"login", "Tower"}, "Annex\nother\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.find("Enter system name"), std::string::npos) << run.err;
+    EXPECT_EQ(load("Tower")->equipment(1)->systemName(), "Tower");
 }
 
 TEST_F(CtlUnitsTest, RenameOnEveryUnitThenUploadAndDownloadUnderTheNewName)

@@ -313,7 +313,7 @@ int Tool::runCommand(const std::vector<std::string>& args)
     const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder,
                             locale);
     Commands run(store, out_, err_);
-    TerminalPrompt terminal(stdin, stderr);
+    TerminalPrompt terminal(stdin, stderr, UnitClient::Options().cgi.watchdogMs);
     ScanCommands scans(files, locale, out_, err_);
     UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, UnitClient::Options(),
                        out_, err_);

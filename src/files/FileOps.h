@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +14,13 @@ class FileOps
 public:
     virtual ~FileOps() = default;
 
-    virtual bool readFile(const std::string& path, std::string& data) = 0;
+    // A regular file's whole content; false for anything else, and for a file larger than
+    // limit, which is then not read at all.
+    virtual bool readFile(const std::string& path, std::string& data, std::size_t limit) = 0;
+    bool readFile(const std::string& path, std::string& data)
+    {
+        return readFile(path, data, std::numeric_limits<std::size_t>::max());
+    }
     // Creates or replaces the file with data, flushed to the disk: the file holds the old data
     // or all of the new, never a part (written beside it and renamed into place).
     virtual bool writeFile(const std::string& path, std::string_view data) = 0;

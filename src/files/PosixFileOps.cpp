@@ -36,7 +36,7 @@ private:
 
 } // namespace
 
-bool PosixFileOps::readFile(const std::string& path, std::string& data)
+bool PosixFileOps::readFile(const std::string& path, std::string& data, std::size_t limit)
 {
     // Without blocking: a FIFO in place of a file would wait for a writer for ever.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -45,7 +45,8 @@ bool PosixFileOps::readFile(const std::string& path, std::string& data)
     // Only regular files: a device such as /dev/zero would be read for ever.
     struct stat status {
     };
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        std::uint64_t(status.st_size) > limit)
         return false;
     std::string result;
     char buffer[65536];
@@ -57,6 +58,9 @@ bool PosixFileOps::readFile(const std::string& path, std::string& data)
             return false;
         if (n == 0)
             break;
+        // A file that grows while it is read is held to the limit too.
+        if (result.size() + std::size_t(n) > limit)
+            return false;
         result.append(buffer, std::size_t(n));
     }
     data = std::move(result);

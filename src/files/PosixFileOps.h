@@ -6,7 +6,8 @@
 class PosixFileOps : public FileOps
 {
 public:
-    bool readFile(const std::string& path, std::string& data) override;
+    using FileOps::readFile;
+    bool readFile(const std::string& path, std::string& data, std::size_t limit) override;
     bool writeFile(const std::string& path, std::string_view data) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool removeFile(const std::string& path) override;

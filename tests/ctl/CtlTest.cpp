@@ -18,6 +18,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -259,10 +260,16 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
     WriteFile((root / "cd.wav").string(), Wave(cd));
     std::string cut = readAll(message).substr(0, 300);
     std::ofstream((root / "cut.pmf").string(), std::ios::binary) << cut;
+    // A 3 GB sparse file is refused by its size, unread; a FIFO is not waited on.
+    std::ofstream(root / "huge.pmf").close();
+    fs::resize_file(root / "huge.pmf", std::uintmax_t(3) << 30);
+    ASSERT_EQ(::mkfifo((root / "fifo.pmf").c_str(), 0600), 0);
     const struct {
         std::vector<std::string> args;
         const char* reason;
     } bad[] = {
+        {{"msg", "info", (root / "huge.pmf").string()}, "cannot be read"},
+        {{"msg", "info", (root / "fifo.pmf").string()}, "cannot be read"},
         {{"msg", "import", (root / "cd.wav").string(), "--to", (root / "x.pmf").string()},
          "is not sampled at 16,000 Hz"},
         {{"msg", "import", wave.string(), "--to", (root / "x.pmf").string(), "--gain", "2"},
@@ -334,6 +341,19 @@ TEST_F(CtlTest, SystemFileNamingAnotherSystemIsRefused)
         EXPECT_NE(run.err.find("Copy.sys names the system 'Plant'"), std::string::npos) << run.err;
     }
     EXPECT_EQ(snapshot(data), before);
+}
+
+// A FIFO where a system or settings file belongs is no file: nothing waits for a writer.
+TEST_F(CtlTest, FifosInTheDataFolderAreNotWaitedFor)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    fs::create_directories(data / "Pipe");
+    ASSERT_EQ(::mkfifo((data / "Pipe" / "Pipe.sys").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((data / "Plant" / "004.cfg").c_str(), 0600), 0);
+    EXPECT_EQ(ctl({"systems"}).out, "Plant\n");
+    const Result checked = ctl({"check", "Plant"});
+    EXPECT_EQ(checked.status, 2);
+    EXPECT_NE(checked.err.find("004.cfg: cannot be read"), std::string::npos) << checked.err;
 }
 
 TEST_F(CtlTest, DataFolderComesFromTheEnvironmentUnlessGiven)

@@ -65,9 +65,10 @@ public:
     // The operations that failed, for the test's messages.
     const std::string& faults() const { return faults_; }
 
-    bool readFile(const std::string& path, std::string& data) override
+    using FileOps::readFile;
+    bool readFile(const std::string& path, std::string& data, std::size_t limit) override
     {
-        return !dead_ && real_.readFile(path, data);
+        return !dead_ && real_.readFile(path, data, limit);
     }
     bool writeFile(const std::string& path, std::string_view data) override
     {

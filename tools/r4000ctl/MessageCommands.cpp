@@ -93,11 +93,11 @@ void writeMessage(FileOps& files, CR4700RecordData& record, const std::string& p
 
 CR4700RecordData readMessage(FileOps& files, const std::string& path)
 {
+    // The size is checked before anything is read: a huge (or sparse) file is never loaded.
     std::string image;
-    if (!files.readFile(path, image))
-        throw CommandError("msg: " + path + " cannot be read");
-    if (image.size() > kLargestFile)
-        throw CommandError("msg: " + path + " is larger than a message file can be");
+    if (!files.readFile(path, image, kLargestFile))
+        throw CommandError("msg: " + path +
+                           " cannot be read (no file, or larger than a message file can be)");
     CR4700RecordData record;
     if (!record.Parse(reinterpret_cast<const std::uint8_t*>(image.data()), image.size()))
         throw CommandError("msg: " + path + ": " + record.LastProblem());

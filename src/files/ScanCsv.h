@@ -4,8 +4,9 @@
 #include <vector>
 
 // "scan.csv": the units a scan found, one line each after the header line, CR LF line ends,
-// values as they are. A value holding a comma, a double quote or a line end (a unit may call
-// itself anything) is quoted as RFC 4180 says, so the row keeps its columns.
+// values as they are. A unit may call itself anything: control characters are written
+// escaped ("\x0A"), a value a spreadsheet would take for a formula gets a leading "'", and one
+// holding a comma or a double quote is quoted as RFC 4180 says, so the row keeps its columns.
 namespace ScanCsv {
 
 struct Row {

@@ -60,6 +60,21 @@ bool parseNumber(std::string_view text, unsigned long max, unsigned long& out)
     return true;
 }
 
+std::string escapeControls(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (isControl(byte))
+            out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 15]};
+        else
+            out += c;
+    }
+    return out;
+}
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b)
 {
     // Keys and keywords are ASCII; other bytes compare as they are, whatever the locale.

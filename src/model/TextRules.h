@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 class Locale;
@@ -26,5 +27,10 @@ unsigned long leadingNumber(std::string_view text);
 bool parseNumber(std::string_view text, unsigned long max, unsigned long& out);
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
+
+// Text from outside (a unit's name or model) made safe to show or write: every control
+// character as "\xNN", so none can move a terminal's cursor or start a new line in a file.
+// Text without one comes back unchanged.
+std::string escapeControls(std::string_view text);
 
 } // namespace TextRules

@@ -4,8 +4,9 @@
 
 namespace {
 
-// A value is quoted only when it would break the row; every other row stays as it was.
-TEST(ScanCsv, QuotesOnlyTheValuesThatNeedIt)
+// What a unit calls itself cannot break a row, add one, or run as a spreadsheet formula;
+// ordinary names stay byte for byte.
+TEST(ScanCsv, ValuesFromUnitsCannotBreakTheFileOrRunAsFormulas)
 {
     struct Case {
         const char* name;
@@ -16,8 +17,13 @@ TEST(ScanCsv, QuotesOnlyTheValuesThatNeedIt)
         {"", ""},
         {"Hall, 2", "\"Hall, 2\""},
         {"5\" bell", "\"5\"\" bell\""},
-        {"a\r\nb", "\"a\r\nb\""},
+        {"a\r\nb", "a\\x0D\\x0Ab"},
+        {"\x1b[2J", "\\x1B[2J"},
         {"it's", "it's"},
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"-2+3", "'-2+3"},
+        {"R-4100EX", "R-4100EX"},
     };
     for (const Case& c : cases) {
         const ScanCsv::Row row{"02-00-00-00-00-0B", "R-4100EX", "198.18.1.11",

@@ -7,6 +7,7 @@
 #include "ScanCellRules.h"
 #include "ScanCsv.h"
 #include "ScanSession.h"
+#include "TextRules.h"
 
 #include <QThread>
 #include <cstdio>
@@ -20,16 +21,19 @@ constexpr const char* kNoInterface =
 
 void printUnits(std::ostream& out, const Scan& scan, const Locale& locale)
 {
-    char line[200];
+    char line[512];
     std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8s  %s\n", "MAC Address",
                   "Model", "IP Address", "Subnet mask", "Default gateway", "Web port", "Name");
     out << line;
     for (const auto& [mac, unit] : scan.units()) {
+        // What units report is shown with its control characters escaped.
         std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8u  %s\n",
-                      mac.c_str(), unit.modelName.c_str(), unit.ipAddress.toText().c_str(),
+                      mac.c_str(), TextRules::escapeControls(unit.modelName).c_str(),
+                      unit.ipAddress.toText().c_str(),
                       unit.subnetMask.toText().c_str(), unit.gateway.toText().c_str(),
                       unsigned(unit.webPort),
-                      CodePageText::toUtf8(unit.unitName, locale.codePage()).c_str());
+                      TextRules::escapeControls(CodePageText::toUtf8(unit.unitName, locale.codePage()))
+                          .c_str());
         out << line;
     }
     out << scan.count() << " unit(s) found.\n";

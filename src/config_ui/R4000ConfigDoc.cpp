@@ -1,6 +1,7 @@
 #include "R4000ConfigDoc.h"
 
 #include "DataFolder.h"
+#include "FolderLock.h"
 #include "Locale.h"
 #include "ModelText.h"
 #include "R4000System.h"
@@ -16,6 +17,9 @@
 #include <filesystem>
 
 namespace {
+
+// How long a save waits for another program that is saving the same system.
+constexpr int kLockWaitMs = 10000;
 
 bool sameText(const std::string& a, const std::string& b)
 {
@@ -99,6 +103,7 @@ bool R4000ConfigDoc::openDocument(const std::string& path)
         return false;
     }
     setPath(path);
+    remember(folder, path);
     setCurrentSystemName(folder.systemName());
     emit changed();
     return true;
@@ -133,11 +138,30 @@ bool R4000ConfigDoc::saveAs()
     return saveTo(path);
 }
 
+void R4000ConfigDoc::remember(SystemFolder& folder, const std::string& path)
+{
+    digest_ = folder.digest();
+    digestPath_ = path;
+}
+
 bool R4000ConfigDoc::saveTo(const std::string& path)
 {
     std::string stamp;
     std::string error;
     SystemFolder folder = folderOf(host_.files(), path);
+    // One writer at a time; another program's save since this one loaded is overwritten
+    // only when the user says so.
+    FolderLock lock;
+    if (!lock.acquire(folder.folder(), kLockWaitMs, error)) {
+        host_.messages().fail(StringId::SaveFailed, {QString::fromStdString(error)});
+        return false;
+    }
+    if (path == digestPath_ && folder.digest() != digest_ &&
+        !host_.messages().ask(host_.resources()
+                                  .string(StringId::ChangedOnDisk)
+                                  .arg(ModelText::toUi(folder.systemName(),
+                                                       host_.locale().codePage()))))
+        return false;
     bool saved = false;
     {
         // The model is rebuilt from what was written, so memory and disk agree.
@@ -145,7 +169,9 @@ bool R4000ConfigDoc::saveTo(const std::string& path)
         saved = Timestamp::current(stamp, error) && folder.save(system_, stamp, error) &&
                 folder.load(system_, error);
     }
-    if (!saved)
+    if (saved)
+        remember(folder, path);
+    else
         host_.messages().fail(StringId::SaveFailed, {QString::fromStdString(error)});
     emit changed();
     return saved;

@@ -3,8 +3,10 @@
 #include "SystemDocument.h"
 
 #include <QString>
+#include <cstdint>
 #include <string>
 
+class SystemFolder;
 class ToolHost;
 
 // The System Setting Tool's document, and the program's document of the current system:
@@ -45,8 +47,13 @@ private:
     bool saveTo(const std::string& path);
     void setPath(const std::string& path);
 
+    // The digest of the files the model was last loaded from or saved to, and their path.
+    void remember(SystemFolder& folder, const std::string& path);
+
     ToolHost& host_;
     R4000System& system_;
+    std::uint64_t digest_ = 0;
+    std::string digestPath_;
     std::string currentName_;
     std::string path_;
     QString title_;

@@ -238,6 +238,28 @@ bool SystemFolder::recover(std::string& error)
     return applyCommitted(commit, error);
 }
 
+std::uint64_t SystemFolder::digest()
+{
+    // FNV-1a over every file's name and bytes, in name order.
+    std::uint64_t hash = 14695981039346656037ull;
+    const auto add = [&hash](std::string_view bytes) {
+        for (const char c : bytes)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    };
+    std::vector<std::string> names;
+    files_.list(folder_, names);
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) {
+        if ((name == systemName_ + ".sys" || isSettingsFile(name)) &&
+            files_.readFile(path(name), text)) {
+            add(name);
+            add(text);
+        }
+    }
+    return hash;
+}
+
 bool SystemFolder::readSystemFile(std::string& text)
 {
     if (files_.readFile(systemFilePath(), text))

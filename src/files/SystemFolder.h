@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,9 @@ public:
     // The text of the system file as it stands, also while a committed save waits to be
     // finished by the next load; false when there is none.
     bool readSystemFile(std::string& text);
+    // A digest of the system file and the settings files as they are on disk now, to tell
+    // whether another program saved the system since it was loaded.
+    std::uint64_t digest();
 
     // The files a save writes, by name, in order: the system file, then 001.cfg ...
     struct File {

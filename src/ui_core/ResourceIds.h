@@ -50,6 +50,7 @@ constexpr int SaveFailed = 5120;
 constexpr int ReadFailed = 5121;
 constexpr int ReplaceSystem = 5122;
 constexpr int InitialFileNotWritten = 5123;
+constexpr int ChangedOnDisk = 5124;
 constexpr int EnterCredentials = 5288;
 constexpr int ColumnHeadings = 5300; // 5300 + column of the scan list
 constexpr int UnitsFound = 5308;

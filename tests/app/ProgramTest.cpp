@@ -365,6 +365,31 @@ private slots:
             QVERIFY(shown.icon == UserDialogs::Icon::Error);
     }
 
+    // Another program saved the system since it was opened: a save asks before it writes over
+    // that, and No leaves the other program's files byte for byte.
+    void saveOverAnotherProgramsSaveAsksFirst()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));
+        QVERIFY(startWith("Tower"));
+        app_->switchView(ToolId::Config);
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 3));
+        const std::string theirs = readWholeFile(data() + "/Tower/003.cfg");
+        dialogs_.answers = {false};
+        QVERIFY(!app_->configDoc().save());
+        QCOMPARE(dialogs_.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs_.messages[0].text,
+                 QStringLiteral("The system Tower was changed by another program since it was "
+                                "opened. Save over those changes?"));
+        QCOMPARE(readWholeFile(data() + "/Tower/003.cfg"), theirs);
+
+        dialogs_.answers = {true};
+        QVERIFY(app_->configDoc().save());
+        QVERIFY(!QFile::exists(QString::fromStdString(data() + "/Tower/003.cfg")));
+        // Saved by this program since: the next save asks nothing.
+        QVERIFY(app_->configDoc().save());
+        QCOMPARE(dialogs_.messages.size(), std::size_t(2));
+    }
+
     void unreadableSystemIsReportedAndLeftAlone()
     {
         QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));

@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 #include "Exchange.h"
 #include "FileText.h"
+#include "FolderLock.h"
 #include "MessageTestData.h"
 #include "PasswordCodec.h"
 #include "PosixFileOps.h"
@@ -19,6 +20,7 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -341,6 +343,37 @@ TEST_F(CtlTest, SystemFileNamingAnotherSystemIsRefused)
         EXPECT_NE(run.err.find("Copy.sys names the system 'Plant'"), std::string::npos) << run.err;
     }
     EXPECT_EQ(snapshot(data), before);
+}
+
+// One writer at a time: a command waits for another that holds the system, a bounded time,
+// then fails naming why and changes nothing; two at once both land, one after the other.
+TEST_F(CtlTest, WritersOfOneSystemTakeTurns)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    {
+        FolderLock other;
+        std::string error;
+        ASSERT_TRUE(other.acquire((data / "Plant").string(), 0, error)) << error;
+        const auto before = snapshot(data);
+        const Result refused = ctl({"add", "Plant", "R-4100EX", "--ip", "192.168.1.20"},
+                                   {"R4000_LOCK_WAIT_MS=200"});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_NE(refused.err.find("is being changed by another program"), std::string::npos)
+            << refused.err;
+        EXPECT_TRUE(snapshot(data) == before);
+    }
+    std::vector<std::thread> writers;
+    std::vector<Result> results(4);
+    for (int i = 0; i < 4; ++i)
+        writers.emplace_back([&, i] {
+            results[std::size_t(i)] = ctl(
+                {"add", "Plant", "R-4100EX", "--ip", "192.168.1." + std::to_string(20 + i)});
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    for (const Result& result : results)
+        EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(ctl({"check", "Plant"}).out.find("units: 7\n"), std::string::npos);
 }
 
 // A FIFO where a system or settings file belongs is no file: nothing waits for a writer.

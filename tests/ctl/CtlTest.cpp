@@ -41,6 +41,9 @@ std::map<std::string, std::string> snapshot(const fs::path& root)
     if (!fs::exists(root))
         return tree;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+        // The lock file a command takes is no data of the system.
+        if (entry.path().filename() == FolderLock::kFileName)
+            continue;
         const std::string name = fs::relative(entry.path(), root).string();
         tree[name] = entry.is_directory() ? "<folder>" : readAll(entry.path());
     }

@@ -17,29 +17,25 @@ AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context,
                                const std::string& dataFolder, AllUnitRun::WaitMode wait,
                                long restartWaitMs, std::string& error)
 {
-    constexpr auto format = AllUnitRun::FailureFormat::WithoutBlank;
-    AllUnitRun::Report report = AllUnitRun::runAll(
-        system, UnitJobs::checkBeforeDownload(context, restartWaitMs), wait, format);
-
     const std::string name = system.systemName();
     SystemFolder folder(files, SystemFolder::folderFor(dataFolder, name), name);
-    if (!files.makeDirectory(folder.folder())) {
+    if (!files.makeDirectory(folder.folder()))
         error = "cannot create " + folder.folder();
-        return report;
-    }
-    for (int n = 1; n <= system.registeredCount(); ++n) {
-        Exchange& unit = *system.equipment(n);
-        // A unit that failed the check is named once; its local file stays.
-        if (!report.results[std::size_t(n - 1)])
-            continue;
-        if (!UnitClient(unit, context.prompt, context.options)
-                 .downloadSettings(files, folder.settingsFilePath(n))) {
-            report.results[std::size_t(n - 1)] = false;
-            report.failures += AllUnitRun::failureLine(unit, format);
-        }
-    }
+    // Every unit at once, so a download takes as long as its slowest unit: the credential
+    // check, then its own file, which replaces the local one only when whole and its own. A
+    // unit that fails is named once and keeps its local file.
+    const AllUnitRun::Job check = UnitJobs::checkBeforeDownload(context, restartWaitMs);
+    const AllUnitRun::Report report = AllUnitRun::runAll(
+        system,
+        [&](Exchange& unit) {
+            return check(unit) && UnitClient(unit, context.prompt, context.options)
+                                      .downloadSettings(files, folder.settingsFilePath(
+                                                                   unit.exchangeNumber()));
+        },
+        wait, AllUnitRun::FailureFormat::WithoutBlank);
     // The model is what the folder now holds, also when some units failed.
-    folder.load(system, error);
+    if (error.empty())
+        folder.load(system, error);
     return report;
 }
 

@@ -7,7 +7,9 @@
 #include "SystemFolder.h"
 #include "UnitsFixture.h"
 
+#include <chrono>
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -66,6 +68,36 @@ TEST_F(SettingsTransferTest, DownloadKeepsTheLocalFileOfAUnitThatFails)
     ASSERT_TRUE(files.readFile(folder.folder() + "/002.cfg", nowTwo));
     EXPECT_EQ(nowTwo, localTwo);
     EXPECT_EQ(system.registeredCount(), 2);
+}
+
+// Every unit is fetched at once: slow units cost the time of the slowest, not their sum.
+// Four units that each take 0.8 s per answer need about 1.6 s (check and file); one after
+// the other they would need over 4 s.
+TEST_F(SettingsTransferTest, DownloadFetchesEveryUnitAtOnce)
+{
+    addUnits(4);
+    PosixFileOps files;
+    std::string error;
+    SystemFolder folder(files, SystemFolder::folderFor(temp.path(), "Tower"), "Tower");
+    ASSERT_TRUE(folder.save(system, kStamp, error)) << error;
+    ASSERT_TRUE(startUnits());
+    for (int n = 1; n <= 4; ++n)
+        ASSERT_TRUE(client(n).uploadOwnSettings());
+    for (int n = 1; n <= 4; ++n)
+        ASSERT_TRUE(restarted(n, 1));
+    std::map<int, std::string> slow;
+    for (int n = 1; n <= 4; ++n)
+        slow[n] = "delay-ms=800";
+    ASSERT_TRUE(startUnits(slow));
+
+    const auto start = std::chrono::steady_clock::now();
+    const auto report = SettingsTransfer::downloadAll(system, {system, &prompt, options}, files,
+                                                      temp.path(), kBlocking, 0, error);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_TRUE(error.empty()) << error;
+    EXPECT_TRUE(report.failures.empty()) << report.failures;
+    EXPECT_LT(took, std::chrono::milliseconds(3200));
+    EXPECT_EQ(system.registeredCount(), 4);
 }
 
 TEST_F(SettingsTransferTest, RenamingTheSystemMovesItsFolderAndFailedUnitsKeepTheirCredentials)

@@ -15,7 +15,7 @@ done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-export R4000_DATA_DIR="$work/data" LANG=C.UTF-8 PROGRAM="$program" WORK="$work"
+export R4000_DATA_DIR="$work/data" LC_ALL=C.UTF-8 PROGRAM="$program" WORK="$work"
 
 xvfb-run -a bash -c '
     set -uo pipefail

@@ -13,6 +13,9 @@ for tool in xvfb-run xdotool; do
     fi
 done
 
+# Under the sanitizers: what the system's libraries keep is theirs, not the program's.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/system-leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export R4000_DATA_DIR="$work/data" LC_ALL=C.UTF-8 PROGRAM="$program" WORK="$work"

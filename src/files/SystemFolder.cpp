@@ -328,7 +328,9 @@ bool SystemFolder::loadUnit(System& system, const std::string& name, std::string
         why = "is not named as a unit's settings file (001.cfg ...)";
         return false;
     }
-    const int n = UnitFileReader::unitNumber(text);
+    // Parsed once: merged, then judged. A file of another unit fails the load, so what it
+    // merged is never saved.
+    const int n = UnitFileReader::merge(system, text);
     if (n == 0) {
         why = "is no settings file of a unit";
         return false;
@@ -337,7 +339,7 @@ bool SystemFolder::loadUnit(System& system, const std::string& name, std::string
         why = "is the settings file of unit " + std::to_string(n);
         return false;
     }
-    if (!UnitFileReader::merge(system, text) || system.equipment(n)->isNone()) {
+    if (system.equipment(n)->isNone()) {
         why = "names a model this system does not have";
         return false;
     }

@@ -608,16 +608,18 @@ int UnitFileReader::unitNumber(std::string_view text)
     return unitOf(SectionTable::parse(text));
 }
 
-bool UnitFileReader::merge(System& system, std::string_view text)
+int UnitFileReader::merge(System& system, std::string_view text)
 {
+    if (text.find('\0') != std::string_view::npos)
+        return 0;
     const SectionTable table = SectionTable::parse(text);
     const std::vector<CategoryData>& systemRecords = table.records("[system]");
     const int n = unitOf(table);
     if (n == 0)
-        return false;
+        return 0;
     const std::string* type = systemRecords.front().find("ex_type");
     if (!system.equipment(n))
-        return false;
+        return 0;
     system.setChanged();
 
     // The slot takes the file's model on its own settings; an unknown model keeps the slot.
@@ -630,7 +632,7 @@ bool UnitFileReader::merge(System& system, std::string_view text)
     SectionReader reader(unit);
     reader.read(systemRecords.front());
     if (!table.has("[station]"))
-        return true;
+        return n;
 
     // Every file carries the numbers of every station in the system.
     for (const CategoryData& record : table.records("[station]")) {
@@ -652,5 +654,5 @@ bool UnitFileReader::merge(System& system, std::string_view text)
             reader.read(record);
     }
     unit.updateNaptFromValues();
-    return true;
+    return n;
 }

@@ -11,9 +11,9 @@ class System;
 class UnitFileReader
 {
 public:
-    // False when the file names no unit ("[system]" with "ex_id" and "ex_type"); the model
-    // is then unchanged.
-    static bool merge(System& system, std::string_view text);
+    // The unit merged: the one the file names ("[system]" with "ex_id" and "ex_type"); 0, with
+    // the model unchanged, when it names none or is no text (a NUL byte).
+    static int merge(System& system, std::string_view text);
     // The unit a settings file is of: the number "ex_id" of its "[system]" record names
     // beside "ex_type"; 0 when it names none, or when the text is no text (a NUL byte).
     static int unitNumber(std::string_view text);

@@ -34,7 +34,9 @@ CAboutDlg::CAboutDlg(const ResourceChain& resources, const Info& info, QWidget* 
     copyright->setObjectName(QStringLiteral("copyright"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(QPixmap(resources.bitmapPath(BitmapId::LauncherBackground)).copy(0, 0, 300, 150).scaledToWidth(180));
+    icon->setPixmap(QPixmap(resources.bitmapPath(BitmapId::LauncherBackground))
+                        .copy(0, 0, 300, 150)
+                        .scaledToWidth(180));
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(name);

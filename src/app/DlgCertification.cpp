@@ -48,13 +48,11 @@ void DlgCertification::onSelectionChanged(int index)
 void DlgCertification::accept()
 {
     std::string name;
-    const auto result = selection_.accept(systems_->currentIndex(),
-                                          ModelText::asciiFieldBytes(password_->text(), codePage_),
-                                          name);
+    const auto result = selection_.accept(
+        systems_->currentIndex(), ModelText::asciiFieldBytes(password_->text(), codePage_), name);
     if (result == SystemSelection::Result::WrongPassword) {
         dialogs_.message(resources_.stringField(StringId::ProgramName, 0),
-                         resources_.string(StringId::InvalidPassword),
-                         UserDialogs::Icon::None);
+                         resources_.string(StringId::InvalidPassword), UserDialogs::Icon::None);
         password_->setFocus();
         password_->selectAll();
         return;

@@ -28,8 +28,8 @@ DlgCertification2::DlgCertification2(const ResourceChain& resources, const QStri
     password_->setObjectName(QStringLiteral("password"));
     password_->setEchoMode(QLineEdit::Password);
 
-    prompt_->setText(
-        ResourceChain::substitute(resources.string(StringId::EnterCredentials), {address, QString::number(webPort)}));
+    prompt_->setText(ResourceChain::substitute(resources.string(StringId::EnterCredentials),
+                                               {address, QString::number(webPort)}));
 }
 
 QString DlgCertification2::prompt() const

@@ -57,7 +57,7 @@ bool WidgetDialogs::nameSystem(System& system, std::string& name)
 }
 
 QString WidgetDialogs::saveFileName(const QString& caption, const QString& proposedPath,
-                                   const QString& filter, const QString& defaultSuffix)
+                                    const QString& filter, const QString& defaultSuffix)
 {
     // The dialog adds the suffix itself, so it asks before replacing the file really meant.
     QFileDialog dialog(parent(), caption, proposedPath, filter);

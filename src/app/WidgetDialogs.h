@@ -16,8 +16,8 @@ public:
     bool selectSystem(SystemSelection& selection, const std::string& currentName,
                       std::string& chosen) override;
     bool nameSystem(System& system, std::string& name) override;
-    QString saveFileName(const QString& caption, const QString& proposedPath,
-                         const QString& filter, const QString& defaultSuffix) override;
+    QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter,
+                         const QString& defaultSuffix) override;
     std::optional<Credentials> unitCredentials(const std::string& address, int webPort,
                                                const Credentials& tried) override;
     int exec(QDialog& dialog) override;

@@ -157,10 +157,10 @@ bool R4000ConfigDoc::saveTo(const std::string& path)
         return false;
     }
     if (path == digestPath_ && folder.digest() != digest_ &&
-        !host_.messages().ask(host_.resources()
-                                  .string(StringId::ChangedOnDisk)
-                                  .arg(ModelText::toUi(folder.systemName(),
-                                                       host_.locale().codePage()))))
+        !host_.messages().ask(
+            host_.resources()
+                .string(StringId::ChangedOnDisk)
+                .arg(ModelText::toUi(folder.systemName(), host_.locale().codePage()))))
         return false;
     bool saved = false;
     {

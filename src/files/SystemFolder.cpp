@@ -347,7 +347,7 @@ bool SystemFolder::loadUnit(System& system, const std::string& name, std::string
 }
 
 bool SystemFolder::isFreeFor(FileOps& files, const std::string& folder,
-                              const std::string& systemName, std::string& error)
+                             const std::string& systemName, std::string& error)
 {
     if (!files.exists(folder))
         return true;
@@ -358,17 +358,16 @@ bool SystemFolder::isFreeFor(FileOps& files, const std::string& folder,
     }
     std::string text;
     std::string named;
-    if (names.empty() ||
-        (SystemFolder(files, folder, systemName).readSystemFile(text) &&
-         SystemFile::systemName(text, named) && named == systemName))
+    if (names.empty() || (SystemFolder(files, folder, systemName).readSystemFile(text) &&
+                          SystemFile::systemName(text, named) && named == systemName))
         return true;
     error = folder + " is neither empty nor a copy of system '" + systemName + "'";
     return false;
 }
 
 bool SystemFolder::canRename(FileOps& files, const std::string& dataFolder,
-                              const std::string& previousName, const std::string& name,
-                              std::string& error)
+                             const std::string& previousName, const std::string& name,
+                             std::string& error)
 {
     if (name == previousName)
         return true;

@@ -59,6 +59,6 @@ private:
     std::uint64_t dataSize_ = 0;
     std::uint64_t dataPosition_ = 0;
     bool writeFailed_ = false;
-    std::string path_;          // where a written file goes
-    std::string writtenPath_;   // where it is written first
+    std::string path_;        // where a written file goes
+    std::string writtenPath_; // where it is written first
 };

@@ -28,9 +28,9 @@ AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context,
     const AllUnitRun::Report report = AllUnitRun::runAll(
         system,
         [&](Exchange& unit) {
-            return check(unit) && UnitClient(unit, context.prompt, context.options)
-                                      .downloadSettings(files, folder.settingsFilePath(
-                                                                   unit.exchangeNumber()));
+            return check(unit) &&
+                   UnitClient(unit, context.prompt, context.options)
+                       .downloadSettings(files, folder.settingsFilePath(unit.exchangeNumber()));
         },
         wait, AllUnitRun::FailureFormat::WithoutBlank);
     // The model is what the folder now holds, also when some units failed.

@@ -19,8 +19,8 @@ AllUnitRun::Report uploadAll(System& system, const UnitJobs::Context& context,
 // Downloads every unit's settings file into the system's folder and loads the system
 // again from the folder. Every unit at once is given the system's credentials where it has
 // others (restartWaitMs for it to restart), then its file is fetched; the system is loaded
-// when all are done. A unit that fails keeps its local file. error tells why the folder could not be
-// written or read again.
+// when all are done. A unit that fails keeps its local file. error tells why the folder could not
+// be written or read again.
 AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context, FileOps& files,
                                const std::string& dataFolder, AllUnitRun::WaitMode wait,
                                long restartWaitMs, std::string& error);

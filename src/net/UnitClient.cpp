@@ -158,8 +158,7 @@ bool UnitClient::downloadSettings(FileOps& files, const std::string& path)
     // Only a whole settings file of this very unit may replace the local one.
     return cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name,
                    login.password, "/file_download.cgi") &&
-           cgi.lastReplyComplete() &&
-           UnitFileReader::unitNumber(body) == unit_.exchangeNumber() &&
+           cgi.lastReplyComplete() && UnitFileReader::unitNumber(body) == unit_.exchangeNumber() &&
            files.writeFile(path, body);
 }
 

@@ -7,11 +7,10 @@
 #include <QLineEdit>
 
 AddressDialog::AddressDialog(const UserMessages& messages, int dialog, Ipv4Address initial,
-                             std::function<bool(Ipv4Address)> rule, int messageId,
-                             QWidget* parent)
+                             std::function<bool(Ipv4Address)> rule, int messageId, QWidget* parent)
     : QDialog(parent), messages_(messages),
-      field_(new QLineEdit(QString::fromStdString(initial.toText()), this)),
-      rule_(std::move(rule)), messageId_(messageId), address_(initial)
+      field_(new QLineEdit(QString::fromStdString(initial.toText()), this)), rule_(std::move(rule)),
+      messageId_(messageId), address_(initial)
 {
     DialogLayout layout(this, messages.resources(), dialog);
     layout.addField(1101, field_);

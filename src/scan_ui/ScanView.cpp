@@ -29,8 +29,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-ScanView::ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs,
-                   QWidget* parent)
+ScanView::ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs, QWidget* parent)
     : ToolView(host, ToolId::Scan, MenuId::Scan, true, parent),
       document_(std::make_unique<R4000ScanDoc>(std::move(scanOptions))),
       model_(new ScanTableModel(*document_, host.resources(), host.locale(), this)),
@@ -63,8 +62,9 @@ ScanView::ScanView(ToolHost& host, Scan::Options scanOptions, int restartWaitMs,
 
     connect(scanButton_, &QPushButton::clicked, this, &ScanView::scan);
     connect(writeButton_, &QPushButton::clicked, this, &ScanView::writeSettings);
-    connect(model_, &ScanTableModel::refused, this,
-            [this](int id, const QStringList& values) { this->host().messages().tell(id, values); });
+    connect(model_, &ScanTableModel::refused, this, [this](int id, const QStringList& values) {
+        this->host().messages().tell(id, values);
+    });
     connect(model_, &ScanTableModel::selectionCountChanged, this, &ScanView::updateButtons);
     restartWait_.setSingleShot(true);
     // The units restarted: see them again at their new addresses. The write's progress window
@@ -163,10 +163,11 @@ void ScanView::onCommand(int command)
 void ScanView::showProgress(int titleId, int textId, int milliseconds)
 {
     const ResourceChain& resources = host().resources();
-    progress_ = new DlgProgress(
-        resources.string(titleId) + QStringLiteral(" - ") + resources.string(StringId::Caption),
-        resources.string(textId), milliseconds / 1000, resources.string(StringId::UnitsDidNotAnswer),
-        resources.dialogText(DialogId::About, 1), window());
+    progress_ = new DlgProgress(resources.string(titleId) + QStringLiteral(" - ") +
+                                    resources.string(StringId::Caption),
+                                resources.string(textId), milliseconds / 1000,
+                                resources.string(StringId::UnitsDidNotAnswer),
+                                resources.dialogText(DialogId::About, 1), window());
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     connect(progress_, &QDialog::finished, this, [this] {
         // Closed by the user while units never answered: the tool is free again.

@@ -47,7 +47,8 @@ void BitmapButton::paintEvent(QPaintEvent*)
 
 void BitmapButton::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
         animateClick();
         return;
     }

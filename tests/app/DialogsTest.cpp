@@ -159,8 +159,8 @@ private slots:
         QTest::newRow("empty password")
             << "Tower"
             << ""
-            << "" << QStringList{QStringLiteral("Enter using up to 15 characters.")}
-            << "Tower" << false;
+            << "" << QStringList{QStringLiteral("Enter using up to 15 characters.")} << "Tower"
+            << false;
         QTest::newRow("different re-entry before the name is examined")
             << " To/wer"
             << "pw"

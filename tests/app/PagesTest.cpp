@@ -75,9 +75,9 @@ private slots:
             tool.action(CommandId::New)->trigger();
             QCOMPARE(app.configDoc().currentSystemName(), std::string());
         }
-        QCOMPARE(page.events, QStringList({"attach 0", "detach 0", "attach 2", "detach 2",
-                                           "attach 2", "detach 2", "attach 1", "detach 1",
-                                           "attach 0", "detach 0"}));
+        QCOMPARE(page.events,
+                 QStringList({"attach 0", "detach 0", "attach 2", "detach 2", "attach 2",
+                              "detach 2", "attach 1", "detach 1", "attach 0", "detach 0"}));
         QVERIFY(dialogs.messages.empty());
     }
 

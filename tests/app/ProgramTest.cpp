@@ -1,6 +1,5 @@
 // The program as a whole: start-up and language, the launcher, switching between the tools,
 // closing, and the System Setting Tool's document.
-#include "ResourceIds.h"
 #include "BitmapButton.h"
 #include "CMainFrame.h"
 #include "ExManager.h"
@@ -11,6 +10,7 @@
 #include "R4000System.h"
 #include "R4000View.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "ScriptedDialogs.h"
 #include "SystemFixture.h"
 #include "TempFolder.h"
@@ -135,8 +135,7 @@ private slots:
         QTest::addColumn<QString>("proposed");
         QTest::newRow("no file") << QByteArray() << "";
         QTest::newRow("second line") << QByteArray("[startup]\r\nstart=Tower\r\n") << "Tower";
-        QTest::newRow("after blanks")
-            << QByteArray("[startup]\r\n start=Tower\r\n") << "Tower";
+        QTest::newRow("after blanks") << QByteArray("[startup]\r\n start=Tower\r\n") << "Tower";
         QTest::newRow("another key that ends in start")
             << QByteArray("[startup]\r\nrestart=Annex\r\n") << "";
         QTest::newRow("first line that holds it")
@@ -358,7 +357,8 @@ private slots:
         app_->switchView(ToolId::Launcher);
         QVERIFY(app_->frame()->close());
         QCOMPARE(dialogs_.messages.size(), std::size_t(2));
-        QVERIFY(dialogs_.messages[0].text.startsWith(QStringLiteral("The system could not be saved.")));
+        QVERIFY(
+            dialogs_.messages[0].text.startsWith(QStringLiteral("The system could not be saved.")));
         QVERIFY(dialogs_.messages[1].text.startsWith(
             QStringLiteral("The initial file could not be written.")));
         for (const auto& shown : dialogs_.messages)

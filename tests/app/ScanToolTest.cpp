@@ -130,8 +130,7 @@ private slots:
         QCOMPARE(system.scanAssignCount(), std::uint32_t(2));
         const std::string written = readWholeFile(file);
         QVERIFY(written.find("start_ipaddr=198.18.1.50\r\nassign_no=2\r\n") != std::string::npos);
-        QCOMPARE(dialogs_.shownDialogs,
-                 std::vector<QString>(3, QStringLiteral("DlgScanIpPool")));
+        QCOMPARE(dialogs_.shownDialogs, std::vector<QString>(3, QStringLiteral("DlgScanIpPool")));
         QCOMPARE(messages(), QStringList{QStringLiteral("Enter number. (1-3)")});
     }
 

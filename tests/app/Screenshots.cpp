@@ -1,6 +1,5 @@
 // Pictures of the launcher and the dialogs in English, Korean and Japanese, for people to
 // look at: written as PNG files into the screenshot folder.
-#include "ResourceIds.h"
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
 #include "DlgCertification.h"
@@ -12,6 +11,7 @@
 #include "R4000ScanDoc.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "ScanPrinter.h"
 #include "ScanReports.h"
 #include "ScanTableModel.h"

@@ -207,12 +207,9 @@ TEST_F(CtlTest, NamesCrossTheTerminalInUtf8AndTheFilesInTheCodePage)
         const char* name;
         const char* bytes; // null: refused
     } cases[] = {
-        {"en_US.UTF-8", "Büro", "B\xfcro"},
-        {"en_US.UTF-8", "Büroraum", "B\xfcroraum"},
-        {"en_US.UTF-8", "受付", nullptr},
-        {"ja_JP.UTF-8", "ﾛﾋﾞｰ", "\xdb\xcb\xde\xb0"},
-        {"ja_JP.UTF-8", "受付", nullptr},
-        {"ko_KR.UTF-8", "접수", nullptr},
+        {"en_US.UTF-8", "Büro", "B\xfcro"}, {"en_US.UTF-8", "Büroraum", "B\xfcroraum"},
+        {"en_US.UTF-8", "受付", nullptr},   {"ja_JP.UTF-8", "ﾛﾋﾞｰ", "\xdb\xcb\xde\xb0"},
+        {"ja_JP.UTF-8", "受付", nullptr},   {"ko_KR.UTF-8", "접수", nullptr},
         {"ko_KR.UTF-8", "Lobby", "Lobby"},
     };
     for (const auto& c : cases) {
@@ -229,9 +226,9 @@ TEST_F(CtlTest, NamesCrossTheTerminalInUtf8AndTheFilesInTheCodePage)
             continue;
         }
         EXPECT_EQ(added.status, 0) << added.err;
-        EXPECT_NE(readAll(data / "Plant" / "004.cfg").find(std::string("ex_name=") + c.bytes +
-                                                            "\r\n"),
-                  std::string::npos);
+        EXPECT_NE(
+            readAll(data / "Plant" / "004.cfg").find(std::string("ex_name=") + c.bytes + "\r\n"),
+            std::string::npos);
         EXPECT_NE(ctl({"check", "Plant"}, env).out.find(std::string(" 4  EX  R-4100EX  ") + c.name),
                   std::string::npos);
     }
@@ -358,8 +355,8 @@ TEST_F(CtlTest, WritersOfOneSystemTakeTurns)
         std::string error;
         ASSERT_TRUE(other.acquire((data / "Plant").string(), 0, error)) << error;
         const auto before = snapshot(data);
-        const Result refused = ctl({"add", "Plant", "R-4100EX", "--ip", "192.168.1.20"},
-                                   {"R4000_LOCK_WAIT_MS=200"});
+        const Result refused =
+            ctl({"add", "Plant", "R-4100EX", "--ip", "192.168.1.20"}, {"R4000_LOCK_WAIT_MS=200"});
         EXPECT_EQ(refused.status, 2);
         EXPECT_NE(refused.err.find("is being changed by another program"), std::string::npos)
             << refused.err;
@@ -369,8 +366,8 @@ TEST_F(CtlTest, WritersOfOneSystemTakeTurns)
     std::vector<Result> results(4);
     for (int i = 0; i < 4; ++i)
         writers.emplace_back([&, i] {
-            results[std::size_t(i)] = ctl(
-                {"add", "Plant", "R-4100EX", "--ip", "192.168.1." + std::to_string(20 + i)});
+            results[std::size_t(i)] =
+                ctl({"add", "Plant", "R-4100EX", "--ip", "192.168.1." + std::to_string(20 + i)});
         });
     for (std::thread& writer : writers)
         writer.join();
@@ -424,7 +421,7 @@ struct BadCase {
     // "@OUT", "@PLANT", "@OTHER" (the folder of a second system) and "@FULL" (a folder of
     // somebody's files) stand for folders of the test
     std::vector<std::string> args;
-    const char* error;             // part of the one line on stderr
+    const char* error; // part of the one line on stderr
     std::vector<std::string> env = {};
     bool withDataDir = true;
 };
@@ -490,7 +487,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"export", "Nowhere", "--to", "@OUT"}, "unknown system 'Nowhere'"},
         BadCase{{"export", "Plant", "--to", "@PLANT"}, "is the folder of system 'Plant'"},
         BadCase{{"export", "Plant", "--to", "@OTHER"}, "is the folder of system 'Other'\n"},
-        BadCase{{"export", "Plant", "--to", "@FULL"}, "is neither empty nor a copy of system 'Plant'"},
+        BadCase{{"export", "Plant", "--to", "@FULL"},
+                "is neither empty nor a copy of system 'Plant'"},
         BadCase{{"export", "Plant", "--to", "@OUT"}, "R4000_TIMESTAMP", {"R4000_TIMESTAMP=now"}},
         BadCase{{"export", "Plant", "--to", "@OUT", "--to", "@OUT"}, "'--to' given twice"},
         BadCase{{"new", "Other"}, "missing option '--password P'"},

@@ -1,7 +1,8 @@
 // The file operations on the real file system: what a write leaves when it cannot finish,
 // and what is never followed or waited for.
-#include "FileSizeLimit.h"
 #include "PosixFileOps.h"
+
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 
 #include <filesystem>

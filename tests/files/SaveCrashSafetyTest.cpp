@@ -2,9 +2,9 @@
 // died, must leave a folder that loads as the old system or as the new one, never as a
 // mix of both, and must never touch the files other parts of the tool keep in the folder.
 
+#include "DataFolder.h"
 #include "Exchange.h"
 #include "FileOps.h"
-#include "DataFolder.h"
 #include "PosixFileOps.h"
 #include "R4000System.h"
 #include "Station.h"
@@ -469,7 +469,8 @@ protected:
         const std::string text = rendered(loaded);
         if (name == kName && text == oldText_)
             return 'O';
-        if (name == kNewName && text == renamedText_ && listing(folder) == expectedRenamedFiles(3, kNewName))
+        if (name == kNewName && text == renamedText_ &&
+            listing(folder) == expectedRenamedFiles(3, kNewName))
             return 'N';
         ADD_FAILURE() << "system " << name << " is a mix";
         return '?';

@@ -121,11 +121,11 @@ TEST(DiscoveryBroadcastReplies, UnitIsFoundWrittenAndReset)
          temp.path() + "/1"});
     ASSERT_TRUE(sim->ready()) << sim->errorOutput();
 
-    const ProgramRun moved = ProgramRun::run(
-        R4000CTL_PATH,
-        {"netset", "00-00-00-00-01-21", "--ip", "198.18.1.60", "--mask", "255.255.255.0",
-         "--gateway", "0.0.0.0", "--restart-wait", "1500"},
-        ProgramRun::inheritedEnvironment());
+    const ProgramRun moved =
+        ProgramRun::run(R4000CTL_PATH,
+                        {"netset", "00-00-00-00-01-21", "--ip", "198.18.1.60", "--mask",
+                         "255.255.255.0", "--gateway", "0.0.0.0", "--restart-wait", "1500"},
+                        ProgramRun::inheritedEnvironment());
     EXPECT_EQ(moved.status, 0) << moved.err;
     EXPECT_NE(moved.out.find("00-00-00-00-01-21  R-4100EX    198.18.1.60 "), std::string::npos)
         << moved.out;

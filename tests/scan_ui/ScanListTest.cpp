@@ -17,10 +17,10 @@
 #include "UserMessages.h"
 
 #include <QLineEdit>
-#include <QTableView>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QtTest>
 #include <fstream>
 #include <sstream>
@@ -128,8 +128,8 @@ private slots:
     {
         // Enough units for more than one page.
         for (int n = 0; n < 120; ++n)
-            ScanReports::deliver(*doc_, std::uint8_t(100 + n % 100), "R-4100EX", "U" + std::to_string(n),
-                   std::uint8_t(n / 100 + 1));
+            ScanReports::deliver(*doc_, std::uint8_t(100 + n % 100), "R-4100EX",
+                                 "U" + std::to_string(n), std::uint8_t(n / 100 + 1));
         model_->reload();
         QCOMPARE(model_->rowCount(), 124);
         TempFolder folder;
@@ -282,8 +282,9 @@ private slots:
         TempFolder folder;
         PosixFileOps files;
         QVERIFY(doc_->saveCsv(files, folder.path() + "/scan.csv"));
-        QVERIFY(readWholeFile(folder.path() + "/scan.csv").find("," + stored.toStdString() +
-                                                              "\r\n") != std::string::npos);
+        QVERIFY(
+            readWholeFile(folder.path() + "/scan.csv").find("," + stored.toStdString() + "\r\n") !=
+            std::string::npos);
     }
 
     void subnetDialogWantsAProperMask_data()

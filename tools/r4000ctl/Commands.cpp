@@ -63,8 +63,7 @@ int Commands::check(const std::string& name)
         char line[128];
         std::snprintf(line, sizeof line, "%2d  %-2s  %-8s  %-8s  %s\n", n,
                       std::string(typeOf(unit)).c_str(), std::string(unit.modelName()).c_str(),
-                      store_.toTerminal(unit.exchangeName()).c_str(),
-                      unit.ipAddressText().c_str());
+                      store_.toTerminal(unit.exchangeName()).c_str(), unit.ipAddressText().c_str());
         out_ << line;
     }
     return 0;
@@ -76,7 +75,8 @@ int Commands::exportTo(const std::string& name, const std::string& outDir)
     store_.load(name, system);
     const std::string stamp = SystemStore::stamp();
     // Never into a system of the data folder, and only into a folder of nobody else's files.
-    for (const auto& [known, file] : DataFolder::knownSystems(store_.files(), store_.dataFolder())) {
+    for (const auto& [known, file] :
+         DataFolder::knownSystems(store_.files(), store_.dataFolder())) {
         if (sameFolder(outDir, store_.folderOf(known)))
             throw CommandError("export: " + outDir + " is the folder of system '" + known + "'" +
                                (known == name ? " itself" : ""));

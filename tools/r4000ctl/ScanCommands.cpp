@@ -27,13 +27,12 @@ void printUnits(std::ostream& out, const Scan& scan, const Locale& locale)
     out << line;
     for (const auto& [mac, unit] : scan.units()) {
         // What units report is shown with its control characters escaped.
-        std::snprintf(line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8u  %s\n",
-                      mac.c_str(), TextRules::escapeControls(unit.modelName).c_str(),
-                      unit.ipAddress.toText().c_str(),
-                      unit.subnetMask.toText().c_str(), unit.gateway.toText().c_str(),
-                      unsigned(unit.webPort),
-                      TextRules::escapeControls(CodePageText::toUtf8(unit.unitName, locale.codePage()))
-                          .c_str());
+        std::snprintf(
+            line, sizeof line, "%-17s  %-10s  %-15s  %-15s  %-15s  %-8u  %s\n", mac.c_str(),
+            TextRules::escapeControls(unit.modelName).c_str(), unit.ipAddress.toText().c_str(),
+            unit.subnetMask.toText().c_str(), unit.gateway.toText().c_str(), unsigned(unit.webPort),
+            TextRules::escapeControls(CodePageText::toUtf8(unit.unitName, locale.codePage()))
+                .c_str());
         out << line;
     }
     out << scan.count() << " unit(s) found.\n";

@@ -13,8 +13,8 @@ class System;
 // The systems of one data folder as the commands use them: loading and saving whole, with
 // every failure turned into a CommandError. A system's folder is locked from its load (or
 // first save) to the end of the command, so two writers never mix their saves; another
-// holder is waited for $R4000_LOCK_WAIT_MS (10 s by default). The language is the program's for the same
-// locale: its registries, and the code page of the names in the files, which the terminal
+// holder is waited for $R4000_LOCK_WAIT_MS (10 s by default). The language is the program's for the
+// same locale: its registries, and the code page of the names in the files, which the terminal
 // shows and takes as UTF-8.
 class SystemStore
 {

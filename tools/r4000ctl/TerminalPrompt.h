@@ -15,10 +15,7 @@
 class TerminalPrompt : public CredentialsPrompt
 {
 public:
-    TerminalPrompt(std::FILE* in, std::FILE* out, int waitMs)
-        : in_(in), out_(out), wait_(waitMs)
-    {
-    }
+    TerminalPrompt(std::FILE* in, std::FILE* out, int waitMs) : in_(in), out_(out), wait_(waitMs) {}
 
     std::optional<Credentials> ask(const std::string& address, int webPort,
                                    const Credentials& tried) override;

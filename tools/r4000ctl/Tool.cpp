@@ -308,10 +308,9 @@ int Tool::runCommand(const std::vector<std::string>& args)
 
     PosixFileOps files;
     // The language of the user's locale, as the program takes it without a command line.
-    const Locale locale =
-        Locale::fromCode(LanguageChoice::requested({}, [](const char* name) { return std::getenv(name); }));
-    const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder,
-                            locale);
+    const Locale locale = Locale::fromCode(
+        LanguageChoice::requested({}, [](const char* name) { return std::getenv(name); }));
+    const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder, locale);
     Commands run(store, out_, err_);
     TerminalPrompt terminal(stdin, stderr, UnitClient::Options().cgi.watchdogMs);
     ScanCommands scans(files, locale, out_, err_);

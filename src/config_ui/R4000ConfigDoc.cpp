@@ -140,7 +140,7 @@ bool R4000ConfigDoc::saveAs()
 
 void R4000ConfigDoc::remember(SystemFolder& folder, const std::string& path)
 {
-    digest_ = folder.digest();
+    digest_ = folder.loadedDigest();
     digestPath_ = path;
 }
 

@@ -47,7 +47,8 @@ private:
     bool saveTo(const std::string& path);
     void setPath(const std::string& path);
 
-    // The digest of the files the model was last loaded from or saved to, and their path.
+    // The digest of the files the model was last loaded from (every save loads again), and
+    // their path.
     void remember(SystemFolder& folder, const std::string& path);
 
     ToolHost& host_;

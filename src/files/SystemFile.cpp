@@ -18,6 +18,19 @@ template <class Apply> void eachKeyLine(std::string_view text, Apply apply)
     });
 }
 
+// The value of the first line with key.
+bool firstValue(std::string_view text, std::string_view key, std::string& value)
+{
+    bool found = false;
+    eachKeyLine(text, [&](std::string_view lineKey, std::string_view lineValue) {
+        if (!found && equalsIgnoreCase(lineKey, key)) {
+            value = lineValue;
+            found = true;
+        }
+    });
+    return found;
+}
+
 bool isSiren(unsigned long value)
 {
     for (unsigned long siren : {0ul, 1ul, 32ul, 33ul, 34ul, 35ul, 36ul, 255ul}) {
@@ -78,23 +91,6 @@ void SystemFile::read(System& system, std::string_view text)
         }
     });
 }
-
-namespace {
-
-// The value of the first line with key.
-bool firstValue(std::string_view text, std::string_view key, std::string& value)
-{
-    bool found = false;
-    eachKeyLine(text, [&](std::string_view lineKey, std::string_view lineValue) {
-        if (!found && equalsIgnoreCase(lineKey, key)) {
-            value = lineValue;
-            found = true;
-        }
-    });
-    return found;
-}
-
-} // namespace
 
 bool SystemFile::storedPassword(std::string_view text, std::string& stored)
 {

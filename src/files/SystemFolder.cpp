@@ -35,6 +35,27 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
+// FNV-1a over the names and bytes of the system's files, in the order a load reads them.
+class FileDigest
+{
+public:
+    void add(std::string_view name, std::string_view text)
+    {
+        add(name);
+        add(text);
+    }
+    std::uint64_t value() const { return hash_; }
+
+private:
+    void add(std::string_view bytes)
+    {
+        for (const char c : bytes)
+            hash_ = (hash_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+
+    std::uint64_t hash_ = 14695981039346656037ull;
+};
+
 std::string baseName(const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
@@ -240,24 +261,18 @@ bool SystemFolder::recover(std::string& error)
 
 std::uint64_t SystemFolder::digest()
 {
-    // FNV-1a over every file's name and bytes, in name order.
-    std::uint64_t hash = 14695981039346656037ull;
-    const auto add = [&hash](std::string_view bytes) {
-        for (const char c : bytes)
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    };
+    FileDigest digest;
+    std::string text;
+    if (files_.readFile(systemFilePath(), text))
+        digest.add(systemFilePath(), text);
     std::vector<std::string> names;
     files_.list(folder_, names);
     std::sort(names.begin(), names.end());
-    std::string text;
     for (const std::string& name : names) {
-        if ((name == systemName_ + ".sys" || isSettingsFile(name)) &&
-            files_.readFile(path(name), text)) {
-            add(name);
-            add(text);
-        }
+        if (isSettingsFile(name) && files_.readFile(path(name), text))
+            digest.add(name, text);
     }
-    return hash;
+    return digest.value();
 }
 
 bool SystemFolder::readSystemFile(std::string& text)
@@ -281,9 +296,11 @@ bool SystemFolder::load(System& system, std::string& error)
     if (!recover(error))
         return false;
     // Without its system file the model keeps the defaults, but the units are still read.
+    FileDigest digest;
     std::string text;
     bool systemFileRead = files_.readFile(systemFilePath(), text);
     if (systemFileRead) {
+        digest.add(systemFilePath(), text);
         SystemFile::read(system, text);
         // A system is saved where it was loaded from, so the file must name its own folder's
         // system: another name would send the next save into another system's folder.
@@ -303,8 +320,13 @@ bool SystemFolder::load(System& system, std::string& error)
     std::sort(names.begin(), names.end());
     bool unitsRead = true;
     for (const std::string& name : names) {
-        std::string why;
-        if (isSettingsFile(name) && !loadUnit(system, name, why) && unitsRead) {
+        if (!isSettingsFile(name))
+            continue;
+        std::string why = "cannot be read";
+        const bool read = files_.readFile(path(name), text);
+        if (read)
+            digest.add(name, text);
+        if (!(read && loadUnit(system, name, text, why)) && unitsRead) {
             // The first file that does not load is named; a save over it would lose its
             // unit or renumber the ones after it.
             error = path(name) + ": " + why;
@@ -312,16 +334,13 @@ bool SystemFolder::load(System& system, std::string& error)
         }
     }
     system.compactEquipment();
+    loadedDigest_ = digest.value();
     return systemFileRead && unitsRead;
 }
 
-bool SystemFolder::loadUnit(System& system, const std::string& name, std::string& why)
+bool SystemFolder::loadUnit(System& system, const std::string& name, const std::string& text,
+                            std::string& why)
 {
-    std::string text;
-    if (!files_.readFile(path(name), text)) {
-        why = "cannot be read";
-        return false;
-    }
     int expected = 0;
     if (name.size() != 7 || std::sscanf(name.c_str(), "%3d.cfg", &expected) != 1 ||
         settingsFileName(expected) != name) {

@@ -63,6 +63,8 @@ public:
     // A digest of the system file and the settings files as they are on disk now, to tell
     // whether another program saved the system since it was loaded.
     std::uint64_t digest();
+    // The same digest of the files the last load read, taken as it read them.
+    std::uint64_t loadedDigest() const { return loadedDigest_; }
 
     // The files a save writes, by name, in order: the system file, then 001.cfg ...
     struct File {
@@ -82,12 +84,14 @@ private:
     // Finishes a committed save or discards an uncommitted one.
     bool recover(std::string& error);
     bool applyCommitted(const Commit& commit, std::string& error);
-    // Merges the settings file name, which must be the file of the unit its name says; false
-    // with the reason otherwise.
-    bool loadUnit(System& system, const std::string& name, std::string& why);
+    // Merges text, read from the settings file name, which must be the file of the unit its
+    // name says; false with the reason otherwise.
+    bool loadUnit(System& system, const std::string& name, const std::string& text,
+                  std::string& why);
     void discardStaging();
 
     FileOps& files_;
     std::string folder_;
     std::string systemName_;
+    std::uint64_t loadedDigest_ = 0;
 };

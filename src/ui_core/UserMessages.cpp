@@ -9,18 +9,20 @@ UserMessages::UserMessages(const ResourceChain& resources, UserDialogs& dialogs)
 {
 }
 
-void UserMessages::tell(int messageId, const QStringList& values) const
+void UserMessages::show(int messageId, const QStringList& values, UserDialogs::Icon icon) const
 {
     dialogs_.message(resources_.string(StringId::Caption),
-                     ResourceChain::substitute(resources_.string(messageId), values),
-                     UserDialogs::Icon::Exclamation);
+                     ResourceChain::substitute(resources_.string(messageId), values), icon);
+}
+
+void UserMessages::tell(int messageId, const QStringList& values) const
+{
+    show(messageId, values, UserDialogs::Icon::Exclamation);
 }
 
 void UserMessages::fail(int messageId, const QStringList& values) const
 {
-    dialogs_.message(resources_.string(StringId::Caption),
-                     ResourceChain::substitute(resources_.string(messageId), values),
-                     UserDialogs::Icon::Error);
+    show(messageId, values, UserDialogs::Icon::Error);
 }
 
 void UserMessages::inform(const QString& text) const

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "UserDialogs.h"
+
 #include <QStringList>
 
 class ResourceChain;
-class UserDialogs;
 
 // What the program tells and asks the user, by the ids of the message table: the text with
 // its places filled, under the program's caption.
@@ -25,6 +26,8 @@ public:
     bool ask(const QString& text) const;
 
 private:
+    void show(int messageId, const QStringList& values, UserDialogs::Icon icon) const;
+
     const ResourceChain& resources_;
     UserDialogs& dialogs_;
 };

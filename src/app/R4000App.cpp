@@ -66,7 +66,8 @@ bool R4000App::initInstance()
     frame_ = std::make_unique<CMainFrame>();
     launcher_ = new R4000View(*this);
     scanView_ = new ScanView(*this, options_.scanOptions, options_.restartWaitMs);
-    configView_ = new ConfigView(*this, *configDoc_);
+    configView_ =
+        new ConfigView(*this, *configDoc_, options_.unitOptions, options_.restartWaitMs);
     messageView_ = new MessageView(*this);
     for (ToolView* each :
          {static_cast<ToolView*>(launcher_), static_cast<ToolView*>(scanView_),

@@ -5,6 +5,7 @@
 #include "Locale.h"
 #include "Scan.h"
 #include "ToolHost.h"
+#include "UnitClient.h"
 
 #include <QObject>
 #include <QStringList>
@@ -47,8 +48,11 @@ public:
         UserDialogs* dialogs = nullptr;
         // The unit scan's interfaces and timing; the machine's and the protocol's by default.
         Scan::Options scanOptions;
-        // How long the scan tool lets units restart after a write before it scans again.
+        // How long the scan tool lets units restart after a write before it scans again, and
+        // the System Setting Tool after a download gave a unit new credentials.
         int restartWaitMs = 30000;
+        // How the System Setting Tool reaches the units.
+        UnitClient::Options unitOptions;
     };
 
     explicit R4000App(Options options);

@@ -36,6 +36,21 @@ bool WidgetDialogs::question(const QString& caption, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+UserDialogs::Answer WidgetDialogs::questionWithCancel(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent());
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 bool WidgetDialogs::selectSystem(SystemSelection& selection, const std::string& currentName,
                                  std::string& chosen)
 {

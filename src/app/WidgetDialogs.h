@@ -13,6 +13,7 @@ public:
 
     void message(const QString& caption, const QString& text, Icon icon) override;
     bool question(const QString& caption, const QString& text) override;
+    Answer questionWithCancel(const QString& caption, const QString& text) override;
     bool selectSystem(SystemSelection& selection, const std::string& currentName,
                       std::string& chosen) override;
     bool nameSystem(System& system, std::string& name) override;

@@ -1,23 +1,81 @@
 #include "ConfigView.h"
 
+#include "DlgExConfig.h"
+#include "DlgMsg.h"
+#include "DlgSystemConfig.h"
+#include "Locale.h"
+#include "ModelText.h"
+#include "PendingPage.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
+#include "ResourceChain.h"
 #include "ResourceIds.h"
+#include "SettingsTransfer.h"
 #include "ToolHost.h"
+#include "UnitAddressCheck.h"
+#include "UserMessages.h"
 
-#include <QLabel>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
-ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, QWidget* parent)
+class ConfigView::CommandScope
+{
+public:
+    explicit CommandScope(ConfigView& view) : view_(view)
+    {
+        ++view_.commandDepth_;
+        view_.setModel(nullptr);
+    }
+    ~CommandScope()
+    {
+        --view_.commandDepth_;
+        view_.attachWhenIdle();
+    }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    ConfigView& view_;
+};
+
+ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Options unitOptions,
+                       long restartWaitMs, QWidget* parent)
     : ToolView(host, ToolId::Config, MenuId::Config, true, parent), document_(document),
-      summary_(new QLabel(this))
+      unitOptions_(std::move(unitOptions)), restartWaitMs_(restartWaitMs),
+      tabs_(new QTabWidget(this))
 {
     auto* layout = new QVBoxLayout(this);
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setAlignment(Qt::AlignCenter);
-    layout->addWidget(summary_);
-    connect(&document_, &R4000ConfigDoc::changed, this, &ConfigView::refresh);
-    refresh();
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabs_->setObjectName(QStringLiteral("configTabs"));
+    layout->addWidget(tabs_);
+
+    const ResourceChain& resources = host.resources();
+    const UserMessages& messages = host.messages();
+    auto add = [&](QWidget* widget, ModelPage* page, int captionId) {
+        tabs_->addTab(widget, resources.string(captionId));
+        pages_.push_back(page);
+    };
+    auto* general = new DlgSystemConfig(resources, messages, host.locale());
+    add(general, general, StringId::TabGeneral);
+    auto* exchange = new DlgExConfig(resources, messages, host.locale());
+    add(exchange, exchange, StringId::TabExchange);
+    // The pages of the other units and of the stations, zones and groups.
+    const struct {
+        int captionId;
+        int dialogId;
+    } pending[] = {{StringId::TabMultiInterface, DialogId::MiConfig},
+                   {StringId::TabIPStation, DialogId::IPStationConfig},
+                   {StringId::TabStation, DialogId::StationConfig},
+                   {StringId::TabPaging, DialogId::Paging},
+                   {StringId::TabGroup, DialogId::Group}};
+    for (const auto& each : pending) {
+        auto* page = new PendingPage(resources, each.dialogId);
+        add(page, page, each.captionId);
+    }
+
+    connect(&document_, &SystemDocument::aboutToRebuild, this, [this] { setModel(nullptr); });
+    connect(&document_, &SystemDocument::rebuilt, this, &ConfigView::attachWhenIdle);
+    connect(&document_, &SystemDocument::changed, this, &ConfigView::refreshCaption);
 }
 
 QString ConfigView::caption() const
@@ -25,14 +83,34 @@ QString ConfigView::caption() const
     return ToolView::caption() + QStringLiteral(" - ") + document_.title();
 }
 
-void ConfigView::refresh()
+void ConfigView::refreshCaption()
 {
-    summary_->setText(QStringLiteral("%1\n%2 / %3")
-                          .arg(document_.title())
-                          .arg(document_.system().registeredCount())
-                          .arg(document_.system().maxEquipment()));
-    if (isVisible())
+    if (active_)
         window()->setWindowTitle(caption());
+}
+
+void ConfigView::onShown()
+{
+    active_ = true;
+    attachWhenIdle();
+}
+
+void ConfigView::attachWhenIdle()
+{
+    if (active_ && commandDepth_ == 0)
+        setModel(&document_.system());
+}
+
+void ConfigView::setModel(System* system)
+{
+    if (model_ == system)
+        return;
+    for (ModelPage* page : pages_)
+        page->detach();
+    model_ = system;
+    if (model_)
+        for (ModelPage* page : pages_)
+            page->attach(*model_);
 }
 
 bool ConfigView::isCommandEnabled(int command) const
@@ -42,7 +120,11 @@ bool ConfigView::isCommandEnabled(int command) const
     case CommandId::Open:
     case CommandId::Save:
     case CommandId::SaveAs:
+    case CommandId::Close:
         return true;
+    case CommandId::Upload:
+    case CommandId::Download:
+        return document_.system().registeredCount() > 0;
     default:
         return ToolView::isCommandEnabled(command);
     }
@@ -50,20 +132,141 @@ bool ConfigView::isCommandEnabled(int command) const
 
 void ConfigView::onCommand(int command)
 {
+    if (commandDepth_ > 0)
+        return;
     switch (command) {
     case CommandId::New:
-        document_.newDocument();
-        break;
     case CommandId::Open:
-        host().openSystem();
+        newOrOpen(command);
         break;
     case CommandId::Save:
-        document_.save();
-        break;
     case CommandId::SaveAs:
-        document_.saveAs();
+        save(command);
+        break;
+    case CommandId::Upload:
+        upload();
+        break;
+    case CommandId::Download:
+        download();
+        break;
+    case CommandId::Close:
+        closeTool();
         break;
     default:
         ToolView::onCommand(command);
     }
+    updateCommands();
+}
+
+void ConfigView::newOrOpen(int command)
+{
+    const UserDialogs::Answer answer =
+        host().messages().askOrCancel(StringId::SavingCaption, StringId::SaveFirstQuestion);
+    if (answer == UserDialogs::Answer::Cancel)
+        return;
+    const CommandScope scope(*this);
+    // A save that did not happen (cancelled, or failed and told) keeps the system open:
+    // the edits the user wanted kept are not thrown away.
+    if (answer == UserDialogs::Answer::Yes && !document_.save())
+        return;
+    if (command == CommandId::New)
+        document_.newDocument();
+    else
+        host().openSystem();
+}
+
+void ConfigView::save(int command)
+{
+    if (!host().messages().ask(StringId::SavingCaption, StringId::SaveQuestion))
+        return;
+    const CommandScope scope(*this);
+    if (command == CommandId::SaveAs)
+        document_.saveAs();
+    else
+        document_.save();
+}
+
+bool ConfigView::unitAddressesUnique(int captionId) const
+{
+    if (!UnitAddressCheck::firstDuplicate(document_.system()))
+        return true;
+    host().messages().show(captionId, host().resources().string(StringId::AddressDuplicated),
+                           UserDialogs::Icon::Exclamation);
+    return false;
+}
+
+void ConfigView::report(int captionId, int doneId, const std::string& failures) const
+{
+    const ResourceChain& resources = host().resources();
+    if (failures.empty()) {
+        host().messages().show(captionId, resources.string(doneId), UserDialogs::Icon::None);
+        return;
+    }
+    host().messages().show(captionId,
+                           resources.string(StringId::ConnectionFailure) + u'\n' +
+                               ModelText::toUi(failures, host().locale().codePage()),
+                           UserDialogs::Icon::Exclamation);
+}
+
+void ConfigView::upload()
+{
+    if (!host().messages().ask(StringId::UploadCaption, StringId::UploadQuestion) ||
+        !unitAddressesUnique(StringId::UploadCaption))
+        return;
+    std::string failures;
+    {
+        DlgMsg wait(host().resources(), host().resources().string(StringId::Uploading), window());
+        setEnabled(false);
+        const CommandScope scope(*this);
+        // What is sent is what the files hold; a save the user cancels does not stop it.
+        document_.save();
+        failures = SettingsTransfer::uploadAll(
+                       document_.system(),
+                       {document_.system(), &host().credentialsPrompt(), unitOptions_},
+                       AllUnitRun::WaitMode::ProcessingEvents)
+                       .failures;
+        setEnabled(true);
+    }
+    report(StringId::UploadCaption, StringId::UploadDone, failures);
+    refreshCaption();
+}
+
+void ConfigView::download()
+{
+    if (!host().messages().ask(StringId::DownloadCaption, StringId::DownloadQuestion) ||
+        !unitAddressesUnique(StringId::DownloadCaption))
+        return;
+    std::string failures;
+    std::string error;
+    {
+        DlgMsg wait(host().resources(), host().resources().string(StringId::Downloading),
+                    window());
+        setEnabled(false);
+        const CommandScope scope(*this);
+        failures = document_
+                       .download(host().credentialsPrompt(), unitOptions_, restartWaitMs_, error)
+                       .failures;
+        setEnabled(true);
+    }
+    if (!error.empty()) {
+        host().messages().fail(StringId::FileNotWritten, {QString::fromStdString(error)});
+        return;
+    }
+    report(StringId::DownloadCaption, StringId::DownloadDone, failures);
+}
+
+void ConfigView::closeTool()
+{
+    if (commandDepth_ > 0)
+        return;
+    if (document_.currentSystemName().empty() && document_.system().registeredCount() > 0 &&
+        host().messages().ask(StringId::SavingCaption, StringId::SaveFirstQuestion)) {
+        const CommandScope scope(*this);
+        // A cancelled save dialog keeps the tool open.
+        if (!document_.save() && document_.currentSystemName().empty())
+            return;
+    }
+    active_ = false;
+    setModel(nullptr);
+    host().switchView(ToolId::Launcher);
 }

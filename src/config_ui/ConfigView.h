@@ -1,30 +1,68 @@
 #pragma once
 
 #include "ToolView.h"
+#include "UnitClient.h"
 
-class QLabel;
+#include <vector>
+
+class ModelPage;
+class QTabWidget;
 class R4000ConfigDoc;
+class System;
 
-// The System Setting Tool. Its document commands work here; the setting pages come later,
-// until then the view names the system it holds.
+// The System Setting Tool: the current system in seven tab pages, and the document
+// commands (New, Open, Save, Save As, Upload, Download, Close). The pages hold the model
+// only while the tool is shown and no document command runs, so none ever sees a model
+// that is being loaded or replaced.
 class ConfigView : public ToolView
 {
     Q_OBJECT
 
 public:
-    ConfigView(ToolHost& host, R4000ConfigDoc& document, QWidget* parent = nullptr);
+    enum Tab { General, Exchange, MultiInterface, IPStation, Station, Paging, Group, TabCount };
+
+    // unitOptions: how the units are reached; restartWaitMs: how long a unit is given to
+    // restart after a download changed its credentials.
+    ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Options unitOptions,
+               long restartWaitMs, QWidget* parent = nullptr);
 
     // The tool's title, " - " and the document's title.
     QString caption() const override;
     bool followsFrame() const override { return true; }
+    void onShown() override;
+    void closeTool() override;
+
+    QTabWidget& tabs() const { return *tabs_; }
+    ModelPage& page(Tab tab) const { return *pages_[std::size_t(tab)]; }
+    // The model the pages show; null while they are detached.
+    System* model() const { return model_; }
 
 protected:
     bool isCommandEnabled(int command) const override;
     void onCommand(int command) override;
 
 private:
-    void refresh();
+    // Detaches the pages for the length of a document command and attaches them again.
+    class CommandScope;
+
+    void setModel(System* system);
+    void attachWhenIdle();
+    void refreshCaption();
+    void newOrOpen(int command);
+    void save(int command);
+    void upload();
+    void download();
+    // The address check before units are reached; false after telling the user.
+    bool unitAddressesUnique(int captionId) const;
+    // The result of an all-unit run: done, or the units that failed.
+    void report(int captionId, int doneId, const std::string& failures) const;
 
     R4000ConfigDoc& document_;
-    QLabel* summary_;
+    UnitClient::Options unitOptions_;
+    long restartWaitMs_;
+    QTabWidget* tabs_;
+    std::vector<ModelPage*> pages_;
+    System* model_ = nullptr;
+    bool active_ = false;
+    int commandDepth_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "R4000ConfigDoc.h"
 
+#include "SettingsTransfer.h"
+
 #include "DataFolder.h"
 #include "FolderLock.h"
 #include "Locale.h"
@@ -136,6 +138,31 @@ bool R4000ConfigDoc::saveAs()
     setPath(path);
     setCurrentSystemName(name);
     return saveTo(path);
+}
+
+AllUnitRun::Report R4000ConfigDoc::download(CredentialsPrompt& prompt,
+                                            const UnitClient::Options& options, long restartWaitMs,
+                                            std::string& error)
+{
+    SystemFolder folder(host_.files(),
+                        SystemFolder::folderFor(host_.dataFolder(), system_.systemName()),
+                        system_.systemName());
+    FolderLock lock;
+    if (!lock.acquire(folder.folder(), kLockWaitMs, error))
+        return {};
+    AllUnitRun::Report report;
+    {
+        const Rebuild rebuild(*this);
+        report = SettingsTransfer::downloadAll(system_, {system_, &prompt, options}, host_.files(),
+                                               host_.dataFolder(),
+                                               AllUnitRun::WaitMode::ProcessingEvents,
+                                               restartWaitMs, error);
+    }
+    // The folder now holds what the units sent: a later save overwrites it without asking.
+    if (error.empty() && folder.systemFilePath() == digestPath_)
+        digest_ = folder.digest();
+    emit changed();
+    return report;
 }
 
 void R4000ConfigDoc::remember(SystemFolder& folder, const std::string& path)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "AllUnitRun.h"
 #include "SystemDocument.h"
+#include "UnitClient.h"
 
 #include <QString>
 #include <cstdint>
 #include <string>
 
+class CredentialsPrompt;
 class SystemFolder;
 class ToolHost;
 
@@ -39,6 +42,13 @@ public:
     bool save() override;
     // Asks for a name and password and saves the system under them.
     bool saveAs();
+
+    // Fetches every unit's settings file into the system's folder and loads the system
+    // from it again (also when units failed: they keep their local files). While it runs,
+    // the window goes on painting and no other program saves the folder. error tells why
+    // the folder could not be written or read again.
+    AllUnitRun::Report download(CredentialsPrompt& prompt, const UnitClient::Options& options,
+                                long restartWaitMs, std::string& error);
 
     const std::string& path() const { return path_; }
     QString title() const { return title_; }

@@ -372,7 +372,12 @@ bool Exchange::addSynDestinationText(std::string_view entry)
 
 bool Exchange::removeSynDestination(std::string_view address, int port)
 {
-    if (record_.synDestinations_.erase(std::string(address) + ":" + std::to_string(port)) == 0)
+    return removeSynDestinationText(std::string(address) + ":" + std::to_string(port));
+}
+
+bool Exchange::removeSynDestinationText(std::string_view entry)
+{
+    if (record_.synDestinations_.erase(std::string(entry)) == 0)
         return false;
     setChanged();
     return true;
@@ -384,6 +389,12 @@ bool Exchange::setSynSource(std::string_view text)
     const bool valid = Ipv4Address::fromText(text, address) && address != record_.ip_ &&
                        address.isHostFor(record_.mask_);
     return assign(record_.synSource_, address, valid, true);
+}
+
+void Exchange::clearSynSource()
+{
+    record_.synSource_ = Ipv4Address();
+    setChanged();
 }
 
 bool Exchange::setSynMulti(std::string_view text)

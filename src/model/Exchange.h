@@ -149,7 +149,9 @@ public:
     bool addSynDestination(std::string_view address, int port);
     bool addSynDestinationText(std::string_view entry);
     bool removeSynDestination(std::string_view address, int port);
+    bool removeSynDestinationText(std::string_view entry);
     bool setSynSource(std::string_view text);
+    void clearSynSource();
     Ipv4Address synSource() const { return record_.synSource_; }
     std::string synSourceText() const { return record_.synSource_.toText(); }
     bool setSynMulti(std::string_view text);

@@ -252,6 +252,12 @@ void System::compactEquipment()
     }
 }
 
+void System::announce(std::string_view key)
+{
+    setChanged();
+    notifyObservers(key);
+}
+
 void System::notifyExchangeReplaced(const Exchange& old, const Exchange* replacement)
 {
     if (!LineLoss(old, replacement).any())

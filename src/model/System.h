@@ -141,6 +141,10 @@ public:
     int siren() const { return siren_; }
     void setSiren(int siren);
 
+    // A value of the system or of one of its units was changed by the user: every observer
+    // of the system hears the value's settings key (empty: anything may have changed).
+    void announce(std::string_view key);
+
     // Every repair the settings writer relies on, in the order the sections need them:
     // after it, what is written and what stays in memory agree.
     void applyModelRules();

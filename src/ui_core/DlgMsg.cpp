@@ -9,8 +9,10 @@
 #include <QVBoxLayout>
 
 DlgMsg::DlgMsg(const ResourceChain& resources, const QString& text, QWidget* parent)
-    : QDialog(parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
+    // Nothing else takes input while the work runs; the window still paints.
+    setWindowModality(Qt::ApplicationModal);
     setWindowTitle(resources.dialogText(DialogId::Notice, 0));
     setObjectName(QStringLiteral("busyNotice"));
     auto* layout = new QVBoxLayout(this);

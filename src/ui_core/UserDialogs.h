@@ -17,6 +17,7 @@ class UserDialogs
 public:
     // Exclamation for refused input, Error for a failure (a file not written, say).
     enum class Icon { None, Information, Exclamation, Error };
+    enum class Answer { Yes, No, Cancel };
 
     virtual ~UserDialogs() = default;
 
@@ -24,6 +25,8 @@ public:
     virtual void message(const QString& caption, const QString& text, Icon icon) = 0;
     // A yes/no question; true for yes.
     virtual bool question(const QString& caption, const QString& text) = 0;
+    // A question that may also be cancelled (Yes, No, Cancel).
+    virtual Answer questionWithCancel(const QString& caption, const QString& text) = 0;
     // The system-selection dialog, proposing the current system. True on OK, with the
     // chosen system in chosen (empty for a new one).
     virtual bool selectSystem(SystemSelection& selection, const std::string& currentName,

@@ -9,7 +9,7 @@ UserMessages::UserMessages(const ResourceChain& resources, UserDialogs& dialogs)
 {
 }
 
-void UserMessages::show(int messageId, const QStringList& values, UserDialogs::Icon icon) const
+void UserMessages::showMessage(int messageId, const QStringList& values, UserDialogs::Icon icon) const
 {
     dialogs_.message(resources_.string(StringId::Caption),
                      ResourceChain::substitute(resources_.string(messageId), values), icon);
@@ -17,12 +17,12 @@ void UserMessages::show(int messageId, const QStringList& values, UserDialogs::I
 
 void UserMessages::tell(int messageId, const QStringList& values) const
 {
-    show(messageId, values, UserDialogs::Icon::Exclamation);
+    showMessage(messageId, values, UserDialogs::Icon::Exclamation);
 }
 
 void UserMessages::fail(int messageId, const QStringList& values) const
 {
-    show(messageId, values, UserDialogs::Icon::Error);
+    showMessage(messageId, values, UserDialogs::Icon::Error);
 }
 
 void UserMessages::inform(const QString& text) const
@@ -33,4 +33,19 @@ void UserMessages::inform(const QString& text) const
 bool UserMessages::ask(const QString& text) const
 {
     return dialogs_.question(resources_.string(StringId::Caption), text);
+}
+
+bool UserMessages::ask(int captionId, int messageId) const
+{
+    return dialogs_.question(resources_.string(captionId), resources_.string(messageId));
+}
+
+UserDialogs::Answer UserMessages::askOrCancel(int captionId, int messageId) const
+{
+    return dialogs_.questionWithCancel(resources_.string(captionId), resources_.string(messageId));
+}
+
+void UserMessages::show(int captionId, const QString& text, UserDialogs::Icon icon) const
+{
+    dialogs_.message(resources_.string(captionId), text, icon);
 }

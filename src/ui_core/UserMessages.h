@@ -24,9 +24,14 @@ public:
     void inform(const QString& text) const;
     // A yes/no question; true for yes.
     bool ask(const QString& text) const;
+    // The same under the caption string captionId.
+    bool ask(int captionId, int messageId) const;
+    UserDialogs::Answer askOrCancel(int captionId, int messageId) const;
+    // A message under the caption string captionId.
+    void show(int captionId, const QString& text, UserDialogs::Icon icon) const;
 
 private:
-    void show(int messageId, const QStringList& values, UserDialogs::Icon icon) const;
+    void showMessage(int messageId, const QStringList& values, UserDialogs::Icon icon) const;
 
     const ResourceChain& resources_;
     UserDialogs& dialogs_;

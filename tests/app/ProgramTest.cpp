@@ -228,7 +228,8 @@ private slots:
         QCOMPARE(app_->system().registeredCount(), 2);
         QCOMPARE(app_->frame()->menuBar()->actions().size(), 3);
         QVERIFY(config->action(CommandId::Save)->isEnabled());
-        QVERIFY(!config->action(6008)->isEnabled()); // Upload comes with the unit client
+        QVERIFY(config->action(CommandId::Upload)->isEnabled());
+        QVERIFY(!config->action(CommandId::Print)->isEnabled());
 
         // An unsaved change survives leaving and entering the tool: the file is not read
         // again for the same system.
@@ -281,6 +282,7 @@ private slots:
         QVERIFY(start());
         app_->switchView(ToolId::Config);
         QVERIFY(app_->system().insertEquipment(1, "R-4100EX"));
+        dialogs_.answers = {true};
         app_->view(ToolId::Config)->action(CommandId::Save)->trigger();
         QCOMPARE(app_->currentSystemName(), std::string("Tower"));
         QCOMPARE(app_->configDoc().path(), data() + "/Tower/Tower.sys");
@@ -325,6 +327,8 @@ private slots:
         QVERIFY(startWith("Tower"));
         app_->switchView(ToolId::Config);
         dialogs_.selectName = "Annex";
+        dialogs_.choices = {UserDialogs::Answer::No, UserDialogs::Answer::No,
+                            UserDialogs::Answer::No};
         app_->view(ToolId::Config)->action(CommandId::Open)->trigger();
         QCOMPARE(app_->currentSystemName(), std::string("Annex"));
         QCOMPARE(app_->system().registeredCount(), 1);

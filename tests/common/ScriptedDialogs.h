@@ -46,6 +46,17 @@ public:
         return answer;
     }
 
+    // Answered by the next of choices; Cancel when none is left.
+    Answer questionWithCancel(const QString& caption, const QString& text) override
+    {
+        messages.push_back({caption, text, Icon::None});
+        if (choices.empty())
+            return Answer::Cancel;
+        const Answer answer = choices.front();
+        choices.pop_front();
+        return answer;
+    }
+
     // The system selection: by default picks the system named selectName ("" for a new
     // one) without asking for a password, or cancels when cancelSelection is set.
     bool selectSystem(SystemSelection&, const std::string& currentName,
@@ -117,6 +128,7 @@ public:
     std::vector<QString> proposedPaths;
     QString savePath;
     std::deque<bool> answers;
+    std::deque<Answer> choices;
     std::vector<std::string> proposedNames;
     bool cancelSelection = false;
     std::string selectName;

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "UnitPage.h"
+
+#include <string>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+// "Sampling Frequency Correction" of an exchange: whether it corrects on its own, sends its
+// correction data to up to 16 destinations in other networks, or receives it from a source
+// (directly or by multicast). Only models with the correction have the page.
+class DlgExClock : public UnitPage
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kRows = 16;
+    // Fields: the address and port of each destination row, then the source and multicast.
+    static constexpr int destinationAddress(int row) { return 2 * row; }
+    static constexpr int destinationPort(int row) { return 2 * row + 1; }
+    enum Field { Source = 2 * kRows, MulticastAddress };
+
+    DlgExClock(const ResourceChain& resources, const UserMessages& messages,
+               QWidget* parent = nullptr);
+
+    // Chooses "AUTO", "SOURCE" or "DESTINATION" by its button's index.
+    void chooseMode(int index);
+    void setMulticastReceive(bool on);
+
+protected:
+    bool appliesTo(const Exchange& unit) const override;
+    void refreshControls() override;
+
+private:
+    // The destination shown in row, "" past the last one.
+    static std::string entryAt(const Exchange& unit, int row);
+    Refusal commitAddress(Exchange& unit, int row, const QString& text);
+    Refusal commitPort(Exchange& unit, int row, const QString& text);
+
+    QButtonGroup* modes_;
+    QLineEdit* ports_[kRows] = {};
+    QLineEdit* addresses_[kRows] = {};
+    QWidget* destinations_;
+    QWidget* reception_;
+    QCheckBox* multicastReceive_;
+    QLineEdit* multicastAddress_;
+};

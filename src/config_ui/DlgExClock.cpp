@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -58,7 +59,7 @@ DlgExClock::DlgExClock(const ResourceChain& resources, const UserMessages& messa
                        QWidget* parent)
     : UnitPage(resources, messages, DialogId::ExClock, parent), modes_(new QButtonGroup(this)),
       destinations_(new QGroupBox(text(DestinationsLabel), this)),
-      reception_(new QWidget(this)),
+      reception_(new QGroupBox(this)),
       multicastReceive_(new QCheckBox(text(MulticastReceiveLabel), this))
 {
     auto* modeBox = new QGroupBox(this);
@@ -110,6 +111,8 @@ DlgExClock::DlgExClock(const ResourceChain& resources, const UserMessages& messa
         rows->addWidget(ports_[row], line, column + 2);
     }
     rows->setColumnMinimumWidth(3, 16);
+    rows->setColumnStretch(3, 1);
+    rows->setVerticalSpacing(2);
 
     QLineEdit* source = addField(
         Source, QStringLiteral("source"), kAddressLength,
@@ -135,23 +138,27 @@ DlgExClock::DlgExClock(const ResourceChain& resources, const UserMessages& messa
     multicastAddress_->setParent(reception_);
     multicastReceive_->setParent(reception_);
     multicastReceive_->setObjectName(QStringLiteral("multicastReceive"));
+    // Beside the modes, each label over its field.
     auto* receptionLayout = new QGridLayout(reception_);
-    receptionLayout->setContentsMargins(0, 0, 0, 0);
+    receptionLayout->setVerticalSpacing(2);
     auto* sourceLabel = new QLabel(text(SourceLabel), reception_);
     sourceLabel->setBuddy(source);
-    receptionLayout->addWidget(sourceLabel, 0, 0);
-    receptionLayout->addWidget(source, 0, 1);
-    receptionLayout->addWidget(multicastReceive_, 1, 0);
+    receptionLayout->addWidget(sourceLabel, 0, 0, 1, 2);
+    receptionLayout->addWidget(source, 1, 0, 1, 2);
+    receptionLayout->addWidget(multicastReceive_, 2, 0, 1, 2);
     auto* multicastLabel = new QLabel(text(MulticastAddressLabel), reception_);
     multicastLabel->setBuddy(multicastAddress_);
-    receptionLayout->addWidget(multicastLabel, 2, 0);
-    receptionLayout->addWidget(multicastAddress_, 2, 1);
-    receptionLayout->setColumnStretch(2, 1);
+    receptionLayout->addWidget(multicastLabel, 3, 1);
+    receptionLayout->addWidget(multicastAddress_, 4, 1);
+    receptionLayout->setColumnMinimumWidth(0, 16);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(modeBox);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* top = new QHBoxLayout;
+    top->addWidget(modeBox);
+    top->addWidget(reception_);
+    layout->addLayout(top);
     layout->addWidget(destinations_);
-    layout->addWidget(reception_);
     layout->addStretch();
 
     connect(modes_, &QButtonGroup::idClicked, this, &DlgExClock::chooseMode);

@@ -38,6 +38,7 @@ DlgExConfig::DlgExConfig(const ResourceChain& resources, const UserMessages& mes
     };
     auto* selection = new QGroupBox(text(SelectionGroup), this);
     auto* selectionLayout = new QHBoxLayout(selection);
+    selectionLayout->setContentsMargins(8, 2, 8, 2);
     numbers_->setObjectName(QStringLiteral("exchangeNumber"));
     names_->setObjectName(QStringLiteral("exchangeName"));
     numbers_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -65,6 +66,7 @@ DlgExConfig::DlgExConfig(const ResourceChain& resources, const UserMessages& mes
     tabs_->setObjectName(QStringLiteral("exchangeTabs"));
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(selection);
     layout->addWidget(tabs_);
 

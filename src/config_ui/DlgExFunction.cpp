@@ -154,6 +154,8 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
     transferGrid->addWidget(label(OneShotLabel, fields_[OneShot]), 7, 0, 1, 2);
     transferGrid->addWidget(fields_[OneShot], 7, 2);
     transferGrid->setColumnMinimumWidth(0, 16);
+    transferGrid->setColumnStretch(3, 1);
+    transferGrid->setVerticalSpacing(2);
 
     // Time limits: a switch and its limit in seconds.
     auto* limits = new QGroupBox(text(TimeLimitGroup), this);
@@ -172,21 +174,29 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
         const int field = CallTimeLimit + i;
         fields_[std::size_t(field)] =
             timeLimitField(field, limitRows[i].field, limit.get, limit.set, limit.key);
-        limitGrid->addWidget(check(limitRows[i].which, limitRows[i].label, limitRows[i].name), i, 0);
-        limitGrid->addWidget(label(TimeLimitLabel, fields_[std::size_t(field)]), i, 1);
-        limitGrid->addWidget(fields_[std::size_t(field)], i, 2);
+        QCheckBox* box = check(limitRows[i].which, limitRows[i].label, limitRows[i].name);
+        limitGrid->addWidget(box, i + 1, 0);
+        limitGrid->addWidget(fields_[std::size_t(field)], i + 1, 1);
     }
+    // One heading over the three limits.
+    limitGrid->addWidget(label(TimeLimitLabel), 0, 1);
+    limitGrid->setColumnStretch(3, 1);
+    limitGrid->setVerticalSpacing(2);
 
     // BGM channels: a multi-interface unit and one of its audio inputs each.
     static_cast<QGroupBox*>(bgm_)->setTitle(text(BgmGroup));
     auto* bgmGrid = new QGridLayout(bgm_);
-    bgmGrid->addWidget(new QLabel(text(UnitLabel), bgm_), 0, 1);
-    bgmGrid->addWidget(new QLabel(text(InputLabel), bgm_), 0, 2);
+    // "MI No. /" and "Audio input No." head the two lists as one.
+    bgmGrid->addWidget(new QLabel(text(UnitLabel) + u' ' + text(InputLabel), bgm_), 0, 1, 1, 2);
     for (int ch = 0; ch < kBgmChannels; ++ch) {
         bgmUnits_[std::size_t(ch)] = new QComboBox(bgm_);
         bgmUnits_[std::size_t(ch)]->setObjectName(QStringLiteral("bgmUnit%1").arg(ch + 1));
         bgmInputs_[std::size_t(ch)] = new QComboBox(bgm_);
         bgmInputs_[std::size_t(ch)]->setObjectName(QStringLiteral("bgmInput%1").arg(ch + 1));
+        for (QComboBox* box : {bgmUnits_[std::size_t(ch)], bgmInputs_[std::size_t(ch)]}) {
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            box->setMinimumContentsLength(2);
+        }
         bgmGrid->addWidget(new QLabel(text(ChannelLabel).arg(ch + 1), bgm_), ch + 1, 0);
         bgmGrid->addWidget(bgmUnits_[std::size_t(ch)], ch + 1, 1);
         bgmGrid->addWidget(bgmInputs_[std::size_t(ch)], ch + 1, 2);
@@ -200,7 +210,7 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
                          bgmInputs_[std::size_t(ch)]->currentData().toInt());
         });
     }
-    bgmGrid->setRowStretch(kBgmChannels + 1, 1);
+    bgmGrid->setVerticalSpacing(2);
 
     // The choices.
     const struct {
@@ -213,9 +223,12 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
         {IndicationGroup, "callingIndication", {CallAndTalkLabel, TalkLabel}},
         {DoorGroup, "doorContact", {DoorRemoteLabel, DoorCallLabel, DoorTalkLabel, DoorCallAndTalkLabel}}};
     auto* choiceColumn = new QVBoxLayout;
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(bgm_);
     for (int choice = 0; choice < ChoiceCount; ++choice) {
         auto* box = new QGroupBox(text(choiceGroups[choice].title), this);
         auto* boxLayout = new QVBoxLayout(box);
+        boxLayout->setSpacing(0);
         auto* group = new QButtonGroup(box);
         int index = 0;
         for (int labelId : choiceGroups[choice].labels) {
@@ -228,17 +241,20 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
                 [this, choice](int index) { choose(choice, index); });
         choices_[std::size_t(choice)] = group;
         choiceBoxes_[std::size_t(choice)] = box;
-        choiceColumn->addWidget(box);
+        // The door contact goes under the BGM inputs, so the page fits its window.
+        (choice == DoorContact ? middle : choiceColumn)->addWidget(box);
     }
     choiceColumn->addStretch();
+    middle->addStretch();
 
     auto* left = new QVBoxLayout;
     left->addWidget(transfer);
     left->addWidget(limits);
     left->addStretch();
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(left);
-    layout->addWidget(bgm_);
+    layout->addLayout(middle);
     layout->addLayout(choiceColumn);
 }
 

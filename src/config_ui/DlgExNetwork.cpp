@@ -137,11 +137,14 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
     const auto row = [this](QGridLayout* grid, int at, int labelId, QWidget* field,
                             QWidget* to = nullptr) {
         grid->addWidget(label(labelId, field), at, 0);
-        grid->addWidget(field, at, 1);
+        auto* line = new QHBoxLayout;
+        line->addWidget(field);
         if (to) {
-            grid->addWidget(label(ToLabel), at, 2);
-            grid->addWidget(to, at, 3);
+            line->addWidget(label(ToLabel));
+            line->addWidget(to);
         }
+        line->addStretch();
+        grid->addLayout(line, at, 1);
     };
     row(lanGrid, 0, IpLabel, ip);
     row(lanGrid, 1, MaskLabel, mask);
@@ -150,22 +153,20 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
     row(lanGrid, 4, TcpLabel, tcp, tcpTo_);
     row(lanGrid, 5, UdpLabel, udp, udpTo_);
     row(lanGrid, 6, PagingLabel, pagingPort_, pagingTo_);
-    lanGrid->setColumnStretch(4, 1);
 
     auto* wan = new QGroupBox(text(WanGroup), this);
     auto* wanGrid = new QGridLayout(wan);
     napt_->setObjectName(QStringLiteral("napt"));
-    wanGrid->addWidget(napt_, 0, 0, 1, 4);
+    wanGrid->addWidget(napt_, 0, 0, 1, 2);
     row(wanGrid, 1, NetworkIdLabel, networkId);
     row(wanGrid, 2, WanIpLabel, wanIp);
     row(wanGrid, 3, WebLabel, wanWeb);
     row(wanGrid, 4, TcpLabel, wanTcp, wanTcpTo_);
     row(wanGrid, 5, UdpLabel, wanUdp, wanUdpTo_);
-    wanGrid->setColumnStretch(4, 1);
     wanGrid->setRowStretch(6, 1);
 
     auto* rate = new QGroupBox(text(RateLabel), this);
-    auto* rateLayout = new QHBoxLayout(rate);
+    auto* rateLayout = new QGridLayout(rate);
     const struct {
         int label;
         const char* name;
@@ -176,16 +177,17 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
         auto* button = new QRadioButton(text(modeButtons[mode].label), rate);
         button->setObjectName(QString::fromLatin1(modeButtons[mode].name));
         modes_->addButton(button, mode);
-        rateLayout->addWidget(button);
+        rateLayout->addWidget(button, mode, 0);
     }
     rates_->setObjectName(QStringLiteral("rate"));
-    rateLayout->addWidget(rates_);
-    rateLayout->addStretch();
+    rateLayout->addWidget(rates_, 0, 1, Qt::AlignLeft);
+    rateLayout->setColumnStretch(2, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(lan);
     columns->addWidget(wan);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(columns);
     layout->addWidget(rate);
     layout->addStretch();
@@ -202,6 +204,7 @@ QLineEdit* DlgExNetwork::readOnly(const QString& objectName)
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::NoFocus);
     edit->setAlignment(Qt::AlignRight);
+    fitWidth(*edit, 5);
     return edit;
 }
 

@@ -9,6 +9,7 @@
 #include "System.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,8 @@ DlgSystemList::DlgSystemList(const ResourceChain& resources, const UserMessages&
     totalLine->addStretch();
 
     grid_->setObjectName(QStringLiteral("equipment"));
+    // The unit number is a column of its own.
+    grid_->verticalHeader()->hide();
     grid_->setModel(table_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

@@ -41,6 +41,12 @@ Refusal UnitPage::enterNumber(int min, int max)
     return {StringId::EnterNumber, {QString::number(min), QString::number(max)}};
 }
 
+void UnitPage::fitWidth(QLineEdit& edit, int characters)
+{
+    const int digit = edit.fontMetrics().horizontalAdvance(QLatin1Char('8'));
+    edit.setFixedWidth(digit * characters + 16);
+}
+
 QString UnitPage::text(int control) const
 {
     return resources_.dialogText(dialogId_, control);
@@ -60,6 +66,7 @@ QLineEdit* UnitPage::addField(int field, const QString& objectName, int maxLengt
     auto* edit = new QLineEdit(this);
     edit->setObjectName(objectName);
     edit->setMaxLength(maxLength);
+    fitWidth(*edit, maxLength);
     if (field >= int(fields_.size()))
         fields_.resize(std::size_t(field) + 1, nullptr);
     fields_[std::size_t(field)] = new LineField(

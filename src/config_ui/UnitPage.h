@@ -56,6 +56,8 @@ protected:
                               std::function<int(const Exchange&)> value,
                               std::function<bool(Exchange&, int)> apply, const char* key);
     const UserMessages& messages() const { return messages_; }
+    // Makes a field as wide as characters digits.
+    static void fitWidth(QLineEdit& edit, int characters);
 
 private:
     const ResourceChain& resources_;

@@ -17,6 +17,9 @@ public:
 
     // The columns are sized to their contents whenever the model's rows are made again.
     void setModel(QAbstractItemModel* model) override;
+    // Sizes each column to its cells and to the longest word of its heading: headings wrap
+    // at their spaces, so a long heading over short values does not widen the table.
+    void fitColumns();
     // Tells a refused edit once its editor has closed and puts the cell back in front.
     void tellRefusal(const UserMessages& messages, const Refusal& refusal);
 };

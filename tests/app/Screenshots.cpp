@@ -1,6 +1,10 @@
 // Pictures of the launcher and the dialogs in English, Korean and Japanese, for people to
 // look at: written as PNG files into the screenshot folder.
 #include "CAboutDlg.h"
+#include "ConfigView.h"
+#include "DlgExConfig.h"
+#include "DlgSystemConfig.h"
+#include "Exchange.h"
 #include "CMainFrame.h"
 #include "DlgCertification.h"
 #include "DlgCertification2.h"
@@ -17,10 +21,13 @@
 #include "ScanTableModel.h"
 #include "ScanView.h"
 #include "ScriptedDialogs.h"
+#include "SystemDocument.h"
 #include "SystemFixture.h"
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QMessageBox>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -38,9 +45,89 @@ private:
     {
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        // Layouts follow the last changes first.
+        QApplication::processEvents();
         const QString path = out_.filePath(name + QStringLiteral(".png"));
         QVERIFY(widget.grab().save(path));
         QVERIFY(QFileInfo(path).size() > 0);
+    }
+
+    // A system as an installer builds it: exchanges, a multi-interface unit and IP stations,
+    // two units behind NAPT routers.
+    static void fillSystem(SystemDocument& document)
+    {
+        System& system = document.system();
+        const SystemDocument::Rebuild rebuild(document);
+        system.clear();
+        system.init();
+        const struct {
+            const char* model;
+            const char* name;
+        } units[] = {{"R-4100EX", "Office"}, {"R-4100EX", "Lobby"},  {"R-4120EX", "Annex"},
+                     {"R-4100MI", "PBX"},    {"R-4100MI", "Music"},  {"R-4700MS", "Desk"},
+                     {"R-4700MS", "Guard"},  {"R-4760DS", "Gate"},   {"R-4760DS", "Garage"},
+                     {"R-4700MS", "Store"}};
+        int n = 1;
+        for (const auto& each : units) {
+            Exchange* unit = system.insertEquipment(n, each.model);
+            unit->setExchangeName(each.name);
+            unit->setSubnetMaskText("255.255.255.0");
+            unit->setIpAddressText("198.18.1." + std::to_string(10 + n));
+            unit->setGatewayAddressText("198.18.1.1");
+            unit->mirrorWanValues();
+            ++n;
+        }
+        for (int napt : {2, 3}) {
+            Exchange& unit = *system.equipment(napt);
+            unit.setNapt(true);
+            unit.setNetworkId(napt);
+            unit.setWanIpAddressText("198.19.0." + std::to_string(napt));
+            unit.setWanWebsPort(8080 + napt);
+        }
+        Exchange& office = *system.equipment(1);
+        office.setSynMode("SOURCE");
+        office.addSynDestination("198.18.1.12", 5006);
+        office.addSynDestination("225.0.0.9", 6000);
+        office.setCallTimeLimit(6);
+        office.setTimeForwarding(true);
+        office.setBgmSource(1, system.audioInAt(4, 1));
+    }
+
+    // Every page of the System Setting Tool over a filled system, and a refusal.
+    void systemSettings(R4000App& app, const QString& language)
+    {
+        fillSystem(app.document());
+        auto& view = static_cast<ConfigView&>(*app.view(ToolId::Config));
+        auto& general = static_cast<DlgSystemConfig&>(view.page(ConfigView::General));
+        const char* generalTabs[] = {"equipment", "station-table", "connections", "multicast"};
+        view.tabs().setCurrentIndex(ConfigView::General);
+        for (int tab = 0; tab < 4; ++tab) {
+            general.tabs().setCurrentIndex(tab);
+            save(*app.frame(), QStringLiteral("system-settings-%1-%2")
+                                   .arg(QLatin1String(generalTabs[tab]), language));
+        }
+        auto& exchange = static_cast<DlgExConfig&>(view.page(ConfigView::Exchange));
+        view.tabs().setCurrentIndex(ConfigView::Exchange);
+        const char* exchangeTabs[] = {"network", "clock", "function"};
+        for (int unit : {1, 2}) {
+            QVERIFY(exchange.selectUnit(unit));
+            for (int tab = 0; tab < DlgExConfig::TabCount; ++tab) {
+                exchange.tabs().setCurrentIndex(tab);
+                save(*app.frame(), QStringLiteral("system-settings-exchange%1-%2-%3")
+                                       .arg(unit)
+                                       .arg(QLatin1String(exchangeTabs[tab]), language));
+            }
+        }
+        view.tabs().setCurrentIndex(ConfigView::Station);
+        save(*app.frame(), QStringLiteral("system-settings-pending-") + language);
+
+        // The box a refused UDP port shows.
+        const ResourceChain& resources = app.resources();
+        QMessageBox refusal(QMessageBox::Warning, resources.string(StringId::Caption),
+                            ResourceChain::substitute(resources.string(StringId::EnterEvenNumber),
+                                                      {"1", "65516", "14981", "15000"}),
+                            QMessageBox::Ok);
+        save(refusal, QStringLiteral("system-settings-refusal-") + language);
     }
 
 private slots:
@@ -98,7 +185,7 @@ private slots:
         save(about, QStringLiteral("about-") + language);
 
         app.switchView(ToolId::Config);
-        save(*app.frame(), QStringLiteral("system-settings-") + language);
+        systemSettings(app, language);
 
         // The scan tool with a filled list, as four units reported themselves.
         app.switchView(ToolId::Scan);

@@ -222,6 +222,7 @@ void DlgExClock::chooseMode(int index)
         return;
     if (unit()->setSynMode(kModes[index]))
         unit()->system().announce("syn_mode");
+    refresh();
 }
 
 void DlgExClock::setMulticastReceive(bool on)
@@ -231,6 +232,7 @@ void DlgExClock::setMulticastReceive(bool on)
     unit()->setMulticastReceive(on);
     unit()->setChanged();
     unit()->system().announce("syn_multi");
+    refresh();
 }
 
 void DlgExClock::refreshControls()

@@ -298,6 +298,7 @@ void DlgExFunction::setSwitch(int which, bool on)
         const SwitchInfo& info = kTransferSwitches[which];
         if ((shown->*info.get)() != on && (shown->*info.set)(on))
             shown->system().announce(info.key);
+        refresh();
         return;
     }
     const LimitInfo& limit = kLimits[which - CallTimeout];
@@ -306,6 +307,7 @@ void DlgExFunction::setSwitch(int which, bool on)
     // A limit switched on starts at the shortest, selected for the user to type over.
     (shown->*limit.set)(on ? kLimitMin / kLimitUnit : 0);
     shown->system().announce(limit.key);
+    refresh();
     if (on) {
         QLineEdit* field = fields_[std::size_t(CallTimeLimit + which - CallTimeout)];
         field->setFocus();

@@ -241,6 +241,7 @@ void DlgExNetwork::setNapt(bool on)
         return;
     unit()->setNapt(on);
     unit()->system().announce("napt");
+    refresh();
 }
 
 void DlgExNetwork::chooseMode(int mode)
@@ -258,6 +259,7 @@ void DlgExNetwork::chooseMode(int mode)
         unit()->setRange(TransmissionMode::rates(chosen)[std::size_t(position)]);
     unit()->system().announce("fs");
     unit()->system().announce("range");
+    refresh();
 }
 
 void DlgExNetwork::chooseRate(int index)
@@ -266,6 +268,7 @@ void DlgExNetwork::chooseRate(int index)
         return;
     if (unit()->setRange(rates_->itemText(index).toStdString()))
         unit()->system().announce("range");
+    refresh();
 }
 
 void DlgExNetwork::fillRates(int mode)

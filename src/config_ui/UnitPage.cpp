@@ -72,7 +72,13 @@ QLineEdit* UnitPage::addField(int field, const QString& objectName, int maxLengt
     fields_[std::size_t(field)] = new LineField(
         *edit, messages_, [this, show] { return unit_ ? show(*unit_) : QString(); },
         [this, commit](const QString& entered) {
-            return unit_ ? commit(*unit_, entered.trimmed()) : Refusal{};
+            if (!unit_)
+                return Refusal{};
+            const Refusal refusal = commit(*unit_, entered.trimmed());
+            // What depends on the value shows it at once (ranges, enabled fields).
+            if (!refusal)
+                refreshControls();
+            return refusal;
         });
     return edit;
 }

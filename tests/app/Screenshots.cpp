@@ -71,8 +71,8 @@ private:
         for (const auto& each : units) {
             Exchange* unit = system.insertEquipment(n, each.model);
             unit->setExchangeName(each.name);
-            unit->setSubnetMaskText("255.255.255.0");
             unit->setIpAddressText("198.18.1." + std::to_string(10 + n));
+            unit->setSubnetMaskText("255.255.255.0");
             unit->setGatewayAddressText("198.18.1.1");
             unit->mirrorWanValues();
             ++n;

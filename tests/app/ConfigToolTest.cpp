@@ -1,0 +1,247 @@
+// The System Setting Tool in the program: where its document commands end (the model, the
+// files, the tool shown) for each answer the user gives, and the pages' hold on the model.
+#include "ConfigView.h"
+#include "DlgExConfig.h"
+#include "DlgSystemConfig.h"
+#include "DlgSystemList.h"
+#include "Exchange.h"
+#include "FileText.h"
+#include "R4000App.h"
+#include "R4000ConfigDoc.h"
+#include "R4000System.h"
+#include "R4000View.h"
+#include "ResourceIds.h"
+#include "ScriptedDialogs.h"
+#include "SystemDocument.h"
+#include "SystemFixture.h"
+#include "TempFolder.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+using Answer = UserDialogs::Answer;
+
+class ConfigToolTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempFolder> data_;
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<R4000App> app_;
+
+    const std::string& data() const { return data_->path(); }
+
+    // The program started on system (none for a new one), in the System Setting Tool.
+    ConfigView& open(const std::string& system = {})
+    {
+        dialogs_.selectName = system;
+        R4000App::Options options;
+        options.libraryDirectory = R4000_LIBRARY_DIR;
+        options.dataFolder = data();
+        options.dialogs = &dialogs_;
+        app_ = std::make_unique<R4000App>(std::move(options));
+        if (!app_->initInstance())
+            qFatal("the program did not start");
+        app_->switchView(ToolId::Config);
+        return view();
+    }
+
+    ConfigView& view() const { return static_cast<ConfigView&>(*app_->view(ToolId::Config)); }
+    R4000System& system() const { return app_->system(); }
+
+    void command(int id) const
+    {
+        QAction* action = view().action(id);
+        QVERIFY(action);
+        view().updateCommands();
+        QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+        action->trigger();
+    }
+
+    // Adds exchanges through the equipment list, as the user does.
+    void addExchanges(int count) const
+    {
+        auto& general = static_cast<DlgSystemConfig&>(view().page(ConfigView::General));
+        auto* field = general.systemList().findChild<QLineEdit*>(QStringLiteral("exchangeCount"));
+        field->setText(QString::number(count));
+        emit field->editingFinished();
+    }
+
+    QStringList told() const
+    {
+        QStringList texts;
+        for (const auto& message : dialogs_.messages)
+            texts << message.caption + u'|' + message.text;
+        return texts;
+    }
+
+    static QString line(const char* caption, const char* text)
+    {
+        return QString::fromUtf8(caption) + u'|' + QString::fromUtf8(text);
+    }
+
+private slots:
+    void init()
+    {
+        data_ = std::make_unique<TempFolder>();
+        dialogs_ = ScriptedDialogs();
+    }
+
+    void cleanup() { app_.reset(); }
+
+    // Pages hold the model while the tool is shown and no command runs; a rebuild in a
+    // command never reaches them.
+    void pagesHoldTheModelOnlyBetweenCommands()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));
+        ConfigView& tool = open("Tower");
+        QCOMPARE(tool.model(), &system());
+        QStringList seen;
+        connect(&app_->document(), &SystemDocument::rebuilt, this,
+                [&] { seen << (view().model() ? QStringLiteral("held") : QStringLiteral("free")); });
+        dialogs_.answers = {true};
+        command(CommandId::Save);
+        QCOMPARE(seen, QStringList{QStringLiteral("free")});
+        QCOMPARE(tool.model(), &system());
+
+        tool.closeTool();
+        QCOMPARE(app_->currentView(), app_->launcher());
+        QCOMPARE(tool.model(), nullptr);
+    }
+
+    void unitCommandsNeedAUnit()
+    {
+        ConfigView& tool = open();
+        tool.updateCommands();
+        QVERIFY(!tool.action(CommandId::Upload)->isEnabled());
+        QVERIFY(!tool.action(CommandId::Download)->isEnabled());
+        addExchanges(1);
+        tool.updateCommands();
+        QVERIFY(tool.action(CommandId::Upload)->isEnabled());
+        QVERIFY(tool.action(CommandId::Download)->isEnabled());
+        QVERIFY(!tool.action(CommandId::Print)->isEnabled());
+    }
+
+    void newAndOpenAskToSaveFirst_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saveCancelled");
+        QTest::addColumn<int>("unitsAfter");
+        QTest::newRow("New, Cancel") << int(CommandId::New) << int(Answer::Cancel) << false << 3;
+        QTest::newRow("New, Yes, save cancelled") << int(CommandId::New) << int(Answer::Yes) << true << 3;
+        QTest::newRow("New, No") << int(CommandId::New) << int(Answer::No) << false << 0;
+        QTest::newRow("Open, Cancel") << int(CommandId::Open) << int(Answer::Cancel) << false << 3;
+        QTest::newRow("Open, No") << int(CommandId::Open) << int(Answer::No) << false << 1;
+    }
+
+    // A never-saved system with three units; Open picks the saved system Annex.
+    void newAndOpenAskToSaveFirst()
+    {
+        QFETCH(int, command);
+        QFETCH(int, answer);
+        QFETCH(bool, saveCancelled);
+        QFETCH(int, unitsAfter);
+        QVERIFY(SystemFixture::save(data(), "Annex", {}, 1));
+        open();
+        addExchanges(3);
+        dialogs_.selectName = "Annex";
+        dialogs_.choices = {Answer(answer)};
+        if (saveCancelled)
+            dialogs_.newName.clear(); // the save dialog refuses: as a Cancel
+        this->command(command);
+        QCOMPARE(told().first(), line("Saving setting file", "Save settings file?"));
+        QCOMPARE(system().registeredCount(), unitsAfter);
+        QCOMPARE(view().model(), &system());
+        QCOMPARE(app_->currentView(), &view());
+    }
+
+    void saveAsksBeforeWriting()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 1));
+        open("Tower");
+        const std::string before = readWholeFile(data() + "/Tower/001.cfg");
+        QVERIFY(system().equipment(1)->setExchangeName("Hall"));
+        dialogs_.answers = {false};
+        command(CommandId::Save);
+        QCOMPARE(told(), QStringList{line("Saving setting file", "Save settings file. OK?")});
+        QCOMPARE(readWholeFile(data() + "/Tower/001.cfg"), before);
+        dialogs_.answers = {true};
+        command(CommandId::Save);
+        QVERIFY(readWholeFile(data() + "/Tower/001.cfg").find("ex_name=Hall") != std::string::npos);
+    }
+
+    void closingANeverSavedSystemAsksToSave()
+    {
+        ConfigView& tool = open();
+        addExchanges(2);
+        // Yes, then Cancel in the save dialog: the tool stays, with its system.
+        dialogs_.answers = {true};
+        dialogs_.newName.clear();
+        tool.closeTool();
+        QCOMPARE(told(), QStringList{line("Saving setting file", "Save settings file?")});
+        QCOMPARE(app_->currentView(), &tool);
+        QCOMPARE(tool.model(), &system());
+        QCOMPARE(system().registeredCount(), 2);
+
+        // Yes and a name: saved, then back in the launcher.
+        dialogs_.answers = {true};
+        dialogs_.newName = "Tower";
+        tool.closeTool();
+        QCOMPARE(app_->currentView(), app_->launcher());
+        QVERIFY(QFile::exists(QString::fromStdString(data() + "/Tower/002.cfg")));
+
+        // A system with a name closes without a question.
+        dialogs_.messages.clear();
+        app_->switchView(ToolId::Config);
+        tool.closeTool();
+        QVERIFY(dialogs_.messages.empty());
+        QCOMPARE(app_->currentView(), app_->launcher());
+    }
+
+    void unitsAtOnePlaceAreNeverReached_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("upload") << int(CommandId::Upload) << "Upload";
+        QTest::newRow("download") << int(CommandId::Download) << "Download";
+    }
+
+    void unitsAtOnePlaceAreNeverReached()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, caption);
+        open();
+        addExchanges(2);
+        for (int n : {1, 2})
+            QVERIFY(system().equipment(n)->setIpAddressText("198.18.0.11"));
+        dialogs_.answers = {true};
+        this->command(command);
+        QCOMPARE(told().size(), 2);
+        QCOMPARE(told().last(), caption + QStringLiteral("|IP address duplicated."));
+        QCOMPARE(dialogs_.messages.back().icon, UserDialogs::Icon::Exclamation);
+        // Nothing was saved: the upload saves first.
+        QVERIFY(!QFile::exists(QString::fromStdString(data() + "/R-4000")));
+        QVERIFY(view().isEnabled());
+    }
+
+    void noToTheDownloadQuestionLeavesTheModel()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 2));
+        open("Tower");
+        QVERIFY(system().equipment(2)->setExchangeName("Edited"));
+        dialogs_.answers = {false};
+        command(CommandId::Download);
+        QCOMPARE(told(), QStringList{line("Download",
+                                          "Edited data will be lost if settings download. OK?")});
+        QCOMPARE(system().equipment(2)->exchangeName(), std::string("Edited"));
+        QCOMPARE(system().registeredCount(), 2);
+        QCOMPARE(view().model(), &system());
+    }
+};
+
+QTEST_MAIN(ConfigToolTest)
+#include "ConfigToolTest.moc"

@@ -7,6 +7,7 @@
 #include "ModelText.h"
 #include "R4000App.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -14,6 +15,10 @@ WidgetDialogs::WidgetDialogs(R4000App& app) : app_(app) {}
 
 QWidget* WidgetDialogs::parent() const
 {
+    // Over the window the user is looking at: a wait window of a long command, else the
+    // main window.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible())
+        return modal;
     QWidget* frame = app_.frame();
     return frame && frame->isVisible() ? frame : nullptr;
 }

@@ -9,11 +9,14 @@
 #include <QVBoxLayout>
 
 DlgMsg::DlgMsg(const ResourceChain& resources, const QString& text, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+    : QDialog(parent)
 {
-    // Nothing else takes input while the work runs; the window still paints.
+    // Nothing else takes input while the work runs; the window still paints. It stays over
+    // its parent, and a dialog the work needs (a unit's login) opens over it.
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(resources.dialogText(DialogId::Notice, 0));
+    // Wide enough for its title beside the title bar's buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 160);
     setObjectName(QStringLiteral("busyNotice"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(text, this);

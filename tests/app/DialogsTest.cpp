@@ -1,7 +1,10 @@
 // The dialogs of system selection, first save and unit login, driven as the user would.
 #include "DlgCertification.h"
+#include "CMainFrame.h"
 #include "DlgCertification2.h"
+#include "DlgMsg.h"
 #include "DlgSave.h"
+#include "R4000App.h"
 #include "PosixFileOps.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
@@ -10,6 +13,7 @@
 #include "SystemSelection.h"
 #include "TempFolder.h"
 #include "UiCredentialsPrompt.h"
+#include "WidgetDialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -209,6 +213,31 @@ private slots:
                                 "Web port:8080)"));
         QCOMPARE(dialog.systemName(), QStringLiteral("Tower"));
         QCOMPARE(dialog.password(), QStringLiteral("r4000"));
+    }
+
+    // A unit's login comes up while a long command's wait window is shown: it must open over
+    // that window, not under it.
+    void loginOpensOverTheWaitWindow()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 1));
+        dialogs_.selectName = "Tower";
+        R4000App::Options options;
+        options.libraryDirectory = R4000_LIBRARY_DIR;
+        options.dataFolder = data();
+        options.dialogs = &dialogs_;
+        R4000App app(std::move(options));
+        QVERIFY(app.initInstance());
+        WidgetDialogs widgets(app);
+        DlgMsg wait(resources_, QStringLiteral("Uploading settings file."), app.frame());
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* login = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<DlgCertification2*>(login));
+            parent = login->parentWidget();
+            static_cast<QDialog*>(login)->reject();
+        });
+        QVERIFY(!widgets.unitCredentials("198.18.1.10", 80, {"Tower", "r4000"}));
+        QCOMPARE(parent, &wait);
     }
 
     void workerWaitsForTheAnswerOfTheUserInterfaceThread()

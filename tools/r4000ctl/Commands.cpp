@@ -2,6 +2,7 @@
 
 #include "CommandError.h"
 #include "DataFolder.h"
+#include "EquipmentCounts.h"
 #include "ExManager.h"
 #include "Exchange.h"
 #include "FileOps.h"
@@ -17,17 +18,6 @@
 #include <ostream>
 
 namespace {
-
-std::string_view typeOf(const Exchange& unit)
-{
-    if (unit.isExchange())
-        return "EX";
-    if (unit.isMultiInterface())
-        return "MI";
-    if (unit.isIPStation())
-        return "IP";
-    return "?";
-}
 
 bool sameFolder(const std::string& a, const std::string& b)
 {
@@ -62,7 +52,7 @@ int Commands::check(const std::string& name)
         const Exchange& unit = *system.equipment(n);
         char line[128];
         std::snprintf(line, sizeof line, "%2d  %-2s  %-8s  %-8s  %s\n", n,
-                      std::string(typeOf(unit)).c_str(), std::string(unit.modelName()).c_str(),
+                      std::string(EquipmentCounts::typeText(unit)).c_str(), std::string(unit.modelName()).c_str(),
                       store_.toTerminal(unit.exchangeName()).c_str(), unit.ipAddressText().c_str());
         out_ << line;
     }

@@ -15,6 +15,7 @@
 #include "UnitAddressCheck.h"
 #include "UserMessages.h"
 
+#include <QApplication>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -130,10 +131,20 @@ bool ConfigView::isCommandEnabled(int command) const
     }
 }
 
+void ConfigView::commitPendingEdit()
+{
+    // Menus and keys leave the focus where it is: the field being typed in is taken first,
+    // as if the user had left it.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused))
+        focused->clearFocus();
+}
+
 void ConfigView::onCommand(int command)
 {
     if (commandDepth_ > 0)
         return;
+    commitPendingEdit();
     switch (command) {
     case CommandId::New:
     case CommandId::Open:
@@ -236,34 +247,43 @@ void ConfigView::download()
     if (!host().messages().ask(StringId::DownloadCaption, StringId::DownloadQuestion) ||
         !unitAddressesUnique(StringId::DownloadCaption))
         return;
-    std::string failures;
+    // The files come into the system's own folder: a system never saved gets one first, so
+    // that another system's folder of the same name is never overwritten.
+    if (document_.currentSystemName().empty()) {
+        const CommandScope scope(*this);
+        if (!document_.save())
+            return;
+    }
+    std::optional<AllUnitRun::Report> result;
     std::string error;
     {
         DlgMsg wait(host().resources(), host().resources().string(StringId::Downloading),
                     window());
         setEnabled(false);
         const CommandScope scope(*this);
-        failures = document_
-                       .download(host().credentialsPrompt(), unitOptions_, restartWaitMs_, error)
-                       .failures;
+        result = document_.download(host().credentialsPrompt(), unitOptions_, restartWaitMs_,
+                                    error);
         setEnabled(true);
     }
-    if (!error.empty()) {
+    if (!result) {
         host().messages().fail(StringId::FileNotWritten, {QString::fromStdString(error)});
         return;
     }
-    report(StringId::DownloadCaption, StringId::DownloadDone, failures);
+    report(StringId::DownloadCaption, StringId::DownloadDone, result->failures);
+    if (!error.empty())
+        host().messages().fail(StringId::ReadFailed, {QString::fromStdString(error)});
 }
 
 void ConfigView::closeTool()
 {
     if (commandDepth_ > 0)
         return;
+    commitPendingEdit();
     if (document_.currentSystemName().empty() && document_.system().registeredCount() > 0 &&
         host().messages().ask(StringId::SavingCaption, StringId::SaveFirstQuestion)) {
         const CommandScope scope(*this);
-        // A cancelled save dialog keeps the tool open.
-        if (!document_.save() && document_.currentSystemName().empty())
+        // A save that did not happen (cancelled, or failed and told) keeps the tool open.
+        if (!document_.save())
             return;
     }
     active_ = false;

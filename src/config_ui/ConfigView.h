@@ -46,6 +46,7 @@ private:
     class CommandScope;
 
     void setModel(System* system);
+    void commitPendingEdit();
     void attachWhenIdle();
     void refreshCaption();
     void newOrOpen(int command);

@@ -140,16 +140,16 @@ bool R4000ConfigDoc::saveAs()
     return saveTo(path);
 }
 
-AllUnitRun::Report R4000ConfigDoc::download(CredentialsPrompt& prompt,
-                                            const UnitClient::Options& options, long restartWaitMs,
-                                            std::string& error)
+std::optional<AllUnitRun::Report> R4000ConfigDoc::download(CredentialsPrompt& prompt,
+                                                           const UnitClient::Options& options,
+                                                           long restartWaitMs, std::string& error)
 {
     SystemFolder folder(host_.files(),
                         SystemFolder::folderFor(host_.dataFolder(), system_.systemName()),
                         system_.systemName());
     FolderLock lock;
     if (!lock.acquire(folder.folder(), kLockWaitMs, error))
-        return {};
+        return std::nullopt;
     AllUnitRun::Report report;
     {
         const Rebuild rebuild(*this);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class CredentialsPrompt;
@@ -45,10 +46,12 @@ public:
 
     // Fetches every unit's settings file into the system's folder and loads the system
     // from it again (also when units failed: they keep their local files). While it runs,
-    // the window goes on painting and no other program saves the folder. error tells why
-    // the folder could not be written or read again.
-    AllUnitRun::Report download(CredentialsPrompt& prompt, const UnitClient::Options& options,
-                                long restartWaitMs, std::string& error);
+    // the window goes on painting and no other program saves the folder. Nothing, with
+    // error, when the folder cannot be taken; else the units' report, with error when the
+    // folder could not be read again.
+    std::optional<AllUnitRun::Report> download(CredentialsPrompt& prompt,
+                                               const UnitClient::Options& options,
+                                               long restartWaitMs, std::string& error);
 
     const std::string& path() const { return path_; }
     QString title() const { return title_; }

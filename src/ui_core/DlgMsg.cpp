@@ -3,6 +3,7 @@
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -30,4 +31,9 @@ DlgMsg::DlgMsg(const ResourceChain& resources, const QString& text, QWidget* par
     move(area.center() - rect().center());
     show();
     repaint();
+}
+
+void DlgMsg::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
 }

@@ -12,4 +12,10 @@ class DlgMsg : public QDialog
 
 public:
     DlgMsg(const ResourceChain& resources, const QString& text, QWidget* parent);
+
+    // The work decides when the window goes: Escape and the close button do nothing.
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 };

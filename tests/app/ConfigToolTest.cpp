@@ -1,5 +1,6 @@
 // The System Setting Tool in the program: where its document commands end (the model, the
 // files, the tool shown) for each answer the user gives, and the pages' hold on the model.
+#include "CMainFrame.h"
 #include "ConfigView.h"
 #include "DlgExConfig.h"
 #include "DlgSystemConfig.h"
@@ -134,6 +135,8 @@ private slots:
         QTest::newRow("New, Cancel") << int(CommandId::New) << int(Answer::Cancel) << false << 3;
         QTest::newRow("New, Yes, save cancelled") << int(CommandId::New) << int(Answer::Yes) << true << 3;
         QTest::newRow("New, No") << int(CommandId::New) << int(Answer::No) << false << 0;
+        QTest::newRow("New, Yes, saved") << int(CommandId::New) << int(Answer::Yes) << false << 0;
+        QTest::newRow("Open, Yes, saved") << int(CommandId::Open) << int(Answer::Yes) << false << 1;
         QTest::newRow("Open, Cancel") << int(CommandId::Open) << int(Answer::Cancel) << false << 3;
         QTest::newRow("Open, No") << int(CommandId::Open) << int(Answer::No) << false << 1;
     }
@@ -155,6 +158,8 @@ private slots:
         this->command(command);
         QCOMPARE(told().first(), line("Saving setting file", "Save settings file?"));
         QCOMPARE(system().registeredCount(), unitsAfter);
+        QCOMPARE(QFile::exists(QString::fromStdString(data() + "/Tower/003.cfg")),
+                 Answer(answer) == Answer::Yes && !saveCancelled);
         QCOMPARE(view().model(), &system());
         QCOMPARE(app_->currentView(), &view());
     }
@@ -223,9 +228,45 @@ private slots:
         QCOMPARE(told().size(), 2);
         QCOMPARE(told().last(), caption + QStringLiteral("|IP address duplicated."));
         QCOMPARE(dialogs_.messages.back().icon, UserDialogs::Icon::Exclamation);
-        // Nothing was saved: the upload saves first.
-        QVERIFY(!QFile::exists(QString::fromStdString(data() + "/R-4000")));
+        // Nothing was saved: the upload saves first, under the name the save dialog gives.
+        QVERIFY(!QFile::exists(QString::fromStdString(data() + "/Tower")));
         QVERIFY(view().isEnabled());
+    }
+
+    // The default name of a new system may be a saved system's: a download never writes
+    // into another system's folder.
+    void downloadOfANeverSavedSystemGetsAFolderOfItsOwn()
+    {
+        QVERIFY(SystemFixture::save(data(), "R-4000", {}, 2));
+        const std::string other = readWholeFile(data() + "/R-4000/002.cfg");
+        open();
+        addExchanges(1);
+        dialogs_.answers = {true};
+        dialogs_.newName.clear(); // the save dialog is cancelled
+        command(CommandId::Download);
+        QCOMPARE(told().size(), 1);
+        QCOMPARE(readWholeFile(data() + "/R-4000/002.cfg"), other);
+        QCOMPARE(system().registeredCount(), 1);
+        QCOMPARE(view().model(), &system());
+    }
+
+    // Menus leave the focus in the field being typed in: its text is taken first.
+    void aValueBeingTypedIsTakenBeforeACommand()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 1));
+        ConfigView& tool = open("Tower");
+        app_->frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(app_->frame()));
+        tool.tabs().setCurrentIndex(ConfigView::Exchange);
+        auto* field = tool.findChild<QLineEdit*>(QStringLiteral("webPort"));
+        field->setFocus();
+        QVERIFY(field->hasFocus());
+        field->setText(QStringLiteral("8080"));
+        dialogs_.answers = {true};
+        command(CommandId::Save);
+        QCOMPARE(system().equipment(1)->websPort(), 8080);
+        QVERIFY(readWholeFile(data() + "/Tower/001.cfg").find("webs_port=8080") !=
+                std::string::npos);
     }
 
     void noToTheDownloadQuestionLeavesTheModel()

@@ -240,6 +240,20 @@ private slots:
         QCOMPARE(parent, &wait);
     }
 
+    // The work it waits for closes it, not the user.
+    void waitWindowStaysUntilTheWorkEnds()
+    {
+        auto wait = std::make_unique<DlgMsg>(resources_, QStringLiteral("Downloading settings file."),
+                                             nullptr);
+        QVERIFY(wait->isVisible());
+        QCOMPARE(wait->windowModality(), Qt::ApplicationModal);
+        QTest::keyClick(wait.get(), Qt::Key_Escape);
+        QVERIFY(!wait->close());
+        QVERIFY(wait->isVisible());
+        wait.reset();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void workerWaitsForTheAnswerOfTheUserInterfaceThread()
     {
         dialogs_.credentialsAnswer = Credentials{"Tower", "secret"};

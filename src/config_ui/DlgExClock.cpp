@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -82,21 +83,13 @@ DlgExClock::DlgExClock(const ResourceChain& resources, const UserMessages& messa
         addresses_[row] = addField(
             destinationAddress(row), QStringLiteral("destination%1").arg(row + 1),
             kAddressLength,
-            [row](const Exchange& unit) {
-                std::string address, port;
-                split(entryAt(unit, row), address, port);
-                return QString::fromStdString(address);
-            },
+            [this, row](const Exchange&) { return rowAddress(row); },
             [this, row](Exchange& unit, const QString& entered) {
                 return commitAddress(unit, row, entered);
             });
         ports_[row] = addField(
             destinationPort(row), QStringLiteral("destinationPort%1").arg(row + 1), 5,
-            [row](const Exchange& unit) {
-                std::string address, port;
-                split(entryAt(unit, row), address, port);
-                return QString::fromStdString(port);
-            },
+            [this, row](const Exchange&) { return rowPort(row); },
             [this, row](Exchange& unit, const QString& entered) {
                 return commitPort(unit, row, entered);
             });
@@ -161,6 +154,14 @@ DlgExClock::DlgExClock(const ResourceChain& resources, const UserMessages& messa
     layout->addWidget(destinations_);
     layout->addStretch();
 
+    std::vector<QWidget*> order{modes_->button(0), modes_->button(1), modes_->button(2), source,
+                                multicastReceive_, multicastAddress_};
+    for (int row = 0; row < kRows; ++row) {
+        order.push_back(addresses_[row]);
+        order.push_back(ports_[row]);
+    }
+    chainTabOrder(order);
+
     connect(modes_, &QButtonGroup::idClicked, this, &DlgExClock::chooseMode);
     connect(multicastReceive_, &QCheckBox::clicked, this, &DlgExClock::setMulticastReceive);
 }
@@ -170,50 +171,109 @@ bool DlgExClock::appliesTo(const Exchange& unit) const
     return unit.hasSamplingCorrection();
 }
 
-std::string DlgExClock::entryAt(const Exchange& unit, int row)
+void DlgExClock::refresh()
 {
-    const auto& entries = unit.synDestinations();
-    if (row >= int(entries.size()))
+    layOutRows();
+    UnitPage::refresh();
+}
+
+void DlgExClock::layOutRows()
+{
+    if (unit() != rowsUnit_) {
+        rows_.fill({});
+        pendingPorts_.fill(0);
+        rowsUnit_ = unit();
+    }
+    if (!unit())
+        return;
+    // A row keeps its destination while the unit has it; destinations no row shows (read
+    // from a file, say) take the free rows in order.
+    const auto& entries = unit()->synDestinations();
+    for (std::string& entry : rows_)
+        if (!entry.empty() && entries.count(entry) == 0)
+            entry.clear();
+    for (const std::string& entry : entries) {
+        if (std::find(rows_.begin(), rows_.end(), entry) != rows_.end())
+            continue;
+        const auto free = std::find(rows_.begin(), rows_.end(), std::string());
+        if (free == rows_.end())
+            break;
+        pendingPorts_[std::size_t(free - rows_.begin())] = 0;
+        *free = entry;
+    }
+}
+
+QString DlgExClock::rowAddress(int row) const
+{
+    std::string address, port;
+    split(rows_[std::size_t(row)], address, port);
+    return QString::fromStdString(address);
+}
+
+QString DlgExClock::rowPort(int row) const
+{
+    std::string address, port;
+    split(rows_[std::size_t(row)], address, port);
+    if (port.empty() && pendingPorts_[std::size_t(row)] > 0)
+        return QString::number(pendingPorts_[std::size_t(row)]);
+    return QString::fromStdString(port);
+}
+
+Refusal DlgExClock::replaceRow(Exchange& unit, int row, const std::string& entry, bool checked)
+{
+    std::string& old = rows_[std::size_t(row)];
+    if (entry == old)
         return {};
-    return *std::next(entries.begin(), row);
+    // Two rows never send to one place.
+    if (unit.synDestinations().count(entry) > 0)
+        return {StringId::AddressDuplicated, {}};
+    std::string address, port;
+    split(entry, address, port);
+    if (checked ? !unit.addSynDestination(address, std::stoi(port))
+                : !unit.addSynDestinationText(entry))
+        return {StringId::InvalidIpAddress, {}};
+    if (!old.empty())
+        unit.removeSynDestinationText(old);
+    old = entry;
+    pendingPorts_[std::size_t(row)] = 0;
+    unit.system().announce("syn_dest");
+    return {};
 }
 
 Refusal DlgExClock::commitAddress(Exchange& unit, int row, const QString& text)
 {
-    const std::string old = entryAt(unit, row);
+    std::string& old = rows_[std::size_t(row)];
     if (isEmptyAddress(text)) {
         if (!old.empty() && unit.removeSynDestinationText(old))
             unit.system().announce("syn_dest");
+        old.clear();
         return {};
     }
-    // A new row is sent to the unit's own UDP port until the user gives another.
-    std::string oldAddress, oldPort;
-    split(old, oldAddress, oldPort);
-    int port = unit.udpPort();
-    if (!old.empty())
-        LineField::toNumber(QString::fromStdString(oldPort), port);
-    if (!unit.addSynDestination(text.toStdString(), port))
+    Ipv4Address address;
+    if (!Ipv4Address::fromText(text.toStdString(), address))
         return {StringId::InvalidIpAddress, {}};
-    if (!old.empty() && old != text.toStdString() + ":" + std::to_string(port))
-        unit.removeSynDestinationText(old);
-    unit.system().announce("syn_dest");
-    return {};
+    // The row's port, else the one typed before its address, else the unit's own UDP port.
+    int port = unit.udpPort();
+    if (!LineField::toNumber(rowPort(row), port))
+        port = unit.udpPort();
+    return replaceRow(unit, row, address.toText() + ":" + std::to_string(port), true);
 }
 
 Refusal DlgExClock::commitPort(Exchange& unit, int row, const QString& text)
 {
-    const std::string old = entryAt(unit, row);
+    int port = 0;
+    if (!LineField::toNumber(text, port) || port < 1 || port > 65535)
+        return enterNumber(1, 65535);
+    const std::string& old = rows_[std::size_t(row)];
+    if (old.empty()) {
+        // Kept for the address the user types next.
+        pendingPorts_[std::size_t(row)] = port;
+        return {};
+    }
     std::string address, oldPort;
     split(old, address, oldPort);
-    int port = 0;
-    if (old.empty() || !LineField::toNumber(text, port) || port < 1 || port > 65535)
-        return enterNumber(1, 65535);
-    if (!unit.addSynDestination(address, port))
-        return {StringId::InvalidIpAddress, {}};
-    if (old != address + ":" + std::to_string(port))
-        unit.removeSynDestinationText(old);
-    unit.system().announce("syn_dest");
-    return {};
+    // The address was taken when the row was made: only the port changes.
+    return replaceRow(unit, row, address + ":" + std::to_string(port), false);
 }
 
 void DlgExClock::chooseMode(int index)
@@ -246,9 +306,6 @@ void DlgExClock::refreshControls()
     modes_->button(mode)->setChecked(true);
     destinations_->setEnabled(shown && mode == 1);
     reception_->setEnabled(shown && mode == 2);
-    // A port belongs to a destination: a row without one has none to change.
-    for (int row = 0; row < kRows; ++row)
-        ports_[row]->setEnabled(shown && !entryAt(*shown, row).empty());
     multicastReceive_->setChecked(shown && shown->multicastReceive());
     multicastAddress_->setEnabled(shown && shown->multicastReceive());
 }

@@ -2,6 +2,7 @@
 
 #include "UnitPage.h"
 
+#include <array>
 #include <string>
 
 class QButtonGroup;
@@ -25,6 +26,7 @@ public:
     DlgExClock(const ResourceChain& resources, const UserMessages& messages,
                QWidget* parent = nullptr);
 
+    void refresh() override;
     // Chooses "AUTO", "SOURCE" or "DESTINATION" by its button's index.
     void chooseMode(int index);
     void setMulticastReceive(bool on);
@@ -34,10 +36,15 @@ protected:
     void refreshControls() override;
 
 private:
-    // The destination shown in row, "" past the last one.
-    static std::string entryAt(const Exchange& unit, int row);
+    // Gives each of the unit's destinations a row.
+    void layOutRows();
+    QString rowAddress(int row) const;
+    QString rowPort(int row) const;
     Refusal commitAddress(Exchange& unit, int row, const QString& text);
     Refusal commitPort(Exchange& unit, int row, const QString& text);
+    // Puts entry in the place of the row's destination; checked: the address is judged as
+    // a new destination's.
+    Refusal replaceRow(Exchange& unit, int row, const std::string& entry, bool checked);
 
     QButtonGroup* modes_;
     QLineEdit* ports_[kRows] = {};
@@ -46,4 +53,8 @@ private:
     QWidget* reception_;
     QCheckBox* multicastReceive_;
     QLineEdit* multicastAddress_;
+    // The destination of each row ("address:port"), and a port typed into an empty row.
+    std::array<std::string, kRows> rows_;
+    std::array<int, kRows> pendingPorts_{};
+    const Exchange* rowsUnit_ = nullptr;
 };

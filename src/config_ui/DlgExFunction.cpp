@@ -6,6 +6,7 @@
 #include "LineField.h"
 #include "ResourceIds.h"
 #include "System.h"
+#include "WheelGuard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -115,24 +117,10 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
     // Transfers.
     auto* transfer = new QGroupBox(text(TransferGroup), this);
     auto* transferGrid = new QGridLayout(transfer);
-    fields_[StartTime] = addField(
-        StartTime, QStringLiteral("startTime"), 5,
-        [](const Exchange& unit) { return QString::fromStdString(unit.transferStartTime()); },
-        [](Exchange& unit, const QString& entered) -> Refusal {
-            if (!unit.setTransferStartTime(entered.toStdString()))
-                return {StringId::EnterTime, {}};
-            unit.system().announce("abs_xfer_start_time");
-            return {};
-        });
-    fields_[EndTime] = addField(
-        EndTime, QStringLiteral("endTime"), 5,
-        [](const Exchange& unit) { return QString::fromStdString(unit.transferEndTime()); },
-        [](Exchange& unit, const QString& entered) -> Refusal {
-            if (!unit.setTransferEndTime(entered.toStdString()))
-                return {StringId::EnterTime, {}};
-            unit.system().announce("abs_xfer_end_time");
-            return {};
-        });
+    fields_[StartTime] = transferTimeField(StartTime, "startTime", &Exchange::transferStartTime,
+                                           &Exchange::setTransferStartTime, "abs_xfer_start_time");
+    fields_[EndTime] = transferTimeField(EndTime, "endTime", &Exchange::transferEndTime,
+                                         &Exchange::setTransferEndTime, "abs_xfer_end_time");
     fields_[Interval] = addNumberField(
         Interval, QStringLiteral("interval"), 1, 99,
         [](const Exchange& unit) { return unit.noAnswerTime(); },
@@ -196,6 +184,7 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
         for (QComboBox* box : {bgmUnits_[std::size_t(ch)], bgmInputs_[std::size_t(ch)]}) {
             box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             box->setMinimumContentsLength(2);
+            WheelGuard::guard(*box);
         }
         bgmGrid->addWidget(new QLabel(text(ChannelLabel).arg(ch + 1), bgm_), ch + 1, 0);
         bgmGrid->addWidget(bgmUnits_[std::size_t(ch)], ch + 1, 1);
@@ -245,6 +234,24 @@ DlgExFunction::DlgExFunction(const ResourceChain& resources, const UserMessages&
         (choice == DoorContact ? middle : choiceColumn)->addWidget(box);
     }
     choiceColumn->addStretch();
+
+    std::vector<QWidget*> order{switches_[CallForwarding], switches_[TimeForwarding],
+                                fields_[StartTime],        fields_[EndTime],
+                                switches_[GroupHunting],   switches_[AbsenceTransfer],
+                                fields_[Interval],         fields_[OneShot]};
+    for (int i = 0; i < 3; ++i) {
+        order.push_back(switches_[std::size_t(CallTimeout + i)]);
+        order.push_back(fields_[std::size_t(CallTimeLimit + i)]);
+    }
+    for (int ch = 0; ch < kBgmChannels; ++ch) {
+        order.push_back(bgmUnits_[std::size_t(ch)]);
+        order.push_back(bgmInputs_[std::size_t(ch)]);
+    }
+    for (int choice : {int(DoorContact), int(PagingAnswer), int(PagingPriority),
+                       int(CallingIndication)})
+        for (QAbstractButton* button : choices_[std::size_t(choice)]->buttons())
+            order.push_back(button);
+    chainTabOrder(order);
     middle->addStretch();
 
     auto* left = new QVBoxLayout;
@@ -267,15 +274,34 @@ QCheckBox* DlgExFunction::check(Switch which, int textId, const char* name)
     return box;
 }
 
+QLineEdit* DlgExFunction::transferTimeField(int field, const char* name,
+                                            const std::string& (Exchange::*value)() const,
+                                            bool (Exchange::*setter)(std::string_view),
+                                            const char* key)
+{
+    return addField(
+        field, QString::fromLatin1(name), 5,
+        [value](const Exchange& unit) { return QString::fromStdString((unit.*value)()); },
+        [setter, key](Exchange& unit, const QString& entered) -> Refusal {
+            if (!(unit.*setter)(entered.toStdString()))
+                return {StringId::EnterTime, {}};
+            unit.system().announce(key);
+            return {};
+        });
+}
+
 QLineEdit* DlgExFunction::timeLimitField(int field, const char* name,
                                          int (Exchange::*value)() const,
                                          bool (Exchange::*setter)(int), const char* key)
 {
+    const std::size_t limit = std::size_t(field - CallTimeLimit);
     QLineEdit* edit = addField(
         field, QString::fromLatin1(name), 3,
-        [value](const Exchange& unit) {
-            const int tens = (unit.*value)();
-            return tens == 0 ? QString() : QString::number(tens * kLimitUnit);
+        // Without a limit the field keeps the last one shown, for the switch to take again.
+        [this, value, limit](const Exchange& unit) {
+            if (const int tens = (unit.*value)(); tens != 0)
+                lastLimits_[limit] = tens * kLimitUnit;
+            return lastLimits_[limit] == 0 ? QString() : QString::number(lastLimits_[limit]);
         },
         [setter, key](Exchange& unit, const QString& entered) -> Refusal {
             int seconds = 0;
@@ -304,8 +330,10 @@ void DlgExFunction::setSwitch(int which, bool on)
     const LimitInfo& limit = kLimits[which - CallTimeout];
     if (((shown->*limit.get)() != 0) == on)
         return;
-    // A limit switched on starts at the shortest, selected for the user to type over.
-    (shown->*limit.set)(on ? kLimitMin / kLimitUnit : 0);
+    // A limit switched on takes the field's value; an empty field starts at the shortest,
+    // selected for the user to type over.
+    const int seconds = lastLimits_[std::size_t(which - CallTimeout)];
+    (shown->*limit.set)(on ? std::max(seconds, kLimitMin) / kLimitUnit : 0);
     shown->system().announce(limit.key);
     refresh();
     if (on) {
@@ -313,6 +341,16 @@ void DlgExFunction::setSwitch(int which, bool on)
         field->setFocus();
         field->selectAll();
     }
+}
+
+void DlgExFunction::refresh()
+{
+    // The limits last shown belong to the unit shown.
+    if (unit() != limitsUnit_) {
+        lastLimits_.fill(0);
+        limitsUnit_ = unit();
+    }
+    UnitPage::refresh();
 }
 
 void DlgExFunction::choose(int choice, int index)

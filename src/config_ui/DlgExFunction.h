@@ -3,6 +3,8 @@
 #include "UnitPage.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 class QButtonGroup;
 class QCheckBox;
@@ -43,6 +45,7 @@ public:
     DlgExFunction(const ResourceChain& resources, const UserMessages& messages,
                   QWidget* parent = nullptr);
 
+    void refresh() override;
     // As a click on the check box of the switch.
     void setSwitch(int which, bool on);
     // As a click on the button at index of the choice.
@@ -56,6 +59,10 @@ protected:
 
 private:
     QCheckBox* check(Switch which, int textId, const char* name);
+    // "hh:mm" of a time-based transfer.
+    QLineEdit* transferTimeField(int field, const char* name,
+                                 const std::string& (Exchange::*value)() const,
+                                 bool (Exchange::*setter)(std::string_view), const char* key);
     QLineEdit* timeLimitField(int field, const char* name, int (Exchange::*value)() const,
                               bool (Exchange::*setter)(int), const char* key);
     void refreshBgm();
@@ -67,4 +74,7 @@ private:
     std::array<QComboBox*, kBgmChannels> bgmInputs_{};
     QWidget* bgm_;
     std::array<QLineEdit*, 7> fields_{};
+    // The time limits in seconds as last shown, 0 for none yet.
+    std::array<int, 3> lastLimits_{};
+    const Exchange* limitsUnit_ = nullptr;
 };

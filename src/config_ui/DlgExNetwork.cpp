@@ -5,6 +5,7 @@
 #include "ResourceIds.h"
 #include "System.h"
 #include "TransmissionMode.h"
+#include "WheelGuard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -52,16 +53,6 @@ QString number(int value)
     return QString::number(value);
 }
 
-// A field that sets an address of the unit, refused with messageId.
-Refusal setAddress(Exchange& unit, const QString& text, bool (Exchange::*setter)(std::string_view),
-                   int messageId, const char* key)
-{
-    if (!(unit.*setter)(text.toStdString()))
-        return {messageId, {}};
-    unit.system().announce(key);
-    return {};
-}
-
 } // namespace
 
 DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& messages,
@@ -83,20 +74,12 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
             unit.system().announce("ip_address");
             return {};
         });
-    QLineEdit* mask = addField(
-        SubnetMask, QStringLiteral("subnetMask"), kAddressLength,
-        [](const Exchange& unit) { return QString::fromStdString(unit.subnetMaskText()); },
-        [](Exchange& unit, const QString& text) {
-            return setAddress(unit, text, &Exchange::setSubnetMaskText,
-                              StringId::InvalidSubnetMask, "subnet");
-        });
-    QLineEdit* gateway = addField(
-        Gateway, QStringLiteral("gateway"), kAddressLength,
-        [](const Exchange& unit) { return QString::fromStdString(unit.gatewayAddressText()); },
-        [](Exchange& unit, const QString& text) {
-            return setAddress(unit, text, &Exchange::setGatewayAddressText,
-                              StringId::InvalidGateway, "gateway");
-        });
+    QLineEdit* mask =
+        addAddressField(SubnetMask, QStringLiteral("subnetMask"), &Exchange::subnetMaskText,
+                        &Exchange::setSubnetMaskText, StringId::InvalidSubnetMask, "subnet");
+    QLineEdit* gateway =
+        addAddressField(Gateway, QStringLiteral("gateway"), &Exchange::gatewayAddressText,
+                        &Exchange::setGatewayAddressText, StringId::InvalidGateway, "gateway");
     QLineEdit* web = addPortField(WebPort, QStringLiteral("webPort"), 65535, &Exchange::setWebsPort,
                                   &Exchange::setWanWebsPort, &Exchange::websPort, "webs_port",
                                   "wan_webs_port");
@@ -110,13 +93,9 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
         NetworkId, QStringLiteral("networkId"), 0, 65535,
         [](const Exchange& unit) { return unit.networkId(); },
         [](Exchange& unit, int id) { return unit.setNetworkId(id); }, "network_id");
-    QLineEdit* wanIp = addField(
-        WanIpAddress, QStringLiteral("wanIpAddress"), kAddressLength,
-        [](const Exchange& unit) { return QString::fromStdString(unit.wanIpAddressText()); },
-        [](Exchange& unit, const QString& text) {
-            return setAddress(unit, text, &Exchange::setWanIpAddressText,
-                              StringId::InvalidIpAddress, "wan_ip_addr");
-        });
+    QLineEdit* wanIp =
+        addAddressField(WanIpAddress, QStringLiteral("wanIpAddress"), &Exchange::wanIpAddressText,
+                        &Exchange::setWanIpAddressText, StringId::InvalidIpAddress, "wan_ip_addr");
     QLineEdit* wanWeb = addNumberField(
         WanWebPort, QStringLiteral("wanWebPort"), 1, 65535,
         [](const Exchange& unit) { return unit.wanWebsPort(); },
@@ -180,6 +159,7 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
         rateLayout->addWidget(button, mode, 0);
     }
     rates_->setObjectName(QStringLiteral("rate"));
+    WheelGuard::guard(*rates_);
     rateLayout->addWidget(rates_, 0, 1, Qt::AlignLeft);
     rateLayout->setColumnStretch(2, 1);
 
@@ -192,9 +172,28 @@ DlgExNetwork::DlgExNetwork(const ResourceChain& resources, const UserMessages& m
     layout->addWidget(rate);
     layout->addStretch();
 
+    chainTabOrder({ip, mask, gateway, web, tcp, udp, napt_, networkId, wanIp, wanWeb, wanTcp,
+                   wanUdp, modes_->button(0), modes_->button(1), modes_->button(2), rates_});
+
     connect(napt_, &QCheckBox::clicked, this, &DlgExNetwork::setNapt);
     connect(modes_, &QButtonGroup::idClicked, this, &DlgExNetwork::chooseMode);
     connect(rates_, &QComboBox::activated, this, &DlgExNetwork::chooseRate);
+}
+
+QLineEdit* DlgExNetwork::addAddressField(int field, const QString& objectName,
+                                          std::string (Exchange::*value)() const,
+                                          bool (Exchange::*setter)(std::string_view),
+                                          int messageId, const char* key)
+{
+    return addField(
+        field, objectName, kAddressLength,
+        [value](const Exchange& unit) { return QString::fromStdString((unit.*value)()); },
+        [=](Exchange& unit, const QString& text) -> Refusal {
+            if (!(unit.*setter)(text.toStdString()))
+                return {messageId, {}};
+            unit.system().announce(key);
+            return {};
+        });
 }
 
 QLineEdit* DlgExNetwork::readOnly(const QString& objectName)

@@ -3,6 +3,8 @@
 #include "UnitPage.h"
 
 #include <array>
+#include <string>
+#include <string_view>
 
 class QButtonGroup;
 class QCheckBox;
@@ -49,6 +51,11 @@ private:
     QLineEdit* addPortField(int field, const QString& objectName, int max,
                             bool (Exchange::*setLan)(int), bool (Exchange::*setWan)(int),
                             int (Exchange::*value)() const, const char* key, const char* wanKey);
+    // An address of the unit, refused with messageId.
+    QLineEdit* addAddressField(int field, const QString& objectName,
+                               std::string (Exchange::*value)() const,
+                               bool (Exchange::*setter)(std::string_view), int messageId,
+                               const char* key);
     QLineEdit* readOnly(const QString& objectName);
     void fillRates(int mode);
 

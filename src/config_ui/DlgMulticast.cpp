@@ -60,6 +60,7 @@ DlgMulticast::DlgMulticast(const ResourceChain& resources, const UserMessages& m
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(addressLine);
     layout->addLayout(table);
+    setTabOrder(edit, grid_);
     connect(observer_, &ModelObserver::changed, this, &DlgMulticast::refresh);
 }
 

@@ -81,6 +81,11 @@ DlgSystemList::DlgSystemList(const ResourceChain& resources, const UserMessages&
     layout->addLayout(totalLine);
     layout->addWidget(grid_);
 
+    // Tab goes as the page reads: the counts, the import, the list.
+    setTabOrder(&counts_[ExchangeCount]->edit(), &counts_[IPStationCount]->edit());
+    setTabOrder(&counts_[IPStationCount]->edit(), &counts_[MultiInterfaceCount]->edit());
+    setTabOrder(&counts_[MultiInterfaceCount]->edit(), import_);
+    setTabOrder(import_, grid_);
     connect(table_, &EquipmentTableModel::refused, this,
             [this](const Refusal& refusal) { grid_->tellRefusal(messages_, refusal); });
     connect(observer_, &ModelObserver::changed, this, &DlgSystemList::refresh);

@@ -47,6 +47,12 @@ void UnitPage::fitWidth(QLineEdit& edit, int characters)
     edit.setFixedWidth(digit * characters + 16);
 }
 
+void UnitPage::chainTabOrder(const std::vector<QWidget*>& controls)
+{
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        setTabOrder(controls[i - 1], controls[i]);
+}
+
 QString UnitPage::text(int control) const
 {
     return resources_.dialogText(dialogId_, control);

@@ -58,6 +58,8 @@ protected:
     const UserMessages& messages() const { return messages_; }
     // Makes a field as wide as characters digits.
     static void fitWidth(QLineEdit& edit, int characters);
+    // Tab goes through the controls in this order, as the page reads.
+    static void chainTabOrder(const std::vector<QWidget*>& controls);
 
 private:
     const ResourceChain& resources_;

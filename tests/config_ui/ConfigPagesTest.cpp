@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QWheelEvent>
 #include <QtTest>
 
 class ConfigPagesTest : public QObject
@@ -280,6 +281,8 @@ private slots:
         QCOMPARE(unit(1).wanWebsPort(), 8080);
         enter(page, "udpPort", QStringLiteral("6000"));
         QCOMPARE(unit(1).wanUdpPort(), 6000);
+        enter(page, "ipAddress", QStringLiteral("198.18.0.50"));
+        QCOMPARE(unit(1).wanIpAddressText(), std::string("198.18.0.50"));
         QCOMPARE(shown(page, "udpTo"), QStringLiteral("6019"));
 
         page.setNapt(true);
@@ -316,6 +319,12 @@ private slots:
         QCOMPARE(rates->currentText(), QStringLiteral("1138.5"));
         QCOMPARE(rates->itemText(0), QStringLiteral("49.5"));
 
+        // The wheel over the list, while the page scrolls, picks nothing.
+        QWheelEvent wheel(QPointF(5, 5), rates->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(rates, &wheel);
+        QCOMPARE(unit(1).rangeValue(), std::string("1138.5"));
+
         page.chooseRate(10);
         QCOMPARE(unit(1).rangeValue(), std::string("544.5"));
         page.chooseMode(1); // standard
@@ -346,11 +355,31 @@ private slots:
         QCOMPARE(told(), QStringList{QStringLiteral("Enter number. (1-65535)")});
         QCOMPARE(shown(page, "destinationPort1"), QStringLiteral("6100"));
 
-        // "0.0.0.0" empties the row.
+        // Rows keep their places whatever the order of the addresses.
+        enter(page, "destination1", QStringLiteral("198.18.0.100"));
+        QCOMPARE(shown(page, "destination1"), QStringLiteral("198.18.0.100"));
+        QCOMPARE(shown(page, "destinationPort1"), QStringLiteral("6100"));
+        QCOMPARE(shown(page, "destination2"), QStringLiteral("225.0.0.9"));
+        // A port typed before its address goes with it; an address is kept as a unit reads it.
+        enter(page, "destinationPort5", QStringLiteral("7000"));
+        enter(page, "destination5", QStringLiteral("198.18.0.021"));
+        QCOMPARE(shown(page, "destination5"), QStringLiteral("198.18.0.21"));
+        QCOMPARE(unit(1).synDestinations(), (std::set<std::string>{"198.18.0.100:6100",
+                                                                   "198.18.0.21:7000",
+                                                                   "225.0.0.9:5006"}));
+        // Two rows never name one destination.
+        enter(page, "destinationPort3", QStringLiteral("5006"));
+        enter(page, "destination3", QStringLiteral("225.0.0.9"));
+        QCOMPARE(told(), QStringList{QStringLiteral("IP address duplicated.")});
+        QCOMPARE(unit(1).synDestinations().size(), std::size_t(3));
+
+        // "0.0.0.0" empties the row; the others stay where they are.
         enter(page, "destination1", QStringLiteral("0.0.0.0"));
-        QCOMPARE(unit(1).synDestinations(), (std::set<std::string>{"225.0.0.9:5006"}));
-        QCOMPARE(shown(page, "destination1"), QStringLiteral("225.0.0.9"));
-        QVERIFY(!page.findChild<QLineEdit*>(QStringLiteral("destinationPort2"))->isEnabled());
+        QCOMPARE(unit(1).synDestinations(),
+                 (std::set<std::string>{"198.18.0.21:7000", "225.0.0.9:5006"}));
+        QCOMPARE(shown(page, "destination1"), QString());
+        QCOMPARE(shown(page, "destination2"), QStringLiteral("225.0.0.9"));
+        QVERIFY(told().isEmpty());
 
         page.chooseMode(2);
         enter(page, "source", QStringLiteral("198.18.0.30"));
@@ -360,7 +389,7 @@ private slots:
         page.setMulticastReceive(true);
         enter(page, "multicastAddress", QStringLiteral("198.18.0.40"));
         QCOMPARE(told(), QStringList{QStringLiteral("Invalid IP address.")});
-        QVERIFY(told().isEmpty());
+        QVERIFY(unit(1).synMulti().isZero());
     }
 
     void timeLimitsInSecondsStoredInTens()
@@ -381,6 +410,10 @@ private slots:
         QCOMPARE(shown(page, "callTimeLimit"), QStringLiteral("20"));
         page.setSwitch(DlgExFunction::CallTimeout, false);
         QCOMPARE(unit(1).callTimeLimit(), 0);
+        // Switched on again, the limit is the field's.
+        QCOMPARE(shown(page, "callTimeLimit"), QStringLiteral("20"));
+        page.setSwitch(DlgExFunction::CallTimeout, true);
+        QCOMPARE(unit(1).callTimeLimit(), 2);
 
         page.setSwitch(DlgExFunction::TimeForwarding, true);
         enter(page, "startTime", QStringLiteral("24:00"));
@@ -452,7 +485,11 @@ private slots:
         exchange.detach();
         QCOMPARE(numbers->count(), 0);
         QVERIFY(!exchange.network().isEnabled());
-        QVERIFY(!system_->hasObserver(nullptr));
+        // Detached pages hear nothing and outlive the model they showed.
+        QVERIFY(system_->equipment(1)->setExchangeName("Late"));
+        system_->announce({});
+        QCOMPARE(general.systemList().table().rowCount(), 0);
+        system_.reset();
     }
 };
 

@@ -95,6 +95,9 @@ constexpr int EnterMulticast = 5322;
 constexpr int EquipmentHeadings = 5330; // 5330 + column of the equipment list
 constexpr int Transmission = 5338;
 constexpr int Reception = 5339;
+// The station table (5340-5399).
+// The station sheets (5450-5499).
+// The paging and group pages (5400-5449).
 constexpr int ProgramName = 57344; // the first field is the program's title
 } // namespace StringId
 
@@ -128,4 +131,7 @@ constexpr int Multicast = 912;
 constexpr int ExNetwork = 913;
 constexpr int ExClock = 914;
 constexpr int ExFunction = 915;
+// The station table (916-919).
+// The station sheets (930-949).
+// The paging and group pages (920-929).
 } // namespace DialogId

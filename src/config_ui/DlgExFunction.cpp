@@ -397,13 +397,15 @@ void DlgExFunction::setBgmSource(int channel, int unitNumber, int input)
 void DlgExFunction::refreshControls()
 {
     const Exchange* shown = unit();
-    for (int which = 0; which < SwitchCount; ++which) {
-        bool on = false;
-        if (shown)
-            on = which < CallTimeout ? (shown->*kTransferSwitches[which].get)()
-                                     : (shown->*kLimits[which - CallTimeout].get)() != 0;
+    for (int which = 0; which < CallTimeout; ++which) {
         const QSignalBlocker block(switches_[std::size_t(which)]);
-        switches_[std::size_t(which)]->setChecked(on);
+        switches_[std::size_t(which)]->setChecked(shown &&
+                                                  (shown->*kTransferSwitches[which].get)());
+    }
+    for (int limit = 0; limit < 3; ++limit) {
+        QCheckBox* box = switches_[std::size_t(CallTimeout + limit)];
+        const QSignalBlocker block(box);
+        box->setChecked(shown && (shown->*kLimits[limit].get)() != 0);
     }
     // A value belongs to its switch.
     fields_[StartTime]->setEnabled(switches_[TimeForwarding]->isChecked());

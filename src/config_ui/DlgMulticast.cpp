@@ -64,6 +64,11 @@ DlgMulticast::DlgMulticast(const ResourceChain& resources, const UserMessages& m
     connect(observer_, &ModelObserver::changed, this, &DlgMulticast::refresh);
 }
 
+DlgMulticast::~DlgMulticast()
+{
+    LineField::releaseAll(*this);
+}
+
 void DlgMulticast::attach(System& system)
 {
     system_ = &system;

@@ -23,6 +23,7 @@ public:
 
     DlgMulticast(const ResourceChain& resources, const UserMessages& messages, Locale locale,
                  QWidget* parent = nullptr);
+    ~DlgMulticast() override;
 
     void attach(System& system) override;
     void detach() override;

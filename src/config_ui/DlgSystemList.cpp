@@ -91,7 +91,10 @@ DlgSystemList::DlgSystemList(const ResourceChain& resources, const UserMessages&
     connect(observer_, &ModelObserver::changed, this, &DlgSystemList::refresh);
 }
 
-DlgSystemList::~DlgSystemList() = default;
+DlgSystemList::~DlgSystemList()
+{
+    LineField::releaseAll(*this);
+}
 
 void DlgSystemList::attach(System& system)
 {

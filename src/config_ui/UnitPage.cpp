@@ -15,6 +15,11 @@ UnitPage::UnitPage(const ResourceChain& resources, const UserMessages& messages,
 {
 }
 
+UnitPage::~UnitPage()
+{
+    LineField::releaseAll(*this);
+}
+
 void UnitPage::setUnit(Exchange* unit)
 {
     unit_ = unit;

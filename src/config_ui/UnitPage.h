@@ -23,6 +23,7 @@ class UnitPage : public QWidget
 public:
     UnitPage(const ResourceChain& resources, const UserMessages& messages, int dialogId,
              QWidget* parent = nullptr);
+    ~UnitPage() override;
 
     // The unit shown; null shows nothing. The page is disabled while it has no unit or
     // the unit does not have what the page sets.
@@ -35,6 +36,10 @@ public:
 
     // "Enter number. (%d-%d)" with the field's range.
     static Refusal enterNumber(int min, int max);
+    // Makes a field as wide as characters digits.
+    static void fitWidth(QLineEdit& edit, int characters);
+    // Tab goes through the controls in this order, as the page reads.
+    static void chainTabOrder(const std::vector<QWidget*>& controls);
 
 protected:
     using Show = std::function<QString(const Exchange&)>;
@@ -56,10 +61,6 @@ protected:
                               std::function<int(const Exchange&)> value,
                               std::function<bool(Exchange&, int)> apply, const char* key);
     const UserMessages& messages() const { return messages_; }
-    // Makes a field as wide as characters digits.
-    static void fitWidth(QLineEdit& edit, int characters);
-    // Tab goes through the controls in this order, as the page reads.
-    static void chainTabOrder(const std::vector<QWidget*>& controls);
 
 private:
     const ResourceChain& resources_;

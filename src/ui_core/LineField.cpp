@@ -36,6 +36,11 @@ bool LineField::commit()
     return !refusal;
 }
 
+void LineField::releaseAll(QWidget& page)
+{
+    qDeleteAll(page.findChildren<LineField*>());
+}
+
 bool LineField::toNumber(const QString& text, int& value)
 {
     if (text.isEmpty() || text.size() > 9)

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLineEdit;
+class QWidget;
 class UserMessages;
 
 // One text field of a page over one model value. When the user leaves the field (or
@@ -32,6 +33,9 @@ public:
 
     // Decimal digits only (at most nine), as number fields take them.
     static bool toNumber(const QString& text, int& value);
+    // Lets go of every field below page. A page calls it from its destructor: a window going
+    // away takes the focus from its fields, which must not commit into a page half destroyed.
+    static void releaseAll(QWidget& page);
 
 private:
     QLineEdit& edit_;

@@ -4,11 +4,14 @@
 #include "ConfigView.h"
 #include "DlgExConfig.h"
 #include "DlgSystemConfig.h"
+#include "DlgPaging.h"
+#include "DlgStationList.h"
 #include "DlgSystemList.h"
 #include "EquipmentTableModel.h"
 #include "FullSystem.h"
 #include "ResourceChain.h"
 #include "ScriptedDialogs.h"
+#include "StationTableModel.h"
 #include "UserMessages.h"
 
 #include <QApplication>
@@ -115,6 +118,66 @@ void editReflected(benchmark::State& state)
     tool.detach();
 }
 BENCHMARK(editReflected)->Unit(benchmark::kMillisecond);
+
+// The station table of every station of the system, drawn.
+void openStationTable(benchmark::State& state)
+{
+    System& system = *fullSystem().sys;
+    Tool tool(system.locale());
+    tool.general->tabs().setCurrentIndex(DlgSystemConfig::StationTable);
+    DlgStationList& stations = tool.general->stationList();
+    for (auto _ : state) {
+        stations.attach(system);
+        tool.draw();
+        state.PauseTiming();
+        stations.detach();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(system.registeredCount()) * 16;
+}
+BENCHMARK(openStationTable)->Unit(benchmark::kMillisecond);
+
+// A station number typed into the table: the duplicates of every row marked again.
+void editStationNumber(benchmark::State& state)
+{
+    System& system = *fullSystem().sys;
+    Tool tool(system.locale());
+    tool.attach(system);
+    tool.general->tabs().setCurrentIndex(DlgSystemConfig::StationTable);
+    StationTableModel& table = tool.general->stationList().table();
+    const QModelIndex number = table.index(0, StationTableModel::Number);
+    const QString numbers[] = {table.data(number, Qt::EditRole).toString(),
+                               table.data(table.index(1, StationTableModel::Number),
+                                          Qt::EditRole)
+                                   .toString()};
+    int round = 0;
+    for (auto _ : state) {
+        // Alternately a duplicate of the next row and the row's own number again.
+        table.setData(number, numbers[++round % 2], Qt::EditRole);
+        tool.draw();
+    }
+    tool.detach();
+}
+BENCHMARK(editStationNumber)->Unit(benchmark::kMillisecond);
+
+// The paging page with every zone the digits can dial (160), drawn.
+void openPagingPage(benchmark::State& state)
+{
+    System& system = *fullSystem().sys;
+    system.setPagingDigits(3);
+    Tool tool(system.locale());
+    auto* paging = new DlgPaging(tool.resources, tool.messages, system.locale());
+    tool.tabs.addTab(paging, QStringLiteral("Paging"));
+    tool.tabs.setCurrentWidget(paging);
+    for (auto _ : state) {
+        paging->attach(system);
+        tool.draw();
+        state.PauseTiming();
+        paging->detach();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(openPagingPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,11 @@
 #include "ConfigView.h"
 
 #include "DlgExConfig.h"
+#include "DlgGroup.h"
+#include "DlgIPStationConfig.h"
 #include "DlgMsg.h"
+#include "DlgPaging.h"
+#include "DlgStationConfig.h"
 #include "DlgSystemConfig.h"
 #include "Locale.h"
 #include "ModelText.h"
@@ -60,19 +64,17 @@ ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Opt
     add(general, general, StringId::TabGeneral);
     auto* exchange = new DlgExConfig(resources, messages, host.locale());
     add(exchange, exchange, StringId::TabExchange);
-    // The pages of the other units and of the stations, zones and groups.
-    const struct {
-        int captionId;
-        int dialogId;
-    } pending[] = {{StringId::TabMultiInterface, DialogId::MiConfig},
-                   {StringId::TabIPStation, DialogId::IPStationConfig},
-                   {StringId::TabStation, DialogId::StationConfig},
-                   {StringId::TabPaging, DialogId::Paging},
-                   {StringId::TabGroup, DialogId::Group}};
-    for (const auto& each : pending) {
-        auto* page = new PendingPage(resources, each.dialogId);
-        add(page, page, each.captionId);
-    }
+    // The multi-interface units' page comes with their dialogs.
+    auto* multiInterface = new PendingPage(resources, DialogId::MiConfig);
+    add(multiInterface, multiInterface, StringId::TabMultiInterface);
+    auto* ipStation = new DlgIPStationConfig(resources, messages, host.locale());
+    add(ipStation, ipStation, StringId::TabIPStation);
+    auto* station = new DlgStationConfig(resources, messages, host.locale());
+    add(station, station, StringId::TabStation);
+    auto* paging = new DlgPaging(resources, messages, host.locale());
+    add(paging, paging, StringId::TabPaging);
+    auto* group = new DlgGroup(resources, messages, host.locale());
+    add(group, group, StringId::TabGroup);
 
     connect(&document_, &SystemDocument::aboutToRebuild, this, [this] { setModel(nullptr); });
     connect(&document_, &SystemDocument::rebuilt, this, &ConfigView::attachWhenIdle);

@@ -8,6 +8,7 @@
 #include "ModelText.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
+#include "ScrollingTab.h"
 #include "System.h"
 
 #include <QComboBox>
@@ -54,14 +55,9 @@ DlgExConfig::DlgExConfig(const ResourceChain& resources, const UserMessages& mes
     selectionLayout->addWidget(names_);
     selectionLayout->addStretch();
 
-    // The pages scroll rather than clip when the window is small.
     const int tabTexts[TabCount] = {NetworkTab, ClockTab, FunctionTab};
     for (int tab = 0; tab < TabCount; ++tab) {
-        auto* scroll = new QScrollArea;
-        scroll->setWidgetResizable(true);
-        scroll->setFrameShape(QFrame::NoFrame);
-        scroll->setWidget(pages_[std::size_t(tab)]);
-        tabs_->addTab(scroll, text(tabTexts[tab]));
+        addScrollingTab(*tabs_, pages_[std::size_t(tab)], text(tabTexts[tab]));
     }
     tabs_->setObjectName(QStringLiteral("exchangeTabs"));
 

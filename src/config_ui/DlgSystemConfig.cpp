@@ -3,7 +3,7 @@
 #include "DlgMulticast.h"
 #include "DlgNetworkEntry.h"
 #include "DlgSystemList.h"
-#include "PendingPage.h"
+#include "DlgStationList.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 
@@ -14,16 +14,17 @@ DlgSystemConfig::DlgSystemConfig(const ResourceChain& resources, const UserMessa
                                  Locale locale, QWidget* parent)
     : QWidget(parent), tabs_(new QTabWidget(this)),
       systemList_(new DlgSystemList(resources, messages, locale)),
+      stationList_(new DlgStationList(resources, messages, locale)),
       networkEntry_(new DlgNetworkEntry(locale)),
       multicast_(new DlgMulticast(resources, messages, locale))
 {
-    auto* stationTable = new PendingPage(resources, DialogId::StationConfig);
+
     tabs_->setObjectName(QStringLiteral("systemTabs"));
     tabs_->addTab(systemList_, resources.dialogText(DialogId::SystemConfig, 1));
-    tabs_->addTab(stationTable, resources.dialogText(DialogId::SystemConfig, 2));
+    tabs_->addTab(stationList_, resources.dialogText(DialogId::SystemConfig, 2));
     tabs_->addTab(networkEntry_, resources.dialogText(DialogId::SystemConfig, 3));
     tabs_->addTab(multicast_, resources.dialogText(DialogId::SystemConfig, 4));
-    pages_ = {systemList_, stationTable, networkEntry_, multicast_};
+    pages_ = {systemList_, stationList_, networkEntry_, multicast_};
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
 }

@@ -8,6 +8,7 @@
 
 class DlgMulticast;
 class DlgNetworkEntry;
+class DlgStationList;
 class DlgSystemList;
 class QTabWidget;
 class ResourceChain;
@@ -33,12 +34,14 @@ public:
 
     QTabWidget& tabs() const { return *tabs_; }
     DlgSystemList& systemList() const { return *systemList_; }
+    DlgStationList& stationList() const { return *stationList_; }
     DlgNetworkEntry& networkEntry() const { return *networkEntry_; }
     DlgMulticast& multicast() const { return *multicast_; }
 
 private:
     QTabWidget* tabs_;
     DlgSystemList* systemList_;
+    DlgStationList* stationList_;
     DlgNetworkEntry* networkEntry_;
     DlgMulticast* multicast_;
     std::vector<ModelPage*> pages_;

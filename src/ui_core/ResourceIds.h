@@ -96,8 +96,33 @@ constexpr int EquipmentHeadings = 5330; // 5330 + column of the equipment list
 constexpr int Transmission = 5338;
 constexpr int Reception = 5339;
 // The station table (5340-5399).
+constexpr int LineHeading = 5340;
+constexpr int StationNoHeading = 5341;
+constexpr int StationNameHeading = 5342;
+constexpr int EnterDigits = 5343; // "Enter %d digits number."
+constexpr int NameTooLong = 5344;
+constexpr int NumberTooLong = 5345;
 // The station sheets (5450-5499).
+constexpr int InvalidStationNumber = 5450;
+constexpr int StationNumberDuplicated = 5451;
+constexpr int ProgrammingKeys = 5452; // the keys a one-touch dial string takes
+constexpr int ChooseEither = 5453; // Japanese in every language, told without caption or icon
 // The paging and group pages (5400-5449).
+constexpr int ZoneLabel = 5400;          // "ZONE %d"
+constexpr int GroupLabel = 5401;         // "Group %d"
+constexpr int TrunkLineLabel = 5402;     // "PBX / Tie line %d"
+constexpr int ContactOutputLabel = 5403; // "Contact Output %d"
+constexpr int PaOutputLabel = 5404;      // "Audio Output %d"
+constexpr int PaOutputType = 5405;
+constexpr int AllZones = 5406;
+constexpr int PagingRows = 5407;
+constexpr int BlockingGroupRows = 5408;
+constexpr int PagingPortTo = 5409; // " to %d(UDP)"
+constexpr int OneGroupAtATime = 5410;
+constexpr int RemoteGroupFull = 5411; // "Up to %d stations can be preset."
+constexpr int SelectGroupToDelete = 5412;
+constexpr int ZoneStationsFull = 5413;
+constexpr int ZoneOutputsFull = 5414;
 constexpr int ProgramName = 57344; // the first field is the program's title
 } // namespace StringId
 
@@ -132,6 +157,14 @@ constexpr int ExNetwork = 913;
 constexpr int ExClock = 914;
 constexpr int ExFunction = 915;
 // The station table (916-919).
+constexpr int StationList = 916;
+constexpr int CollectiveSetup = 917;
 // The station sheets (930-949).
+constexpr int StnFunction = 930;
+constexpr int StnSpeedDial = 931;
+constexpr int ScanMonitor = 932;
+constexpr int StnMsg = 933;
 // The paging and group pages (920-929).
+constexpr int GroupBlock = 920;
+constexpr int RemoteGroup = 921;
 } // namespace DialogId

@@ -3,18 +3,30 @@
 #include "CMainFrame.h"
 #include "ConfigView.h"
 #include "DlgExConfig.h"
+#include "DlgGroup.h"
+#include "DlgGroupBlockMember.h"
+#include "DlgPaging.h"
+#include "DlgStationList.h"
 #include "DlgSystemConfig.h"
 #include "DlgSystemList.h"
 #include "Exchange.h"
 #include "FileText.h"
+#include "GroupTableModels.h"
+#include "BlockGroup.h"
+#include "Paging.h"
+#include "PagingTableModels.h"
+#include "PosixFileOps.h"
 #include "R4000App.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
 #include "R4000View.h"
 #include "ResourceIds.h"
 #include "ScriptedDialogs.h"
+#include "Station.h"
+#include "StationTableModel.h"
 #include "SystemDocument.h"
 #include "SystemFixture.h"
+#include "SystemFolder.h"
 #include "TempFolder.h"
 
 #include <QAction>
@@ -258,7 +270,8 @@ private slots:
         app_->frame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(app_->frame()));
         tool.tabs().setCurrentIndex(ConfigView::Exchange);
-        auto* field = tool.findChild<QLineEdit*>(QStringLiteral("webPort"));
+        auto& exchange = static_cast<DlgExConfig&>(tool.page(ConfigView::Exchange));
+        auto* field = exchange.findChild<QLineEdit*>(QStringLiteral("webPort"));
         field->setFocus();
         QVERIFY(field->hasFocus());
         field->setText(QStringLiteral("8080"));
@@ -267,6 +280,48 @@ private slots:
         QCOMPARE(system().equipment(1)->websPort(), 8080);
         QVERIFY(readWholeFile(data() + "/Tower/001.cfg").find("webs_port=8080") !=
                 std::string::npos);
+    }
+
+    // Stations, a zone and a blocking group edited in their pages are what the files hold
+    // after a save, as the program reads them back.
+    void stationsZonesAndGroupsEditedAreSaved()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 1));
+        ConfigView& tool = open("Tower");
+        auto& general = static_cast<DlgSystemConfig&>(tool.page(ConfigView::General));
+        StationTableModel& stations = general.stationList().table();
+        for (int row : {0, 1}) {
+            QVERIFY(stations.setData(stations.index(row, StationTableModel::Type), "R-4100MS",
+                                     Qt::EditRole));
+            QVERIFY(stations.setData(stations.index(row, StationTableModel::Number),
+                                     QString::number(21 + row), Qt::EditRole));
+        }
+        QVERIFY(stations.setData(stations.index(1, StationTableModel::Name), "Hall",
+                                 Qt::EditRole));
+        auto& paging = static_cast<DlgPaging&>(tool.page(ConfigView::Paging));
+        QVERIFY(paging.zones().setData(paging.zones().index(0, PagingZoneModel::Name), "Lobby",
+                                       Qt::EditRole));
+        // The first station into the first blocking group.
+        auto& group = static_cast<DlgGroup&>(tool.page(ConfigView::Group));
+        BlockMemberModel& blocking = group.blockMembers().table();
+        int column = 0;
+        while (column < blocking.columnCount() &&
+               !(blocking.flags(blocking.index(0, column)) & Qt::ItemIsUserCheckable))
+            ++column;
+        QVERIFY(blocking.setData(blocking.index(0, column), Qt::Checked, Qt::CheckStateRole));
+        dialogs_.answers = {true};
+        command(CommandId::Save);
+
+        R4000System saved;
+        PosixFileOps files;
+        std::string error;
+        QVERIFY2(SystemFolder(files, data() + "/Tower", "Tower").load(saved, error),
+                 error.c_str());
+        QCOMPARE(saved.stationAt(1, 1)->number(), std::string("21"));
+        QCOMPARE(std::string(saved.stationAt(1, 2)->modelName()), std::string("R-4100MS"));
+        QCOMPARE(saved.stationAt(1, 2)->name(), std::string("Hall"));
+        QCOMPARE(saved.paging(1)->name(), std::string("Lobby"));
+        QCOMPARE(saved.stationAt(1, 1)->settings().blockGroup()->number(), 1);
     }
 
     void noToTheDownloadQuestionLeavesTheModel()

@@ -3,8 +3,12 @@
 #include "CAboutDlg.h"
 #include "ConfigView.h"
 #include "DlgExConfig.h"
+#include "DlgGroup.h"
+#include "DlgStationConfig.h"
 #include "DlgSystemConfig.h"
 #include "Exchange.h"
+#include "Paging.h"
+#include "Station.h"
 #include "CMainFrame.h"
 #include "DlgCertification.h"
 #include "DlgCertification2.h"
@@ -91,6 +95,20 @@ private:
         office.setCallTimeLimit(6);
         office.setTimeForwarding(true);
         office.setBgmSource(1, system.audioInAt(4, 1));
+        // Stations on the first two exchanges, two of them with one number.
+        const char* names[] = {"Desk", "Hall", "Door", "Lab", "Shop", "Bay"};
+        for (int line = 1; line <= 6; ++line) {
+            for (int unit : {1, 2}) {
+                system.equipment(unit)->changeStationModel(line, line == 3 ? "R-4160DS"
+                                                                           : "R-4100MS");
+                Station& station = *system.stationAt(unit, line);
+                station.setNumber(std::to_string(10 * unit + line));
+                station.setName(std::string(names[line - 1]) + std::to_string(unit));
+            }
+        }
+        system.stationAt(2, 6)->setNumber("11");
+        system.paging(1)->setName("Lobby");
+        system.paging(1)->addStation(system.stationAt(1, 1));
     }
 
     // Every page of the System Setting Tool over a filled system, and a refusal.
@@ -119,6 +137,26 @@ private:
             }
         }
         view.tabs().setCurrentIndex(ConfigView::Station);
+        auto& station = static_cast<DlgStationConfig&>(view.page(ConfigView::Station));
+        const char* stationTabs[] = {"function", "speed-dial", "scan-monitor"};
+        for (int tab = 0; tab < station.tabs().count(); ++tab) {
+            station.tabs().setCurrentIndex(tab);
+            save(*app.frame(), QStringLiteral("system-settings-station-%1-%2")
+                                   .arg(QLatin1String(stationTabs[tab]), language));
+        }
+        view.tabs().setCurrentIndex(ConfigView::IPStation);
+        save(*app.frame(), QStringLiteral("system-settings-ip-station-") + language);
+        view.tabs().setCurrentIndex(ConfigView::Paging);
+        save(*app.frame(), QStringLiteral("system-settings-paging-") + language);
+        view.tabs().setCurrentIndex(ConfigView::Group);
+        auto& group = static_cast<DlgGroup&>(view.page(ConfigView::Group));
+        const char* groupTabs[] = {"blocking-group", "blocking-to", "remote-response"};
+        for (int tab = 0; tab < group.tabs().count(); ++tab) {
+            group.tabs().setCurrentIndex(tab);
+            save(*app.frame(), QStringLiteral("system-settings-group-%1-%2")
+                                   .arg(QLatin1String(groupTabs[tab]), language));
+        }
+        view.tabs().setCurrentIndex(ConfigView::MultiInterface);
         save(*app.frame(), QStringLiteral("system-settings-pending-") + language);
 
         // The box a refused UDP port shows.

@@ -441,8 +441,9 @@ void DlgStnFunction::refreshControls()
     }
     receipt_->button(shown ? shown->receiptMode() : 1)->setChecked(true);
     for (int which = 0; which < LevelCount; ++which) {
+        const LevelInfo& info = kLevels[which];
         QComboBox* box = levels_[std::size_t(which)];
-        box->setCurrentIndex(shown ? box->findData((shown->*kLevels[which].get)()) : -1);
+        box->setCurrentIndex(shown ? box->findData((shown->*info.get)()) : -1);
     }
 
     const QSignalBlocker blockBgm(bgmInput_);

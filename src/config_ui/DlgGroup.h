@@ -1,20 +1,16 @@
 #pragma once
 
 #include "Locale.h"
-#include "ModelPage.h"
-
-#include <QWidget>
-#include <vector>
+#include "TabbedPages.h"
 
 class DlgGroupBlock;
 class DlgGroupBlockMember;
 class DlgRemoteGrp;
-class QTabWidget;
 class ResourceChain;
 class UserMessages;
 
 // The "Group" page: the blocking groups and the remote-response groups, in tabs of their own.
-class DlgGroup : public QWidget, public ModelPage
+class DlgGroup : public TabbedPages
 {
     Q_OBJECT
 
@@ -24,20 +20,12 @@ public:
     DlgGroup(const ResourceChain& resources, const UserMessages& messages, Locale locale,
              QWidget* parent = nullptr);
 
-    void attach(System& system) override;
-    void detach() override;
-    void refresh() override;
-    bool commitField(int) override { return true; }
-
-    QTabWidget& tabs() const { return *tabs_; }
     DlgGroupBlockMember& blockMembers() const { return *blockMembers_; }
     DlgGroupBlock& blockTo() const { return *blockTo_; }
     DlgRemoteGrp& remoteGroups() const { return *remoteGroups_; }
 
 private:
-    QTabWidget* tabs_;
     DlgGroupBlockMember* blockMembers_;
     DlgGroupBlock* blockTo_;
     DlgRemoteGrp* remoteGroups_;
-    std::vector<ModelPage*> pages_;
 };

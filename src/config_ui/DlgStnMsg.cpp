@@ -6,7 +6,6 @@
 #include "ResourceIds.h"
 #include "Station.h"
 #include "System.h"
-#include "UnitPage.h"
 #include "UserMessages.h"
 
 #include <QButtonGroup>
@@ -79,9 +78,9 @@ DlgStnMsg::DlgStnMsg(const ResourceChain& resources, const UserMessages& message
             int number = 0;
             if (!entered.isEmpty() &&
                 (!LineField::toNumber(entered, number) || number < 1 || number > highest))
-                return UnitPage::enterNumber(1, highest);
+                return enterNumber(1, highest);
             if (!station.setMessagePagingZone(number > 0 ? system.paging(number) : nullptr))
-                return UnitPage::enterNumber(1, highest);
+                return enterNumber(1, highest);
             system.announce("msg_pag_id");
             return {};
         });
@@ -107,7 +106,7 @@ DlgStnMsg::DlgStnMsg(const ResourceChain& resources, const UserMessages& message
             int count = 0;
             if (!LineField::toNumber(entered, count) || count < 1 || count > kRepeatMax ||
                 !station.setRepeat(count))
-                return UnitPage::enterNumber(1, kRepeatMax);
+                return enterNumber(1, kRepeatMax);
             station.system().announce("repeat_param");
             return {};
         });

@@ -7,7 +7,6 @@
 #include "ResourceIds.h"
 #include "Station.h"
 #include "System.h"
-#include "UnitPage.h"
 #include "WheelGuard.h"
 
 #include <QComboBox>
@@ -26,13 +25,8 @@ constexpr int kStationNumberLength = 6;
 
 StationPage::StationPage(const ResourceChain& resources, const UserMessages& messages, int dialogId,
                          QWidget* parent)
-    : QWidget(parent), resources_(resources), messages_(messages), dialogId_(dialogId)
+    : SettingsPage(resources, messages, dialogId, parent)
 {
-}
-
-StationPage::~StationPage()
-{
-    LineField::releaseAll(*this);
 }
 
 void StationPage::setStation(Station* station)
@@ -45,49 +39,18 @@ void StationPage::refresh()
 {
     // A slot without a model or a number is no terminal: the writer drops its settings.
     setEnabled(station_ && !station_->isNone() && station_->inUse() && appliesTo(*station_));
-    for (LineField* field : fields_)
-        if (field)
-            field->refresh();
+    refreshFields();
     refreshMarks();
     refreshContacts();
     refreshControls();
 }
 
-bool StationPage::commitField(int field)
-{
-    return field >= 0 && field < int(fields_.size()) && fields_[std::size_t(field)] &&
-           fields_[std::size_t(field)]->commit();
-}
-
-void StationPage::chainTabOrder(const std::vector<QWidget*>& controls)
-{
-    UnitPage::chainTabOrder(controls);
-}
-
-QString StationPage::text(int control) const
-{
-    return resources_.dialogText(dialogId_, control);
-}
-
-QLabel* StationPage::label(int control, QWidget* buddy)
-{
-    auto* shown = new QLabel(text(control), this);
-    if (buddy)
-        shown->setBuddy(buddy);
-    return shown;
-}
-
 QLineEdit* StationPage::addField(int field, const QString& objectName, int maxLength, Show show,
                                  Commit commit)
 {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
-    UnitPage::fitWidth(*edit, maxLength);
-    if (field >= int(fields_.size()))
-        fields_.resize(std::size_t(field) + 1, nullptr);
-    fields_[std::size_t(field)] = new LineField(
-        *edit, messages_, [this, show] { return station_ ? show(*station_) : QString(); },
+    return addLineField(
+        field, objectName, maxLength,
+        [this, show] { return station_ ? show(*station_) : QString(); },
         [this, commit](const QString& entered) {
             if (!station_)
                 return Refusal{};
@@ -99,7 +62,6 @@ QLineEdit* StationPage::addField(int field, const QString& objectName, int maxLe
             }
             return refusal;
         });
-    return edit;
 }
 
 QLineEdit* StationPage::addNumberField(int field, const QString& objectName, int min, int max,
@@ -109,13 +71,12 @@ QLineEdit* StationPage::addNumberField(int field, const QString& objectName, int
     QLineEdit* edit = addField(
         field, objectName, int(QString::number(max).size()),
         [value](const Station& station) { return QString::number(value(station)); },
-        [=](Station& station, const QString& entered) -> Refusal {
-            int number = 0;
-            if (!LineField::toNumber(entered, number) || number < min || number > max ||
-                !apply(station, number))
-                return UnitPage::enterNumber(min, max);
-            station.system().announce(key);
-            return {};
+        [=](Station& station, const QString& entered) {
+            const Refusal refusal = takeNumber(entered, min, max,
+                                               [&](int number) { return apply(station, number); });
+            if (!refusal)
+                station.system().announce(key);
+            return refusal;
         });
     edit->setAlignment(Qt::AlignRight);
     return edit;

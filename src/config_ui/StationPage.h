@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Refusal.h"
+#include "SettingsPage.h"
 
 #include <QColor>
 #include <QWidget>
@@ -22,14 +22,13 @@ class UserMessages;
 // fields commit into the station as the user leaves them; an accepted value is announced to
 // the system's observers with its settings key. A station object is replaced when its model
 // changes, so the sheet hands the page the present object again after every change.
-class StationPage : public QWidget
+class StationPage : public SettingsPage
 {
     Q_OBJECT
 
 public:
     StationPage(const ResourceChain& resources, const UserMessages& messages, int dialogId,
                 QWidget* parent = nullptr);
-    ~StationPage() override;
 
     // The station shown; null shows nothing. The page is disabled while it has no station in
     // use (a model and a number) or the station does not have what the page sets.
@@ -37,8 +36,6 @@ public:
     Station* station() const { return station_; }
     // Shows the station's values again.
     virtual void refresh();
-    // Commits one field by its page number; false when the station refused it.
-    bool commitField(int field);
 
     // The text colour of a field or list entry that names a door station.
     static QColor doorStationColor() { return QColor(0, 0, 255); }
@@ -54,9 +51,6 @@ protected:
     // Shows what a field does not: check boxes, choices, lists.
     virtual void refreshControls() {}
 
-    // The page's text of control.
-    QString text(int control) const;
-    QLabel* label(int control, QWidget* buddy = nullptr);
     // A text field, number field in the page's numbering.
     QLineEdit* addField(int field, const QString& objectName, int maxLength, Show show,
                         Commit commit);
@@ -83,9 +77,6 @@ protected:
                           std::function<bool(Station&, ContactOut*)> apply, const char* key);
     // The station of the system with that number; null when none has it.
     static Station* stationNumbered(const Station& edited, const QString& number);
-    // Tab goes through the controls in this order, as the page reads.
-    static void chainTabOrder(const std::vector<QWidget*>& controls);
-    const UserMessages& messages() const { return messages_; }
 
 private:
     struct DoorMark {
@@ -101,10 +92,6 @@ private:
     void refreshMarks();
     void refreshContacts();
 
-    const ResourceChain& resources_;
-    const UserMessages& messages_;
-    int dialogId_;
-    std::vector<LineField*> fields_;
     std::vector<DoorMark> doorMarks_;
     std::vector<ContactChoice> contacts_;
     Station* station_ = nullptr;

@@ -2,22 +2,14 @@
 
 #include "Exchange.h"
 #include "LineField.h"
-#include "ResourceChain.h"
-#include "ResourceIds.h"
 #include "System.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 UnitPage::UnitPage(const ResourceChain& resources, const UserMessages& messages, int dialogId,
                    QWidget* parent)
-    : QWidget(parent), resources_(resources), messages_(messages), dialogId_(dialogId)
+    : SettingsPage(resources, messages, dialogId, parent)
 {
-}
-
-UnitPage::~UnitPage()
-{
-    LineField::releaseAll(*this);
 }
 
 void UnitPage::setUnit(Exchange* unit)
@@ -29,59 +21,15 @@ void UnitPage::setUnit(Exchange* unit)
 void UnitPage::refresh()
 {
     setEnabled(unit_ && appliesTo(*unit_));
-    for (LineField* field : fields_)
-        if (field)
-            field->refresh();
+    refreshFields();
     refreshControls();
-}
-
-bool UnitPage::commitField(int field)
-{
-    return field >= 0 && field < int(fields_.size()) && fields_[std::size_t(field)] &&
-           fields_[std::size_t(field)]->commit();
-}
-
-Refusal UnitPage::enterNumber(int min, int max)
-{
-    return {StringId::EnterNumber, {QString::number(min), QString::number(max)}};
-}
-
-void UnitPage::fitWidth(QLineEdit& edit, int characters)
-{
-    const int digit = edit.fontMetrics().horizontalAdvance(QLatin1Char('8'));
-    edit.setFixedWidth(digit * characters + 16);
-}
-
-void UnitPage::chainTabOrder(const std::vector<QWidget*>& controls)
-{
-    for (std::size_t i = 1; i < controls.size(); ++i)
-        setTabOrder(controls[i - 1], controls[i]);
-}
-
-QString UnitPage::text(int control) const
-{
-    return resources_.dialogText(dialogId_, control);
-}
-
-QLabel* UnitPage::label(int control, QWidget* buddy)
-{
-    auto* shown = new QLabel(text(control), this);
-    if (buddy)
-        shown->setBuddy(buddy);
-    return shown;
 }
 
 QLineEdit* UnitPage::addField(int field, const QString& objectName, int maxLength, Show show,
                               Commit commit)
 {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(objectName);
-    edit->setMaxLength(maxLength);
-    fitWidth(*edit, maxLength);
-    if (field >= int(fields_.size()))
-        fields_.resize(std::size_t(field) + 1, nullptr);
-    fields_[std::size_t(field)] = new LineField(
-        *edit, messages_, [this, show] { return unit_ ? show(*unit_) : QString(); },
+    return addLineField(
+        field, objectName, maxLength, [this, show] { return unit_ ? show(*unit_) : QString(); },
         [this, commit](const QString& entered) {
             if (!unit_)
                 return Refusal{};
@@ -91,7 +39,6 @@ QLineEdit* UnitPage::addField(int field, const QString& objectName, int maxLengt
                 refreshControls();
             return refusal;
         });
-    return edit;
 }
 
 QLineEdit* UnitPage::addNumberField(int field, const QString& objectName, int min, int max,
@@ -101,13 +48,12 @@ QLineEdit* UnitPage::addNumberField(int field, const QString& objectName, int mi
     QLineEdit* edit = addField(
         field, objectName, int(QString::number(max).size()),
         [value](const Exchange& unit) { return QString::number(value(unit)); },
-        [=](Exchange& unit, const QString& entered) -> Refusal {
-            int number = 0;
-            if (!LineField::toNumber(entered, number) || number < min || number > max ||
-                !apply(unit, number))
-                return enterNumber(min, max);
-            unit.system().announce(key);
-            return {};
+        [=](Exchange& unit, const QString& entered) {
+            const Refusal refusal =
+                takeNumber(entered, min, max, [&](int number) { return apply(unit, number); });
+            if (!refusal)
+                unit.system().announce(key);
+            return refusal;
         });
     edit->setAlignment(Qt::AlignRight);
     return edit;

@@ -1,29 +1,21 @@
 #pragma once
 
-#include "Refusal.h"
+#include "SettingsPage.h"
 
-#include <QWidget>
 #include <functional>
-#include <vector>
 
 class Exchange;
-class LineField;
-class QLabel;
-class QLineEdit;
-class ResourceChain;
-class UserMessages;
 
 // A page of the settings of one unit, the unit the page above it selected. Its text fields
 // commit into the unit as the user leaves them; an accepted value is announced to the
 // system's observers with its settings key.
-class UnitPage : public QWidget
+class UnitPage : public SettingsPage
 {
     Q_OBJECT
 
 public:
     UnitPage(const ResourceChain& resources, const UserMessages& messages, int dialogId,
              QWidget* parent = nullptr);
-    ~UnitPage() override;
 
     // The unit shown; null shows nothing. The page is disabled while it has no unit or
     // the unit does not have what the page sets.
@@ -31,15 +23,6 @@ public:
     Exchange* unit() const { return unit_; }
     // Shows the unit's values again.
     virtual void refresh();
-    // Commits one field by its page number; false when the unit refused it.
-    bool commitField(int field);
-
-    // "Enter number. (%d-%d)" with the field's range.
-    static Refusal enterNumber(int min, int max);
-    // Makes a field as wide as characters digits.
-    static void fitWidth(QLineEdit& edit, int characters);
-    // Tab goes through the controls in this order, as the page reads.
-    static void chainTabOrder(const std::vector<QWidget*>& controls);
 
 protected:
     using Show = std::function<QString(const Exchange&)>;
@@ -50,9 +33,6 @@ protected:
     // Shows what a field does not: check boxes, choices, read-only values.
     virtual void refreshControls() {}
 
-    // The page's text of control.
-    QString text(int control) const;
-    QLabel* label(int control, QWidget* buddy = nullptr);
     // A text field, number field in the page's numbering.
     QLineEdit* addField(int field, const QString& objectName, int maxLength, Show show,
                         Commit commit);
@@ -60,12 +40,7 @@ protected:
     QLineEdit* addNumberField(int field, const QString& objectName, int min, int max,
                               std::function<int(const Exchange&)> value,
                               std::function<bool(Exchange&, int)> apply, const char* key);
-    const UserMessages& messages() const { return messages_; }
 
 private:
-    const ResourceChain& resources_;
-    const UserMessages& messages_;
-    int dialogId_;
-    std::vector<LineField*> fields_;
     Exchange* unit_ = nullptr;
 };

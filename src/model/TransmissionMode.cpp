@@ -3,32 +3,32 @@
 namespace TransmissionMode {
 namespace {
 
-struct Spec {
+struct Stream {
     int fs;
     int len;
     int stepTenths; // kbit/s in tenths, so that 49.5 stays exact
 };
 
-constexpr Spec kSpecs[kModeCount] = {{16, 64, 1300}, {8, 32, 980}, {8, 128, 495}};
+constexpr Stream kStreams[kModeCount] = {{16, 64, 1300}, {8, 32, 980}, {8, 128, 495}};
 
 } // namespace
 
 Mode of(int samplingFrequency, int packetLength)
 {
     for (int mode = 0; mode < kModeCount; ++mode)
-        if (kSpecs[mode].fs == samplingFrequency && kSpecs[mode].len == packetLength)
+        if (kStreams[mode].fs == samplingFrequency && kStreams[mode].len == packetLength)
             return Mode(mode);
     return HighQuality;
 }
 
 int samplingFrequency(Mode mode)
 {
-    return kSpecs[mode].fs;
+    return kStreams[mode].fs;
 }
 
 int packetLength(Mode mode)
 {
-    return kSpecs[mode].len;
+    return kStreams[mode].len;
 }
 
 std::vector<std::string> rates(Mode mode)
@@ -36,7 +36,7 @@ std::vector<std::string> rates(Mode mode)
     std::vector<std::string> list;
     list.reserve(kRateCount);
     for (int k = 1; k <= kRateCount; ++k) {
-        const int tenths = k * kSpecs[mode].stepTenths;
+        const int tenths = k * kStreams[mode].stepTenths;
         std::string text = std::to_string(tenths / 10);
         if (tenths % 10 != 0)
             text += "." + std::to_string(tenths % 10);

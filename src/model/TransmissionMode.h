@@ -14,7 +14,8 @@ enum Mode { HighQuality, Standard, BandwidthSaving };
 constexpr int kModeCount = 3;
 constexpr int kRateCount = 23;
 
-// The mode of a stream spec; a pair no mode uses counts as high quality, the default.
+// The mode of a sampling frequency and packet length; a pair no mode uses counts as high
+// quality, the default.
 Mode of(int samplingFrequency, int packetLength);
 int samplingFrequency(Mode mode);
 int packetLength(Mode mode);

@@ -15,6 +15,7 @@
 #include "PeerTableModel.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
+#include "PageInput.h"
 #include "ScriptedDialogs.h"
 #include "SettingGrid.h"
 #include "UserMessages.h"
@@ -53,13 +54,9 @@ private:
         }
     }
 
-    // Types text into a field and leaves it.
     static void enter(QWidget& page, const char* field, const QString& text)
     {
-        auto* edit = page.findChild<QLineEdit*>(QLatin1String(field));
-        QVERIFY2(edit, field);
-        edit->setText(text);
-        emit edit->editingFinished();
+        PageInput::enter(page, QLatin1String(field), text);
     }
 
     static QString shown(QWidget& page, const char* field)
@@ -69,19 +66,12 @@ private:
     }
 
     // The texts told since the last call, in order.
-    QStringList told()
-    {
-        QStringList texts;
-        for (const auto& message : dialogs_.messages)
-            texts << message.text;
-        dialogs_.messages.clear();
-        return texts;
-    }
+    QStringList told() { return PageInput::told(dialogs_); }
 
     static QString cell(const QAbstractItemModel& model, int row, int column,
                         int role = Qt::DisplayRole)
     {
-        return model.data(model.index(row, column), role).toString();
+        return PageInput::cell(model, row, column, role);
     }
 
 private slots:

@@ -17,6 +17,7 @@
 #include "R4000System.h"
 #include "RemoteAnsGroup.h"
 #include "ResourceChain.h"
+#include "PageInput.h"
 #include "ScriptedDialogs.h"
 #include "SettingGrid.h"
 #include "Station.h"
@@ -61,18 +62,11 @@ private:
     Station* station(int unit, int line) { return system_->stationAt(unit, line); }
 
     // The texts told since the last call, in order.
-    QStringList told()
-    {
-        QStringList texts;
-        for (const auto& message : dialogs_.messages)
-            texts << message.text;
-        dialogs_.messages.clear();
-        return texts;
-    }
+    QStringList told() { return PageInput::told(dialogs_); }
 
     static QString cell(const QAbstractItemModel& model, int row, int column)
     {
-        return model.data(model.index(row, column), Qt::DisplayRole).toString();
+        return PageInput::cell(model, row, column);
     }
 
     static bool checked(const QAbstractItemModel& model, int row, int column)

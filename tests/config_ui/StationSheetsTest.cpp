@@ -12,6 +12,7 @@
 #include "ModelObserver.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
+#include "PageInput.h"
 #include "ScriptedDialogs.h"
 #include "Station.h"
 #include "UserMessages.h"
@@ -94,14 +95,7 @@ private:
     }
 
     // The texts told since the last call, in order.
-    QStringList told()
-    {
-        QStringList texts;
-        for (const auto& message : dialogs_.messages)
-            texts << message.text;
-        dialogs_.messages.clear();
-        return texts;
-    }
+    QStringList told() { return PageInput::told(dialogs_); }
 
     static void choose(QComboBox& box, const QString& text)
     {

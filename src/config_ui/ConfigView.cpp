@@ -1,6 +1,7 @@
 #include "ConfigView.h"
 
 #include "DlgExConfig.h"
+#include "DlgMiConfig.h"
 #include "DlgGroup.h"
 #include "DlgIPStationConfig.h"
 #include "DlgMsg.h"
@@ -9,7 +10,6 @@
 #include "DlgSystemConfig.h"
 #include "Locale.h"
 #include "ModelText.h"
-#include "PendingPage.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
 #include "ResourceChain.h"
@@ -64,8 +64,7 @@ ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Opt
     add(general, general, StringId::TabGeneral);
     auto* exchange = new DlgExConfig(resources, messages, host.locale());
     add(exchange, exchange, StringId::TabExchange);
-    // The multi-interface units' page comes with their dialogs.
-    auto* multiInterface = new PendingPage(resources, DialogId::MiConfig);
+    auto* multiInterface = new DlgMiConfig(resources, messages, host.locale());
     add(multiInterface, multiInterface, StringId::TabMultiInterface);
     auto* ipStation = new DlgIPStationConfig(resources, messages, host.locale());
     add(ipStation, ipStation, StringId::TabIPStation);

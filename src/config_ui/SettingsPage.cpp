@@ -2,9 +2,15 @@
 
 #include "ResourceChain.h"
 #include "ResourceIds.h"
+#include "WheelGuard.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 SettingsPage::SettingsPage(const ResourceChain& resources, const UserMessages& messages,
                            int dialogId, QWidget* parent)
@@ -54,12 +60,51 @@ QString SettingsPage::text(int control) const
     return resources_.dialogText(dialogId_, control);
 }
 
+QStringList SettingsPage::texts(std::initializer_list<int> controls) const
+{
+    QStringList shown;
+    for (int control : controls)
+        shown << text(control);
+    return shown;
+}
+
 QLabel* SettingsPage::label(int control, QWidget* buddy)
 {
     auto* shown = new QLabel(text(control), this);
     if (buddy)
         shown->setBuddy(buddy);
     return shown;
+}
+
+QButtonGroup* SettingsPage::addChoice(QGroupBox*& frame, const QString& title,
+                                      const QStringList& texts, const QString& objectName,
+                                      std::function<void(int)> chosen)
+{
+    frame = new QGroupBox(title, this);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setSpacing(0);
+    auto* group = new QButtonGroup(frame);
+    int index = 0;
+    for (const QString& shown : texts) {
+        auto* button = new QRadioButton(shown, frame);
+        button->setObjectName(objectName + QString::number(index));
+        group->addButton(button, index++);
+        layout->addWidget(button);
+    }
+    connect(group, &QButtonGroup::idClicked, this, std::move(chosen));
+    return group;
+}
+
+QComboBox* SettingsPage::addList(const QString& objectName, std::function<void(int)> chosen)
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(objectName);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    WheelGuard::guard(*list);
+    connect(list, &QComboBox::activated, this, [list, chosen = std::move(chosen)](int index) {
+        chosen(list->itemData(index).toInt());
+    });
+    return list;
 }
 
 QLineEdit* SettingsPage::addLineField(int field, const QString& objectName, int maxLength,

@@ -7,6 +7,9 @@
 #include <functional>
 #include <vector>
 
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class ResourceChain;
@@ -40,6 +43,14 @@ protected:
     // The page's text of control.
     QString text(int control) const;
     QLabel* label(int control, QWidget* buddy = nullptr);
+    // A frame titled title with one radio button per text, one under the other; a click on
+    // the i-th calls chosen(i). The buttons are named objectName0, 1, ...
+    QButtonGroup* addChoice(QGroupBox*& frame, const QString& title, const QStringList& texts,
+                            const QString& objectName, std::function<void(int)> chosen);
+    // The page's texts of controls.
+    QStringList texts(std::initializer_list<int> controls) const;
+    // A drop-down list whose choice, by the user, calls chosen with the item's data.
+    QComboBox* addList(const QString& objectName, std::function<void(int)> chosen);
     // A text field numbered field over one value of the page's object.
     QLineEdit* addLineField(int field, const QString& objectName, int maxLength,
                             LineField::Show show, LineField::Commit commit);

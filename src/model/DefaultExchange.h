@@ -8,5 +8,6 @@ class DefaultExchange : public Exchange
 public:
     using Exchange::Exchange;
 
-    const ExchangeTraits& traits() const override;
+    static const ExchangeTraits& modelTraits();
+    const ExchangeTraits& traits() const override { return modelTraits(); }
 };

@@ -11,6 +11,7 @@
 
 class Exchange;
 class ExchangeImpl;
+struct ExchangeTraits;
 class System;
 
 // Creates equipment objects by model name. Model "R-4720MS" exists only under a Japanese
@@ -23,16 +24,22 @@ public:
     explicit ExManager(Locale locale) : locale_(std::move(locale)) {}
 
     // Replaces any model of the same name.
-    void registerModel(std::string_view model, Factory factory);
+    void registerModel(const ExchangeTraits& traits, Factory factory);
     // Null for an unknown model; the creation steps of the model have run on record.
     std::unique_ptr<Exchange> create(std::string_view model, ExchangeImpl& record,
                                      System& system) const;
     bool knows(std::string_view model) const;
+    // What a known model is (its display name, its lines); null for a model it does not know.
+    const ExchangeTraits* traits(std::string_view model) const;
     // Registered names in registration order.
     const std::vector<std::string>& models() const { return order_; }
 
 private:
     Locale locale_;
-    std::map<std::string, Factory, std::less<>> factories_;
+    struct Registration {
+        const ExchangeTraits* traits;
+        Factory factory;
+    };
+    std::map<std::string, Registration, std::less<>> registrations_;
     std::vector<std::string> order_;
 };

@@ -47,13 +47,13 @@ R4000System::R4000System(Locale locale) : System(std::move(locale))
     stations.registerModel("R-4720MS", makeStation<R4720MS_Station>);
 
     ExManager& equipment = exManagerForRegistration();
-    equipment.registerModel("NONE", makeExchange<DefaultExchange>);
-    equipment.registerModel("R-4100EX", makeExchange<R4100EX>);
-    equipment.registerModel("R-4120EX", makeExchange<R4120EX>);
-    equipment.registerModel("R-4100MI", makeExchange<R4100MI>);
-    equipment.registerModel("R-4700MS", makeExchange<R4700MS>);
-    equipment.registerModel("R-4720MS", makeExchange<R4720MS>);
-    equipment.registerModel("R-4760DS", makeExchange<R4760DS>);
+    equipment.registerModel(DefaultExchange::modelTraits(), makeExchange<DefaultExchange>);
+    equipment.registerModel(R4100EX::modelTraits(), makeExchange<R4100EX>);
+    equipment.registerModel(R4120EX::modelTraits(), makeExchange<R4120EX>);
+    equipment.registerModel(R4100MI::modelTraits(), makeExchange<R4100MI>);
+    equipment.registerModel(R4700MS::modelTraits(), makeExchange<R4700MS>);
+    equipment.registerModel(R4720MS::modelTraits(), makeExchange<R4720MS>);
+    equipment.registerModel(R4760DS::modelTraits(), makeExchange<R4760DS>);
 
     build();
 }

@@ -1,6 +1,6 @@
 #include "R4100EX.h"
 
-const ExchangeTraits& R4100EX::traits() const
+const ExchangeTraits& R4100EX::modelTraits()
 {
     static const ExchangeTraits kTraits{"R-4100EX", "R-4100EX", true, false, false, true,
                                         true,       true,       true, false, 16,    0,

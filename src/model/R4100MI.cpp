@@ -1,6 +1,6 @@
 #include "R4100MI.h"
 
-const ExchangeTraits& R4100MI::traits() const
+const ExchangeTraits& R4100MI::modelTraits()
 {
     static const ExchangeTraits kTraits{"R-4100MI", "R-4100MI", false, false, true, true,
                                         true,       false,      true,  false, 0,    2,

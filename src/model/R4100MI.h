@@ -8,6 +8,7 @@ class R4100MI : public Exchange
 public:
     using Exchange::Exchange;
 
-    const ExchangeTraits& traits() const override;
+    static const ExchangeTraits& modelTraits();
+    const ExchangeTraits& traits() const override { return modelTraits(); }
     void applyCreationSteps() override;
 };

@@ -1,6 +1,6 @@
 #include "R4120EX.h"
 
-const ExchangeTraits& R4120EX::traits() const
+const ExchangeTraits& R4120EX::modelTraits()
 {
     static const ExchangeTraits kTraits{"R-4120EX", "R-4120EX", true,  false, false, true,
                                         false,      false,      false, false, 16,    0,

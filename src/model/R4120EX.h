@@ -8,7 +8,8 @@ class R4120EX : public Exchange
 public:
     using Exchange::Exchange;
 
-    const ExchangeTraits& traits() const override;
+    static const ExchangeTraits& modelTraits();
+    const ExchangeTraits& traits() const override { return modelTraits(); }
     void applyCreationSteps() override;
     // Reports "CONVERSATION" and takes nothing else; the record's own value stays for
     // the day the slot returns to a model with the choice.

@@ -2,7 +2,7 @@
 
 #include "Station.h"
 
-const ExchangeTraits& R4700MS::traits() const
+const ExchangeTraits& R4700MS::modelTraits()
 {
     static const ExchangeTraits kTraits{"R-4700MS", "R-4700MS", false, true, false, false,
                                         true,       true,       true,  true, 1,     0,

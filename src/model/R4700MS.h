@@ -8,7 +8,8 @@ class R4700MS : public Exchange
 public:
     using Exchange::Exchange;
 
-    const ExchangeTraits& traits() const override;
+    static const ExchangeTraits& modelTraits();
+    const ExchangeTraits& traits() const override { return modelTraits(); }
     void applyCreationSteps() override;
 
 protected:

@@ -1,6 +1,6 @@
 #include "R4720MS.h"
 
-const ExchangeTraits& R4720MS::traits() const
+const ExchangeTraits& R4720MS::modelTraits()
 {
     static const ExchangeTraits kTraits{
         "R-4720MS", "R-4720/5MS", false, true, false, false, true, true,

@@ -8,5 +8,6 @@ class R4720MS : public R4700MS
 public:
     using R4700MS::R4700MS;
 
-    const ExchangeTraits& traits() const override;
+    static const ExchangeTraits& modelTraits();
+    const ExchangeTraits& traits() const override { return modelTraits(); }
 };

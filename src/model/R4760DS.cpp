@@ -2,7 +2,7 @@
 
 #include "Station.h"
 
-const ExchangeTraits& R4760DS::traits() const
+const ExchangeTraits& R4760DS::modelTraits()
 {
     static const ExchangeTraits kTraits{"R-4760DS", "R-4760DS", false, true,  false, false,
                                         true,       true,       true,  false, 1,     0,

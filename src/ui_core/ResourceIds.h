@@ -46,6 +46,7 @@ constexpr int About = 57664;
 namespace StringId {
 constexpr int Caption = 5003; // "R-4000 Software", the caption of every message box
 constexpr int InvalidPassword = 5001;
+constexpr int NotSelected = 5012; // "Equipment not yet selected."
 constexpr int EquipmentLimit = 5019; // "Up to %d equipments can be connected."
 constexpr int ScanStatus = 5040;
 constexpr int TabGeneral = 5046;
@@ -102,11 +103,30 @@ constexpr int StationNameHeading = 5342;
 constexpr int EnterDigits = 5343; // "Enter %d digits number."
 constexpr int NameTooLong = 5344;
 constexpr int NumberTooLong = 5345;
-// The station sheets (5450-5499).
+// The station sheets (5450-5459).
 constexpr int InvalidStationNumber = 5450;
 constexpr int StationNumberDuplicated = 5451;
 constexpr int ProgrammingKeys = 5452; // the keys a one-touch dial string takes
 constexpr int ChooseEither = 5453; // Japanese in every language, told without caption or icon
+// The multi-interface pages (5460-5499).
+constexpr int EnterDigitsRange = 5460; // "Enter number. (%d-%d digits)"
+constexpr int AccessNoDuplicated = 5461;
+constexpr int EnterNumberBetween = 5462; // "Enter number. (%s - %s)", bounds as dialled
+constexpr int DialCodeKeys = 5463;       // the keys a remote dial code takes
+// What a contact input acts on, in its "Parameter".
+constexpr int ContactOutputName = 5464;
+constexpr int PagingNoName = 5465;
+constexpr int AudioInputName = 5466;
+constexpr int StationName = 5467;
+constexpr int DialCodeName = 5468;
+constexpr int ContactInNoHeading = 5469;
+constexpr int ContactInModeHeading = 5470;
+constexpr int ContactInParameterHeading = 5471;
+constexpr int ContactOutNoHeading = 5472;
+constexpr int ContactOutAccessHeading = 5473;
+constexpr int ContactOutLineHeading = 5474;
+constexpr int ContactOutNetworkHeading = 5475;
+constexpr int ContactInModes = 5480; // 5480 + the mode's place in the page's choice
 // The paging and group pages (5400-5449).
 constexpr int ZoneLabel = 5400;          // "ZONE %d"
 constexpr int GroupLabel = 5401;         // "Group %d"
@@ -149,6 +169,7 @@ constexpr int SystemConfig = 178;
 constexpr int Paging = 179;
 constexpr int Group = 182;
 constexpr int MiConfig = 201;
+constexpr int Import = 135;
 constexpr int IPStationConfig = 202;
 constexpr int SystemList = 910;
 constexpr int NetworkEntry = 911;
@@ -167,4 +188,8 @@ constexpr int StnMsg = 933;
 // The paging and group pages (920-929).
 constexpr int GroupBlock = 920;
 constexpr int RemoteGroup = 921;
+// The multi-interface pages (940-949).
+constexpr int MiAudio = 940;
+constexpr int MiContactInput = 941;
+constexpr int MiContactOutput = 942;
 } // namespace DialogId

@@ -1,9 +1,14 @@
 // Pictures of the launcher and the dialogs in English, Korean and Japanese, for people to
 // look at: written as PNG files into the screenshot folder.
+#include "AudioIn.h"
+#include "AudioOut.h"
 #include "CAboutDlg.h"
 #include "ConfigView.h"
+#include "ContactIn.h"
+#include "ContactOut.h"
 #include "DlgExConfig.h"
 #include "DlgGroup.h"
+#include "DlgMiConfig.h"
 #include "DlgStationConfig.h"
 #include "DlgSystemConfig.h"
 #include "Exchange.h"
@@ -95,6 +100,25 @@ private:
         office.setCallTimeLimit(6);
         office.setTimeForwarding(true);
         office.setBgmSource(1, system.audioInAt(4, 1));
+        // The lines of multi-interface unit 4: a PBX trunk, a paging input and contacts.
+        Exchange& pbx = *system.equipment(4);
+        pbx.audioIn(1)->setMode("PBX");
+        pbx.audioOut(1)->setMode("PBX");
+        pbx.audioIn(1)->setAccessNumber("9");
+        pbx.audioIn(2)->setMode("AUX_INPUT_PAG");
+        pbx.audioIn(2)->setPagingZone(system.paging(1));
+        pbx.audioOut(2)->setMode("PA_PAG");
+        pbx.contactIn(1)->setMode("LEVEL");
+        pbx.contactIn(1)->setBridgeOutput(system.contactOutAt(5, 2));
+        pbx.contactIn(2)->setMode("AUX_INPUT_PAG");
+        pbx.contactIn(2)->setPagingZone(system.paging(1));
+        pbx.contactIn(2)->setAudioInLink(pbx.audioIn(2));
+        pbx.contactIn(3)->setMode("REMOTE_CONTROL");
+        pbx.contactIn(3)->setRemoteStation(system.stationAt(1, 2));
+        pbx.contactIn(3)->setRemoteDial("PN12#");
+        pbx.contactOut(1)->setOperationNumber("21");
+        pbx.contactOut(1)->setLineSurveillance("1:2");
+        pbx.contactOut(2)->setNetworkSurveillance("ALL");
         // Stations on the first two exchanges, two of them with one number.
         const char* names[] = {"Desk", "Hall", "Door", "Lab", "Shop", "Bay"};
         for (int line = 1; line <= 6; ++line) {
@@ -157,7 +181,13 @@ private:
                                    .arg(QLatin1String(groupTabs[tab]), language));
         }
         view.tabs().setCurrentIndex(ConfigView::MultiInterface);
-        save(*app.frame(), QStringLiteral("system-settings-pending-") + language);
+        auto& multiInterface = static_cast<DlgMiConfig&>(view.page(ConfigView::MultiInterface));
+        const char* lineTabs[] = {"audio", "contact-input", "contact-output"};
+        for (int tab = DlgMiConfig::Audio; tab < DlgMiConfig::TabCount; ++tab) {
+            multiInterface.tabs().setCurrentIndex(tab);
+            save(*app.frame(), QStringLiteral("system-settings-mi-%1-%2")
+                                   .arg(QLatin1String(lineTabs[tab - DlgMiConfig::Audio]), language));
+        }
 
         // The box a refused UDP port shows.
         const ResourceChain& resources = app.resources();

@@ -447,12 +447,12 @@ private slots:
         DlgExConfig exchange(resources_, messages_, system_->locale());
         general.attach(*system_);
         exchange.attach(*system_);
-        auto* numbers = exchange.findChild<QComboBox*>(QStringLiteral("exchangeNumber"));
+        auto* numbers = exchange.findChild<QComboBox*>(QStringLiteral("unitNumber"));
         QCOMPARE(numbers->count(), 2);
         QCOMPARE(exchange.selectedUnit(), 2);
         QVERIFY(!exchange.selectUnit(3));
         QVERIFY(exchange.selectUnit(4));
-        QCOMPARE(exchange.findChild<QComboBox*>(QStringLiteral("exchangeName"))->currentText(),
+        QCOMPARE(exchange.findChild<QComboBox*>(QStringLiteral("unitName"))->currentText(),
                  QStringLiteral("U4"));
 
         // An address changed on the exchange page shows in the list at once.
@@ -463,7 +463,7 @@ private slots:
         QVERIFY(general.systemList().table().setData(
             general.systemList().table().index(3, EquipmentTableModel::Name), "Annex",
             Qt::EditRole));
-        QCOMPARE(exchange.findChild<QComboBox*>(QStringLiteral("exchangeName"))->currentText(),
+        QCOMPARE(exchange.findChild<QComboBox*>(QStringLiteral("unitName"))->currentText(),
                  QStringLiteral("Annex"));
 
         // The exchange shown is removed: the first exchange is shown.

@@ -67,7 +67,8 @@ bool R4000App::initInstance()
     launcher_ = new R4000View(*this);
     scanView_ = new ScanView(*this, options_.scanOptions, options_.restartWaitMs);
     configView_ =
-        new ConfigView(*this, *configDoc_, options_.unitOptions, options_.restartWaitMs);
+        new ConfigView(*this, *configDoc_, options_.unitOptions, options_.scanOptions,
+                       options_.restartWaitMs);
     messageView_ = new MessageView(*this);
     for (ToolView* each :
          {static_cast<ToolView*>(launcher_), static_cast<ToolView*>(scanView_),

@@ -1,13 +1,15 @@
 #include "ConfigView.h"
 
 #include "DlgExConfig.h"
-#include "DlgMiConfig.h"
 #include "DlgGroup.h"
 #include "DlgIPStationConfig.h"
+#include "DlgImport.h"
+#include "DlgMiConfig.h"
 #include "DlgMsg.h"
 #include "DlgPaging.h"
 #include "DlgStationConfig.h"
 #include "DlgSystemConfig.h"
+#include "DlgSystemList.h"
 #include "Locale.h"
 #include "ModelText.h"
 #include "R4000ConfigDoc.h"
@@ -20,6 +22,7 @@
 #include "UserMessages.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -44,10 +47,10 @@ private:
 };
 
 ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Options unitOptions,
-                       long restartWaitMs, QWidget* parent)
+                       Scan::Options scanOptions, long restartWaitMs, QWidget* parent)
     : ToolView(host, ToolId::Config, MenuId::Config, true, parent), document_(document),
-      unitOptions_(std::move(unitOptions)), restartWaitMs_(restartWaitMs),
-      tabs_(new QTabWidget(this))
+      unitOptions_(std::move(unitOptions)), scanOptions_(std::move(scanOptions)),
+      restartWaitMs_(restartWaitMs), tabs_(new QTabWidget(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,6 +65,8 @@ ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Opt
     };
     auto* general = new DlgSystemConfig(resources, messages, host.locale());
     add(general, general, StringId::TabGeneral);
+    connect(&general->systemList().importButton(), &QPushButton::clicked, this,
+            &ConfigView::importFromScan);
     auto* exchange = new DlgExConfig(resources, messages, host.locale());
     add(exchange, exchange, StringId::TabExchange);
     auto* multiInterface = new DlgMiConfig(resources, messages, host.locale());
@@ -232,15 +237,24 @@ void ConfigView::upload()
         const CommandScope scope(*this);
         // What is sent is what the files hold; a save the user cancels does not stop it.
         document_.save();
-        failures = SettingsTransfer::uploadAll(
-                       document_.system(),
-                       {document_.system(), &host().credentialsPrompt(), unitOptions_},
-                       AllUnitRun::WaitMode::ProcessingEvents)
-                       .failures;
+        failures =
+            SettingsTransfer::uploadAll(
+                document_.system(), {document_.system(), &host().credentialsPrompt(), unitOptions_},
+                AllUnitRun::WaitMode::ProcessingEvents)
+                .failures;
         setEnabled(true);
     }
     report(StringId::UploadCaption, StringId::UploadDone, failures);
     refreshCaption();
+}
+
+void ConfigView::importFromScan()
+{
+    if (commandDepth_ > 0 || !model_)
+        return;
+    commitPendingEdit();
+    DlgImport dialog(host().resources(), host().messages(), *model_, scanOptions_, window());
+    host().messages().dialogs().exec(dialog);
 }
 
 void ConfigView::download()
@@ -258,12 +272,11 @@ void ConfigView::download()
     std::optional<AllUnitRun::Report> result;
     std::string error;
     {
-        DlgMsg wait(host().resources(), host().resources().string(StringId::Downloading),
-                    window());
+        DlgMsg wait(host().resources(), host().resources().string(StringId::Downloading), window());
         setEnabled(false);
         const CommandScope scope(*this);
-        result = document_.download(host().credentialsPrompt(), unitOptions_, restartWaitMs_,
-                                    error);
+        result =
+            document_.download(host().credentialsPrompt(), unitOptions_, restartWaitMs_, error);
         setEnabled(true);
     }
     if (!result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Scan.h"
 #include "ToolView.h"
 #include "UnitClient.h"
 
@@ -21,10 +22,11 @@ class ConfigView : public ToolView
 public:
     enum Tab { General, Exchange, MultiInterface, IPStation, Station, Paging, Group, TabCount };
 
-    // unitOptions: how the units are reached; restartWaitMs: how long a unit is given to
-    // restart after a download changed its credentials.
+    // unitOptions: how the units are reached; scanOptions: how the import finds them;
+    // restartWaitMs: how long a unit is given to restart after a download changed its
+    // credentials.
     ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Options unitOptions,
-               long restartWaitMs, QWidget* parent = nullptr);
+               Scan::Options scanOptions, long restartWaitMs, QWidget* parent = nullptr);
 
     // The tool's title, " - " and the document's title.
     QString caption() const override;
@@ -53,6 +55,8 @@ private:
     void save(int command);
     void upload();
     void download();
+    // The import from the scan result, over the registration page.
+    void importFromScan();
     // The address check before units are reached; false after telling the user.
     bool unitAddressesUnique(int captionId) const;
     // The result of an all-unit run: done, or the units that failed.
@@ -60,6 +64,7 @@ private:
 
     R4000ConfigDoc& document_;
     UnitClient::Options unitOptions_;
+    Scan::Options scanOptions_;
     long restartWaitMs_;
     QTabWidget* tabs_;
     std::vector<ModelPage*> pages_;

@@ -9,8 +9,8 @@
 #include "System.h"
 
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,7 +62,6 @@ DlgSystemList::DlgSystemList(const ResourceChain& resources, const UserMessages&
     }
     fields->addStretch();
     import_->setObjectName(QStringLiteral("importFromScan"));
-    // The import from the scan result comes with its own dialog.
     import_->setEnabled(false);
     fields->addWidget(import_);
 
@@ -117,6 +116,8 @@ void DlgSystemList::refresh()
     for (LineField* field : counts_)
         field->refresh();
     total_->setText(system_ ? QString::number(system_->registeredCount()) : QString());
+    // Found units are copied onto registered ones.
+    import_->setEnabled(system_ && system_->registeredCount() > 0);
     table_->refresh();
 }
 
@@ -129,7 +130,8 @@ Refusal DlgSystemList::setCount(EquipmentCounts::Category category, const QStrin
 {
     int count = 0;
     if (!LineField::toNumber(text, count))
-        return {StringId::EnterNumber, {QStringLiteral("0"), QString::number(system_->maxEquipment())}};
+        return {StringId::EnterNumber,
+                {QStringLiteral("0"), QString::number(system_->maxEquipment())}};
     if (!EquipmentCounts::setCount(*system_, category, count))
         return {StringId::EquipmentLimit, {QString::number(system_->maxEquipment())}};
     system_->announce({});

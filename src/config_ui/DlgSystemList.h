@@ -38,7 +38,7 @@ public:
 
     SettingGrid& grid() const { return *grid_; }
     EquipmentTableModel& table() const { return *table_; }
-    // Opens the import from the scan result; enabled once the import is there.
+    // Opens the import from the scan result; enabled while the system has units.
     QPushButton& importButton() const { return *import_; }
 
 private:

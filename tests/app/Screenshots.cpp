@@ -8,6 +8,7 @@
 #include "ContactOut.h"
 #include "DlgExConfig.h"
 #include "DlgGroup.h"
+#include "DlgImport.h"
 #include "DlgMiConfig.h"
 #include "DlgStationConfig.h"
 #include "DlgSystemConfig.h"
@@ -35,6 +36,7 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QTableWidget>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QLineEdit>
@@ -188,6 +190,17 @@ private:
             save(*app.frame(), QStringLiteral("system-settings-mi-%1-%2")
                                    .arg(QLatin1String(lineTabs[tab - DlgMiConfig::Audio]), language));
         }
+
+        // The import with the units a scan found, two of them copied.
+        DlgImport import(app.resources(), app.messages(), app.system(), {});
+        ScanReports::deliver(import.scan(), 21, "R-4100EX", "Hall");
+        ScanReports::deliver(import.scan(), 22, "R-4760DS", "Gate");
+        ScanReports::deliver(import.scan(), 23, "R-4100MI", "Paging");
+        import.onScanFinished();
+        QVERIFY(import.copy(0, 1));
+        QVERIFY(import.copy(1, 7));
+        import.foundList().selectRow(2);
+        save(import, QStringLiteral("system-settings-import-") + language);
 
         // The box a refused UDP port shows.
         const ResourceChain& resources = app.resources();

@@ -26,10 +26,12 @@ public:
     };
 
     // How the user answers one dialog: the text typed into its fields, by their object names
-    // (a combo box takes the text of an entry, a check box "1" or "0"), then OK or Cancel.
+    // (a combo box takes the text of an entry, a check box "1" or "0"), what else they do in
+    // it, then OK or Cancel.
     struct DialogAnswer {
         std::map<QString, QString> fields;
         bool accept = true;
+        std::function<void(QDialog&)> act = {};
     };
 
     void message(const QString& caption, const QString& text, Icon icon) override
@@ -109,6 +111,8 @@ public:
         }
         for (const auto& [name, text] : answer.fields)
             fill(dialog, name, text);
+        if (answer.act)
+            answer.act(dialog);
         dialog.setResult(QDialog::Rejected);
         if (answer.accept)
             dialog.accept();

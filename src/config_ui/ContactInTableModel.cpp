@@ -11,8 +11,7 @@
 
 namespace {
 
-// The modes in the order of their names in the string table.
-constexpr ContactIn::Mode kModes[] = {
+constexpr ContactIn::Mode kModes[ContactInTableModel::kModeCount] = {
     ContactIn::Level,      ContactIn::Edge,          ContactIn::AuxInputPag, ContactIn::BusyInput1,
     ContactIn::BusyInput2, ContactIn::RemoteControl, ContactIn::None};
 
@@ -58,12 +57,22 @@ QString ContactInTableModel::text(int row, int column) const
     }
 }
 
+ContactIn::Mode ContactInTableModel::modeAt(int place)
+{
+    return place >= 0 && place < kModeCount ? kModes[place] : ContactIn::None;
+}
+
+int ContactInTableModel::placeOf(ContactIn::Mode mode)
+{
+    for (int place = 0; place < kModeCount; ++place)
+        if (kModes[place] == mode)
+            return place;
+    return placeOf(ContactIn::None);
+}
+
 QString ContactInTableModel::modeText(const ResourceChain& resources, const ContactIn& input)
 {
-    for (std::size_t i = 0; i < std::size(kModes); ++i)
-        if (kModes[i] == input.mode())
-            return resources.string(StringId::ContactInModes + int(i));
-    return {};
+    return resources.string(StringId::ContactInModes + placeOf(input.mode()));
 }
 
 QString ContactInTableModel::parameterText(const ResourceChain& resources, const ContactIn& input)
@@ -76,18 +85,22 @@ QString ContactInTableModel::parameterText(const ResourceChain& resources, const
             parts << named(resources, StringId::ContactOutputName,
                            pair(output->owner().number(), output->number()));
         break;
-    case ContactIn::AuxInputPag:
-        if (const Paging* zone = input.pagingZone())
-            parts << named(resources, StringId::PagingNoName, QString::number(zone->number()));
-        if (const AudioIn* audio = input.audioInLink())
-            parts << named(resources, StringId::AudioInputName, QString::number(audio->number()));
+    case ContactIn::AuxInputPag: {
+        // Either link names both; the one missing reads 0.
+        const Paging* zone = input.pagingZone();
+        const AudioIn* audio = input.audioInLink();
+        if (zone || audio)
+            parts << named(resources, StringId::PagingNoName,
+                           QString::number(zone ? zone->number() : 0))
+                  << named(resources, StringId::AudioInputName,
+                           QString::number(audio ? audio->number() : 0));
         break;
+    }
     case ContactIn::RemoteControl:
         if (const Station* station = input.remoteStation())
             parts << named(resources, StringId::StationName,
-                           pair(station->exchange().exchangeNumber(), station->id()));
-        if (!input.remoteDial().empty())
-            parts << named(resources, StringId::DialCodeName,
+                           pair(station->exchange().exchangeNumber(), station->id()))
+                  << named(resources, StringId::DialCodeName,
                            QString::fromStdString(input.remoteDial()));
         break;
     default:

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "ContactIn.h"
 #include "ContactTableModel.h"
-
-class ContactIn;
 
 // The contact inputs of a unit: "No.", "Mode" and "Parameter", the lines the mode acts on.
 class ContactInTableModel : public ContactTableModel
@@ -15,6 +14,11 @@ public:
     explicit ContactInTableModel(const ResourceChain& resources, QObject* parent = nullptr);
 
     QString text(int row, int column) const override;
+    // The modes in the order the page offers them and the string table names them, from
+    // "Input interlock level" to "Unused".
+    static constexpr int kModeCount = 7;
+    static ContactIn::Mode modeAt(int place);
+    static int placeOf(ContactIn::Mode mode);
     // The name the dialog gives the input's mode.
     static QString modeText(const ResourceChain& resources, const ContactIn& input);
     // What the mode acts on: "Contact Output:3-2", "Paging No.:5, Audio input:1" or

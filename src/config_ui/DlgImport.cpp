@@ -61,7 +61,7 @@ void setRow(QTableWidget& list, int row, const QStringList& cells)
     }
 }
 
-// A found unit on its way: a small unit with its row of values.
+// A found unit on its way: a unit's box with its lamp and a label.
 QPixmap dragPicture()
 {
     QPixmap picture(16, 16);

@@ -50,13 +50,13 @@ enum Text {
 // The modes in the order of their buttons.
 constexpr AudioIn::Mode kInputModes[] = {AudioIn::TieLine, AudioIn::Pbx, AudioIn::AuxInputPag,
                                          AudioIn::Bgm, AudioIn::None};
-constexpr const char* kInputKeywords[] = {"TIE_LINE", "PBX", "AUX_INPUT_PAG", "BGM", "NONE"};
 constexpr AudioOut::Mode kOutputModes[] = {AudioOut::TieLine, AudioOut::Pbx, AudioOut::PaPag,
                                            AudioOut::None};
-constexpr const char* kOutputKeywords[] = {"TIE_LINE", "PBX", "PA_PAG", "NONE"};
-constexpr const char* kLineAttributes[] = {"PB", "DP10", "DP20"};
-constexpr const char* kLineStarts[] = {"WINK_START", "SECOND_DIAL_TONE", "TIMING_START"};
 constexpr int kMaxLevel = 3;
+
+// A trunk mode is the same number on both sides of a channel.
+static_assert(int(AudioIn::Pbx) == int(AudioOut::Pbx) &&
+              int(AudioIn::TieLine) == int(AudioOut::TieLine));
 
 template <class Mode, std::size_t N> int indexOf(const Mode (&modes)[N], Mode mode)
 {
@@ -137,30 +137,37 @@ QWidget* DlgMiAudio::makeChannel(int channel)
 
     made.access = addField(
         accessField(channel), name + QStringLiteral("Access"), 2,
-        [channel](const Exchange& unit) {
-            return QString::fromStdString(unit.audioIn(channel)->accessNumber());
+        [this, channel](const Exchange&) {
+            const AudioIn* in = input(channel);
+            return in ? QString::fromStdString(in->accessNumber()) : QString();
         },
-        [channel](Exchange& unit, const QString& entered) -> Refusal {
+        [this, channel](Exchange& unit, const QString& entered) -> Refusal {
+            AudioIn* in = input(channel);
+            if (!in)
+                return {};
             // A trunk is reached by one or two digits.
-            if (entered.isEmpty() || !unit.audioIn(channel)->setAccessNumber(entered.toStdString()))
+            if (entered.isEmpty() || !in->setAccessNumber(entered.toStdString()))
                 return {StringId::EnterDigitsRange, {QStringLiteral("1"), QStringLiteral("2")}};
             unit.system().announce("access");
             return {};
         });
     made.paging = addField(
         pagingField(channel), name + QStringLiteral("Paging"), 3,
-        [channel](const Exchange& unit) {
-            const Paging* zone = unit.audioIn(channel)->pagingZone();
+        [this, channel](const Exchange&) {
+            const AudioIn* in = input(channel);
+            const Paging* zone = in ? in->pagingZone() : nullptr;
             return zone ? QString::number(zone->number()) : QString();
         },
-        [channel](Exchange& unit, const QString& entered) -> Refusal {
+        [this, channel](Exchange& unit, const QString& entered) -> Refusal {
+            AudioIn* in = input(channel);
+            if (!in)
+                return {};
             System& system = unit.system();
-            AudioIn& input = *unit.audioIn(channel);
             if (entered.isEmpty())
-                input.setPagingZone(nullptr);
+                in->setPagingZone(nullptr);
             else if (const Refusal refusal =
                          takeNumber(entered, 1, system.maxPagingNo(), [&](int zone) {
-                             input.setPagingZone(system.paging(zone));
+                             in->setPagingZone(system.paging(zone));
                              return true;
                          }))
                 return refusal;
@@ -220,7 +227,7 @@ void DlgMiAudio::chooseInputMode(int channel, AudioIn::Mode mode)
     if (!in || !out)
         return;
     const AudioIn::Mode before = in->mode();
-    if (before == mode || !in->setMode(kInputKeywords[indexOf(kInputModes, mode)]))
+    if (before == mode || !in->setMode(AudioIn::keyword(mode)))
         return;
     unit()->system().announce("audio_in_mode");
     // The other direction of the channel follows: into a trunk mode with it, out of it
@@ -239,7 +246,7 @@ void DlgMiAudio::chooseOutputMode(int channel, AudioOut::Mode mode)
     if (!in || !out)
         return;
     const AudioOut::Mode before = out->mode();
-    if (before == mode || !out->setMode(kOutputKeywords[indexOf(kOutputModes, mode)]))
+    if (before == mode || !out->setMode(AudioOut::keyword(mode)))
         return;
     unit()->system().announce("audio_out_mode");
     if (isTrunk(mode))
@@ -254,7 +261,7 @@ void DlgMiAudio::chooseLineAttribute(int channel, int index)
     AudioIn* in = input(channel);
     if (!in || index < 0 || index >= 3 || in->lineAttribute() == index)
         return;
-    if (in->setLineAttribute(kLineAttributes[index]))
+    if (in->setLineAttribute(AudioIn::keyword(AudioIn::LineAttribute(index))))
         unit()->system().announce("line_attr");
     refresh();
 }
@@ -264,7 +271,7 @@ void DlgMiAudio::chooseLineStart(int channel, int index)
     AudioIn* in = input(channel);
     if (!in || index < 0 || index >= 3 || in->lineStart() == index)
         return;
-    if (in->setLineStart(kLineStarts[index]))
+    if (in->setLineStart(AudioIn::keyword(AudioIn::LineStart(index))))
         unit()->system().announce("line_start");
     refresh();
 }

@@ -38,21 +38,8 @@ enum Text {
     DialCodeLabel,
 };
 
-constexpr const char* kModeKeywords[] = {
-    "LEVEL", "EDGE", "AUX_INPUT_PAG", "BUSY_INPUT1", "BUSY_INPUT2", "REMOTE_CONTROL", "NONE"};
-constexpr ContactIn::Mode kModes[] = {
-    ContactIn::Level,      ContactIn::Edge,          ContactIn::AuxInputPag, ContactIn::BusyInput1,
-    ContactIn::BusyInput2, ContactIn::RemoteControl, ContactIn::None};
 // Dial codes are at most 20 keys of up to two letters.
 constexpr int kDialCodeLength = 40;
-
-int choiceOf(ContactIn::Mode mode)
-{
-    for (int i = 0; i < DlgMiContactInput::ModeCount; ++i)
-        if (kModes[i] == mode)
-            return i;
-    return DlgMiContactInput::Unused;
-}
 
 // A frame of labelled controls, one a row.
 QGroupBox* frame(QWidget* parent, const QString& title,
@@ -76,6 +63,7 @@ DlgMiContactInput::DlgMiContactInput(const ResourceChain& resources, const UserM
     : ContactPage(resources, messages, DialogId::MiContactInput, new ContactInTableModel(resources),
                   parent)
 {
+    static_assert(ModeCount == ContactInTableModel::kModeCount);
     QStringList modeNames;
     for (int choice = 0; choice < ModeCount; ++choice)
         modeNames << resources.string(StringId::ContactInModes + choice);
@@ -83,8 +71,11 @@ DlgMiContactInput::DlgMiContactInput(const ResourceChain& resources, const UserM
     modes_ = addChoice(modeFrame, text(ModeGroup), modeNames, QStringLiteral("mode"),
                        [this](int choice) { chooseMode(choice); });
 
-    interlockUnits_ = addList(QStringLiteral("interlockUnit"),
-                              [this](int number) { setInterlock(number, number > 0 ? 1 : 0); });
+    // A unit chosen anew starts at its first line; choosing the same one keeps the line.
+    interlockUnits_ = addList(QStringLiteral("interlockUnit"), [this](int number) {
+        const ContactOut* now = input() ? input()->bridgeOutput() : nullptr;
+        setInterlock(number, now && now->owner().number() == number ? now->number() : 1);
+    });
     interlockOutputs_ = addList(QStringLiteral("interlockOutput"), [this](int output) {
         setInterlock(interlockUnits_->currentData().toInt(), output);
     });
@@ -93,8 +84,10 @@ DlgMiContactInput::DlgMiContactInput(const ResourceChain& resources, const UserM
     audioInputs_ = addList(QStringLiteral("audioInput"), [this](int audio) {
         setAuxPaging(zones_->currentData().toInt(), audio);
     });
-    remoteUnits_ = addList(QStringLiteral("remoteUnit"),
-                           [this](int number) { setRemoteStation(number, number > 0 ? 1 : 0); });
+    remoteUnits_ = addList(QStringLiteral("remoteUnit"), [this](int number) {
+        const Station* now = input() ? input()->remoteStation() : nullptr;
+        setRemoteStation(number, now && now->exchange().exchangeNumber() == number ? now->id() : 1);
+    });
     remoteLines_ = addList(QStringLiteral("remoteLine"), [this](int line) {
         setRemoteStation(remoteUnits_->currentData().toInt(), line);
     });
@@ -108,7 +101,7 @@ DlgMiContactInput::DlgMiContactInput(const ResourceChain& resources, const UserM
             ContactIn* shown = input();
             if (!shown)
                 return {};
-            if (!shown->setRemoteDial(entered.toUpper().toStdString()))
+            if (!shown->setRemoteDial(entered.toStdString()))
                 return {StringId::DialCodeKeys, {}};
             unit.system().announce("remote_dial");
             return {};
@@ -150,9 +143,10 @@ ContactIn* DlgMiContactInput::input() const
 void DlgMiContactInput::chooseMode(int choice)
 {
     ContactIn* shown = input();
-    if (!shown || choice < 0 || choice >= ModeCount || shown->mode() == kModes[choice])
+    const ContactIn::Mode mode = ContactInTableModel::modeAt(choice);
+    if (!shown || choice < 0 || choice >= ModeCount || shown->mode() == mode)
         return;
-    if (shown->setMode(kModeKeywords[choice]))
+    if (shown->setMode(ContactIn::keyword(mode)))
         unit()->system().announce("ein_mode");
     refresh();
 }
@@ -207,34 +201,29 @@ void DlgMiContactInput::setRemoteStation(int unitNumber, int line)
     refresh();
 }
 
-void DlgMiContactInput::fillUnits(QComboBox& units, int chosen,
-                                  int (Exchange::*count)() const) const
+std::vector<int> DlgMiContactInput::unitsWith(int (Exchange::*count)() const) const
 {
-    const QSignalBlocker block(&units);
-    units.clear();
-    units.addItem(QString(), 0);
+    std::vector<int> units;
     const System& system = unit()->system();
     for (int n = 1; n <= system.registeredCount(); ++n)
         if ((system.equipment(n)->*count)() > 0)
-            units.addItem(QString::number(n), n);
-    units.setCurrentIndex(std::max(0, units.findData(chosen)));
+            units.push_back(n);
+    return units;
 }
 
-void DlgMiContactInput::fillLines(QComboBox& lines, int count, int chosen)
+std::vector<int> DlgMiContactInput::lines(int count)
 {
-    const QSignalBlocker block(&lines);
-    lines.clear();
-    lines.addItem(QString(), 0);
+    std::vector<int> numbers;
     for (int line = 1; line <= count; ++line)
-        lines.addItem(QString::number(line), line);
-    lines.setCurrentIndex(std::max(0, lines.findData(chosen)));
+        numbers.push_back(line);
+    return numbers;
 }
 
 void DlgMiContactInput::refreshContact()
 {
     const ContactIn* shown = input();
     const ContactIn::Mode mode = shown ? shown->mode() : ContactIn::None;
-    modes_->button(choiceOf(mode))->setChecked(true);
+    modes_->button(ContactInTableModel::placeOf(mode))->setChecked(true);
     interlock_->setEnabled(mode == ContactIn::Level || mode == ContactIn::Edge);
     auxPaging_->setEnabled(mode == ContactIn::AuxInputPag);
     remote_->setEnabled(mode == ContactIn::RemoteControl);
@@ -248,19 +237,20 @@ void DlgMiContactInput::refreshContact()
 
     const ContactOut* bridge = shown->bridgeOutput();
     const int bridgeUnit = bridge ? bridge->owner().number() : 0;
-    fillUnits(*interlockUnits_, bridgeUnit, &Exchange::contactOutCount);
-    fillLines(*interlockOutputs_,
-              bridgeUnit > 0 ? system.equipment(bridgeUnit)->contactOutCount() : 0,
-              bridge ? bridge->number() : 0);
+    fillNumbers(*interlockUnits_, unitsWith(&Exchange::contactOutCount), bridgeUnit, true);
+    fillNumbers(*interlockOutputs_,
+                lines(bridgeUnit > 0 ? system.equipment(bridgeUnit)->contactOutCount() : 0),
+                bridge ? bridge->number() : 0, true);
 
-    fillLines(*zones_, system.maxPagingNo(),
-              shown->pagingZone() ? shown->pagingZone()->number() : 0);
-    fillLines(*audioInputs_, unit()->audioInCount(),
-              shown->audioInLink() ? shown->audioInLink()->number() : 0);
+    fillNumbers(*zones_, lines(system.maxPagingNo()),
+                shown->pagingZone() ? shown->pagingZone()->number() : 0, true);
+    fillNumbers(*audioInputs_, lines(unit()->audioInCount()),
+                shown->audioInLink() ? shown->audioInLink()->number() : 0, true);
 
     const Station* station = shown->remoteStation();
     const int stationUnit = station ? station->exchange().exchangeNumber() : 0;
-    fillUnits(*remoteUnits_, stationUnit, &Exchange::stationCount);
-    fillLines(*remoteLines_, stationUnit > 0 ? system.equipment(stationUnit)->stationCount() : 0,
-              station ? station->id() : 0);
+    fillNumbers(*remoteUnits_, unitsWith(&Exchange::stationCount), stationUnit, true);
+    fillNumbers(*remoteLines_,
+                lines(stationUnit > 0 ? system.equipment(stationUnit)->stationCount() : 0),
+                station ? station->id() : 0, true);
 }

@@ -2,6 +2,8 @@
 
 #include "ContactPage.h"
 
+#include <vector>
+
 class ContactIn;
 class QButtonGroup;
 class QComboBox;
@@ -36,10 +38,9 @@ protected:
 
 private:
     ContactIn* input() const;
-    // Fills a list of units with those that have lines of the kind, and a list of lines
-    // with 1..count of the chosen one.
-    void fillUnits(QComboBox& units, int chosen, int (Exchange::*count)() const) const;
-    static void fillLines(QComboBox& lines, int count, int chosen);
+    // The units in use that have lines of a kind, and the numbers 1..count.
+    std::vector<int> unitsWith(int (Exchange::*count)() const) const;
+    static std::vector<int> lines(int count);
 
     QButtonGroup* modes_;
     QWidget* interlock_;

@@ -41,21 +41,9 @@ enum Text {
 
 using Status = ContactOutStatus;
 
-// Operation numbers reach 1280 whatever their digits allow beyond it.
-constexpr int kHighestAccessNumber = 1280;
-
 QString padded(int number, int digits)
 {
     return QStringLiteral("%1").arg(number, digits, 10, QLatin1Char('0'));
-}
-
-void fill(QComboBox& list, const std::vector<int>& numbers, int chosen)
-{
-    const QSignalBlocker block(&list);
-    list.clear();
-    for (int number : numbers)
-        list.addItem(QString::number(number), number);
-    list.setCurrentIndex(list.findData(chosen));
 }
 
 } // namespace
@@ -82,8 +70,14 @@ DlgMiContactOutput::DlgMiContactOutput(const ResourceChain& resources, const Use
     lineChoices_ = addChoice(
         lineFrame, text(LineGroup), texts({LineAll, LineExchange, LineStation, LineUnusedText}),
         QStringLiteral("lineStatus"), [this](int choice) { chooseLineStatus(choice); });
+    // Another exchange starts at its first line; the same one keeps the line.
     exchanges_ = addList(QStringLiteral("lineExchange"), [this](int exchange) {
-        setLineTarget(exchange, lineChoices_->checkedId() == StationLine ? 1 : 0);
+        const Status::LineTarget now =
+            Status::readLine(output() ? output()->lineSurveillance() : std::string());
+        if (now.kind == Status::Line::Station)
+            setLineTarget(exchange, exchange == now.exchange ? now.line : 1);
+        else
+            setLineTarget(exchange, 0);
     });
     lines_ = addList(QStringLiteral("line"),
                      [this](int line) { setLineTarget(exchanges_->currentData().toInt(), line); });
@@ -165,11 +159,8 @@ Refusal DlgMiContactOutput::commitAccessNumber(Exchange& unit, const QString& en
     if (!shown->setOperationNumber(entered.toStdString())) {
         // The bounds as many digits long as the numbers are dialled.
         const int digits = system.controlDigits();
-        int highest = 1;
-        for (int i = 0; i < digits; ++i)
-            highest *= 10;
         return {StringId::EnterNumberBetween,
-                {padded(1, digits), padded(std::min(highest - 1, kHighestAccessNumber), digits)}};
+                {padded(1, digits), padded(ContactOut::highestOperationNumber(digits), digits)}};
     }
     system.announce("operation_number");
     return {};
@@ -293,13 +284,13 @@ void DlgMiContactOutput::refreshContact()
         if (system->equipment(n)->isExchange())
             exchanges.push_back(n);
     const bool named = line.kind == Status::Line::Exchange || line.kind == Status::Line::Station;
-    fill(*exchanges_, named ? exchanges : std::vector<int>{}, line.exchange);
+    fillNumbers(*exchanges_, named ? exchanges : std::vector<int>{}, line.exchange, false);
     std::vector<int> lines;
     if (line.kind == Status::Line::Station && line.exchange >= 1 &&
         line.exchange <= system->registeredCount())
         for (int n = 1; n <= system->equipment(line.exchange)->stationCount(); ++n)
             lines.push_back(n);
-    fill(*lines_, lines, line.line);
+    fillNumbers(*lines_, lines, line.line, false);
     exchanges_->setEnabled(named);
     lines_->setEnabled(line.kind == Status::Line::Station);
 
@@ -310,6 +301,6 @@ void DlgMiContactOutput::refreshContact()
     for (int n = 1;
          system && network.kind == Status::Network::Unit && n <= system->registeredCount(); ++n)
         units.push_back(n);
-    fill(*units_, units, network.unit);
+    fillNumbers(*units_, units, network.unit, false);
     units_->setEnabled(network.kind == Status::Network::Unit);
 }

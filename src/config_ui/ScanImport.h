@@ -2,7 +2,6 @@
 
 #include "Ipv4Address.h"
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>

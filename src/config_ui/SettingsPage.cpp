@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 SettingsPage::SettingsPage(const ResourceChain& resources, const UserMessages& messages,
@@ -47,6 +48,18 @@ void SettingsPage::fitWidth(QLineEdit& edit, int characters)
 {
     const int digit = edit.fontMetrics().horizontalAdvance(QLatin1Char('8'));
     edit.setFixedWidth(digit * characters + 16);
+}
+
+void SettingsPage::fillNumbers(QComboBox& list, const std::vector<int>& numbers, int chosen,
+                               bool blank)
+{
+    const QSignalBlocker block(&list);
+    list.clear();
+    if (blank)
+        list.addItem(QString(), 0);
+    for (int number : numbers)
+        list.addItem(QString::number(number), number);
+    list.setCurrentIndex(list.findData(chosen));
 }
 
 void SettingsPage::chainTabOrder(const std::vector<QWidget*>& controls)

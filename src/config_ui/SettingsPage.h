@@ -36,6 +36,10 @@ public:
                               const std::function<bool(int)>& apply);
     // Makes a field as wide as characters digits.
     static void fitWidth(QLineEdit& edit, int characters);
+    // Fills a list with numbers (after a blank entry for none, when blank), showing chosen;
+    // no choice signal goes out.
+    static void fillNumbers(QComboBox& list, const std::vector<int>& numbers, int chosen,
+                            bool blank);
     // Tab goes through the controls in this order, as the page reads.
     static void chainTabOrder(const std::vector<QWidget*>& controls);
 

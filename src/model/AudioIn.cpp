@@ -48,6 +48,21 @@ bool AudioIn::setMode(std::string_view keyword)
     return true;
 }
 
+std::string_view AudioIn::keyword(Mode mode)
+{
+    return keywordOf(kModes, mode);
+}
+
+std::string_view AudioIn::keyword(LineAttribute attribute)
+{
+    return keywordOf(kLineAttributes, attribute);
+}
+
+std::string_view AudioIn::keyword(LineStart start)
+{
+    return keywordOf(kLineStarts, start);
+}
+
 std::string_view AudioIn::modeName() const
 {
     return keywordOf(kModes, mode_);

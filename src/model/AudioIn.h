@@ -26,6 +26,10 @@ public:
     // Keyword setters ignore case; an unknown keyword is refused and resets the field to
     // its first value. Every accepted mode is announced as "audio_in_mode".
     bool setMode(std::string_view keyword);
+    // The keywords of the values, as settings files write them.
+    static std::string_view keyword(Mode mode);
+    static std::string_view keyword(LineAttribute attribute);
+    static std::string_view keyword(LineStart start);
     Mode mode() const { return mode_; }
     std::string_view modeName() const;
     bool setLineAttribute(std::string_view keyword);

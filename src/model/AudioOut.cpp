@@ -33,6 +33,11 @@ bool AudioOut::setMode(std::string_view keyword)
     return known;
 }
 
+std::string_view AudioOut::keyword(Mode mode)
+{
+    return keywordOf(kModes, mode);
+}
+
 std::string_view AudioOut::modeName() const
 {
     return keywordOf(kModes, settings_.mode);

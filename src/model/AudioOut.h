@@ -22,6 +22,8 @@ public:
     int number() const { return settings_.number; }
     // Ignores case; an unknown keyword is refused and resets the mode to "NONE".
     bool setMode(std::string_view keyword);
+    // The mode's keyword, as settings files write it.
+    static std::string_view keyword(Mode mode);
     Mode mode() const { return Mode(settings_.mode); }
     std::string_view modeName() const;
     bool setOutputLevel(int level);

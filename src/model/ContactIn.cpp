@@ -57,6 +57,11 @@ bool ContactIn::setMode(std::string_view keyword)
     return known;
 }
 
+std::string_view ContactIn::keyword(Mode mode)
+{
+    return keywordOf(kModes, mode);
+}
+
 std::string_view ContactIn::modeName() const
 {
     return keywordOf(kModes, mode_);

@@ -35,6 +35,8 @@ public:
 
     // Ignores case; an unknown keyword is refused and resets the mode to "NONE".
     bool setMode(std::string_view keyword);
+    // The mode's keyword, as settings files write it.
+    static std::string_view keyword(Mode mode);
     Mode mode() const { return mode_; }
     std::string_view modeName() const;
 

@@ -4,13 +4,8 @@
 #include "System.h"
 #include "TextRules.h"
 
+#include <algorithm>
 #include <cstdio>
-
-namespace {
-
-constexpr unsigned long kMaxOperationNumber = 1280;
-
-} // namespace
 
 ContactOut::ContactOut(ExchangeImpl& owner, int number) : owner_(owner), number_(number) {}
 
@@ -20,6 +15,14 @@ bool ContactOut::setNumber(int number)
         return false;
     number_ = number;
     return true;
+}
+
+int ContactOut::highestOperationNumber(int digits)
+{
+    int highest = 9;
+    for (int d = 1; d < digits && highest < kMaxOperationNumber; ++d)
+        highest = highest * 10 + 9;
+    return std::min(highest, kMaxOperationNumber);
 }
 
 bool ContactOut::setOperationNumber(std::string_view text)
@@ -36,7 +39,7 @@ bool ContactOut::setOperationNumber(std::string_view text)
         operationNumber_.clear();
         return true;
     }
-    if (value > kMaxOperationNumber)
+    if (value > unsigned(kMaxOperationNumber))
         return false;
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%0*lu", digits, value);

@@ -16,6 +16,10 @@ public:
     bool setNumber(int number);
     int number() const { return number_; }
 
+    static constexpr int kMaxOperationNumber = 1280;
+    // The highest number an operation number of that many digits takes.
+    static int highestOperationNumber(int digits);
+
     // Digits only, at most as many as the system's access-number digits; shorter values
     // are zero-padded to that width; 0 clears; otherwise 1..1280.
     bool setOperationNumber(std::string_view text);

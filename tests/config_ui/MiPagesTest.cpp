@@ -21,6 +21,7 @@
 #include "Station.h"
 #include "UserMessages.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -150,6 +151,49 @@ private slots:
                  inputAfter == AudioIn::AuxInputPag);
     }
 
+    // The buttons and lists of a channel, as the user clicks them.
+    void audioControlsReachTheChannel()
+    {
+        DlgMiAudio& audio = page_->audio();
+        const auto button = [&](const char* name) {
+            return audio.findChild<QAbstractButton*>(QLatin1String(name));
+        };
+        button("ch2InputMode1")->click(); // PBX I/F
+        QVERIFY(button("ch2OutputMode1")->isChecked());
+        QCOMPARE(unit(2).audioOut(2)->mode(), AudioOut::Pbx);
+        QVERIFY(button("ch2LineAttr2")->isEnabled());
+        button("ch2LineAttr2")->click(); // DP20
+        button("ch2LineStart2")->click(); // Timing start
+        auto* inputLevel = audio.findChild<QComboBox*>(QStringLiteral("ch2InputLevel"));
+        emit inputLevel->activated(2);
+        auto* outputLevel = audio.findChild<QComboBox*>(QStringLiteral("ch2OutputLevel"));
+        emit outputLevel->activated(1);
+        const AudioIn& input = *unit(2).audioIn(2);
+        QCOMPARE(input.lineAttributeName(), "DP20");
+        QCOMPARE(input.lineStartName(), "TIMING_START");
+        QCOMPARE(input.inputLevel(), 2);
+        QCOMPARE(unit(2).audioOut(2)->outputLevel(), 1);
+        // Line attribute and start belong to a PBX trunk only.
+        button("ch2InputMode0")->click(); // Tie line
+        QVERIFY(button("ch2OutputMode0")->isChecked());
+        QVERIFY(!button("ch2LineAttr2")->isEnabled());
+        QVERIFY(button("ch1InputMode4")->isChecked()); // channel 1 still unused
+    }
+
+    // The page lets go of the model it was shown.
+    void detachedPageLetsGoOfTheModel()
+    {
+        page_->detach();
+        system_.reset();
+        for (UnitPage* shown : std::initializer_list<UnitPage*>{
+                 &page_->audio(), &page_->contactInput(), &page_->contactOutput()})
+            QVERIFY(shown->unit() == nullptr);
+        QVERIFY(page_->contactOutput().table().unit() == nullptr);
+        QCOMPARE(page_->contactInput().table().rowCount(), 0);
+        page_->refresh();
+        page_.reset();
+    }
+
     void audioAccessNumberTakesOneOrTwoDigits()
     {
         DlgMiAudio& audio = page_->audio();
@@ -172,7 +216,6 @@ private slots:
     void contactInputParameterNamesItsLinks()
     {
         DlgMiContactInput& inputs = page_->contactInput();
-        QVERIFY(unit(1).station(4)->setNumber("14"));
         inputs.selectContact(1);
         inputs.chooseMode(DlgMiContactInput::Level);
         inputs.setInterlock(3, 16);
@@ -200,11 +243,47 @@ private slots:
             QStringLiteral("Paging busy 1|"), QStringLiteral("Unused|")};
         for (int row = 0; row < expected.size(); ++row)
             QCOMPARE(cell(list, row, 1) + u'|' + cell(list, row, 2), expected[row]);
-        // Only the frame of the shown input's mode takes input.
-        QCOMPARE(inputs.selected(), 4);
-        for (auto* frame : inputs.findChildren<QGroupBox*>())
-            if (frame->findChild<QComboBox*>())
-                QVERIFY(!frame->isEnabled());
+    }
+
+    // The links of the shown input's mode are the ones that take input, and the lists show
+    // them; choosing the same unit again keeps its line.
+    void contactInputListsShowTheLinksOfItsMode()
+    {
+        DlgMiContactInput& inputs = page_->contactInput();
+        const auto list = [&](const char* name) {
+            return inputs.findChild<QComboBox*>(QLatin1String(name));
+        };
+        const struct {
+            int mode;
+            const char* enabled;
+        } modes[] = {{DlgMiContactInput::Level, "interlockUnit"},
+                     {DlgMiContactInput::Edge, "interlockUnit"},
+                     {DlgMiContactInput::AuxPaging, "zone"},
+                     {DlgMiContactInput::Busy2, ""},
+                     {DlgMiContactInput::RemoteControl, "remoteUnit"},
+                     {DlgMiContactInput::Unused, ""}};
+        for (const auto& each : modes) {
+            inputs.chooseMode(each.mode);
+            for (const char* name : {"interlockUnit", "zone", "remoteUnit"})
+                QCOMPARE(list(name)->isEnabled(), qstrcmp(name, each.enabled) == 0);
+        }
+        inputs.chooseMode(DlgMiContactInput::Level);
+        inputs.setInterlock(3, 16);
+        // Units with contact outputs only: the two multi-interface units.
+        QCOMPARE(list("interlockUnit")->count(), 3);
+        QCOMPARE(list("interlockUnit")->currentText(), QStringLiteral("3"));
+        QCOMPARE(list("interlockOutput")->currentText(), QStringLiteral("16"));
+        emit list("interlockUnit")->activated(list("interlockUnit")->currentIndex());
+        QCOMPARE(unit(2).contactIn(1)->bridgeOutput(), unit(3).contactOut(16));
+        emit list("interlockUnit")->activated(list("interlockUnit")->findData(2));
+        QCOMPARE(unit(2).contactIn(1)->bridgeOutput(), unit(2).contactOut(1));
+
+        inputs.chooseMode(DlgMiContactInput::RemoteControl);
+        inputs.setRemoteStation(4, 1);
+        // Units with stations: the exchange and the IP station.
+        QCOMPARE(list("remoteUnit")->count(), 3);
+        QCOMPARE(list("remoteLine")->count(), 2);
+        QCOMPARE(cell(inputs.table(), 0, 2), QStringLiteral("Station:4-1, Dial code:"));
     }
 
     void dialCodeTakesTheProgrammingKeysOnly()
@@ -299,6 +378,21 @@ private slots:
         QCOMPARE(output.networkSurveillance(), "4");
         outputs.chooseNetworkStatus(DlgMiContactOutput::AllUnits);
         QCOMPARE(cell(outputs.table(), 2, 3), QStringLiteral("ALL"));
+
+        // Shown again from what is stored: the station line and its lists; the same
+        // exchange chosen again keeps the line.
+        outputs.selectContact(1);
+        outputs.selectContact(3);
+        const auto list = [&](const char* name) {
+            return outputs.findChild<QComboBox*>(QLatin1String(name));
+        };
+        QVERIFY(outputs.findChild<QAbstractButton*>(QStringLiteral("lineStatus2"))->isChecked());
+        QVERIFY(outputs.findChild<QAbstractButton*>(QStringLiteral("networkStatus0"))->isChecked());
+        QCOMPARE(list("lineExchange")->count(), 1); // the one exchange
+        QCOMPARE(list("line")->currentText(), QStringLiteral("9"));
+        emit list("lineExchange")->activated(0);
+        QCOMPARE(output.lineSurveillance(), "1:9");
+        QVERIFY(!list("networkUnit")->isEnabled());
 
         // "Unused" writes an empty line status.
         outputs.chooseLineStatus(DlgMiContactOutput::LineUnused);

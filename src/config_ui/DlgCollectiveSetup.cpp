@@ -122,7 +122,7 @@ Refusal DlgCollectiveSetup::takeStart(const QString& entered)
 {
     const QString trimmed = entered.trimmed();
     int number = 0;
-    if (!trimmed.isEmpty() && !LineField::toNumber(trimmed, number))
+    if (!trimmed.isEmpty() && !ModelText::toNumber(trimmed, number))
         return {StringId::EnterDigits, {QString::number(stationDigits_)}};
     startText_ = trimmed;
     return {};

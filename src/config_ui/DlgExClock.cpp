@@ -5,6 +5,7 @@
 #include "LineField.h"
 #include "ResourceIds.h"
 #include "System.h"
+#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -254,7 +255,7 @@ Refusal DlgExClock::commitAddress(Exchange& unit, int row, const QString& text)
         return {StringId::InvalidIpAddress, {}};
     // The row's port, else the one typed before its address, else the unit's own UDP port.
     int port = unit.udpPort();
-    if (!LineField::toNumber(rowPort(row), port))
+    if (!ModelText::toNumber(rowPort(row), port))
         port = unit.udpPort();
     return replaceRow(unit, row, address.toText() + ":" + std::to_string(port), true);
 }
@@ -262,7 +263,7 @@ Refusal DlgExClock::commitAddress(Exchange& unit, int row, const QString& text)
 Refusal DlgExClock::commitPort(Exchange& unit, int row, const QString& text)
 {
     int port = 0;
-    if (!LineField::toNumber(text, port) || port < 1 || port > 65535)
+    if (!ModelText::toNumber(text, port) || port < 1 || port > 65535)
         return enterNumber(1, 65535);
     const std::string& old = rows_[std::size_t(row)];
     if (old.empty()) {

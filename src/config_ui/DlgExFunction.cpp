@@ -7,6 +7,7 @@
 #include "ResourceIds.h"
 #include "System.h"
 #include "WheelGuard.h"
+#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -305,7 +306,7 @@ QLineEdit* DlgExFunction::timeLimitField(int field, const char* name,
         },
         [setter, key](Exchange& unit, const QString& entered) -> Refusal {
             int seconds = 0;
-            if (!LineField::toNumber(entered, seconds) || seconds < kLimitMin ||
+            if (!ModelText::toNumber(entered, seconds) || seconds < kLimitMin ||
                 seconds > kLimitMax || !(unit.*setter)(seconds / kLimitUnit))
                 return enterNumber(kLimitMin, kLimitMax);
             unit.system().announce(key);

@@ -6,6 +6,7 @@
 #include "System.h"
 #include "TransmissionMode.h"
 #include "WheelGuard.h"
+#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -220,7 +221,7 @@ QLineEdit* DlgExNetwork::addPortField(int field, const QString& objectName, int 
         [=](Exchange& unit, const QString& text) -> Refusal {
             int port = 0;
             // The LAN value first: a refused one leaves both values as they were.
-            if (!LineField::toNumber(text, port) || !(unit.*setLan)(port))
+            if (!ModelText::toNumber(text, port) || !(unit.*setLan)(port))
                 return udp ? Refusal{StringId::EnterEvenNumber,
                                      {number(1), number(max), number(kUdpExcludedFirst),
                                       number(kUdpExcludedLast)}}

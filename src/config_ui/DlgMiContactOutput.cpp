@@ -9,6 +9,7 @@
 #include "SettingGrid.h"
 #include "System.h"
 #include "TextRules.h"
+#include "ModelText.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -153,7 +154,7 @@ Refusal DlgMiContactOutput::commitAccessNumber(Exchange& unit, const QString& en
     if (!shown)
         return {};
     int number = 0;
-    if (LineField::toNumber(entered, number) && number != 0 && isTaken(*shown, unsigned(number)))
+    if (ModelText::toNumber(entered, number) && number != 0 && isTaken(*shown, unsigned(number)))
         return {StringId::AccessNoDuplicated, {}};
     System& system = unit.system();
     if (!shown->setOperationNumber(entered.toStdString())) {

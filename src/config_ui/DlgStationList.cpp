@@ -11,6 +11,7 @@
 #include "System.h"
 #include "UserDialogs.h"
 #include "UserMessages.h"
+#include "ModelText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -44,7 +45,7 @@ DlgStationList::DlgStationList(const ResourceChain& resources, const UserMessage
         [this] { return system_ ? QString::number(system_->stationDigits()) : QString(); },
         [this](const QString& text) -> Refusal {
             int digits = 0;
-            if (!LineField::toNumber(text, digits) || !system_->setStationDigits(digits))
+            if (!ModelText::toNumber(text, digits) || !system_->setStationDigits(digits))
                 return {StringId::EnterNumber,
                         {QString::number(system_->minStationDigits()),
                          QString::number(system_->maxStationDigits())}};

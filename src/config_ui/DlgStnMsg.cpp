@@ -7,6 +7,7 @@
 #include "Station.h"
 #include "System.h"
 #include "UserMessages.h"
+#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -77,7 +78,7 @@ DlgStnMsg::DlgStnMsg(const ResourceChain& resources, const UserMessages& message
             const int highest = system.highestDialableZone();
             int number = 0;
             if (!entered.isEmpty() &&
-                (!LineField::toNumber(entered, number) || number < 1 || number > highest))
+                (!ModelText::toNumber(entered, number) || number < 1 || number > highest))
                 return enterNumber(1, highest);
             if (!station.setMessagePagingZone(number > 0 ? system.paging(number) : nullptr))
                 return enterNumber(1, highest);
@@ -104,7 +105,7 @@ DlgStnMsg::DlgStnMsg(const ResourceChain& resources, const UserMessages& message
         },
         [](Station& station, const QString& entered) -> Refusal {
             int count = 0;
-            if (!LineField::toNumber(entered, count) || count < 1 || count > kRepeatMax ||
+            if (!ModelText::toNumber(entered, count) || count < 1 || count > kRepeatMax ||
                 !station.setRepeat(count))
                 return enterNumber(1, kRepeatMax);
             station.system().announce("repeat_param");

@@ -7,6 +7,7 @@
 #include "ResourceIds.h"
 #include "SettingGrid.h"
 #include "System.h"
+#include "ModelText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -129,7 +130,7 @@ bool DlgSystemList::commitField(int field)
 Refusal DlgSystemList::setCount(EquipmentCounts::Category category, const QString& text)
 {
     int count = 0;
-    if (!LineField::toNumber(text, count))
+    if (!ModelText::toNumber(text, count))
         return {StringId::EnterNumber,
                 {QStringLiteral("0"), QString::number(system_->maxEquipment())}};
     if (!EquipmentCounts::setCount(*system_, category, count))

@@ -3,6 +3,7 @@
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "WheelGuard.h"
+#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -39,7 +40,7 @@ Refusal SettingsPage::takeNumber(const QString& text, int min, int max,
                                  const std::function<bool(int)>& apply)
 {
     int number = 0;
-    if (!LineField::toNumber(text, number) || number < min || number > max || !apply(number))
+    if (!ModelText::toNumber(text, number) || number < min || number > max || !apply(number))
         return enterNumber(min, max);
     return {};
 }

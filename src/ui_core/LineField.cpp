@@ -41,13 +41,3 @@ void LineField::releaseAll(QWidget& page)
     qDeleteAll(page.findChildren<LineField*>());
 }
 
-bool LineField::toNumber(const QString& text, int& value)
-{
-    if (text.isEmpty() || text.size() > 9)
-        return false;
-    for (const QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    value = text.toInt();
-    return true;
-}

@@ -31,8 +31,6 @@ public:
     // Commits the field's text now; false when the model refused it.
     bool commit();
 
-    // Decimal digits only (at most nine), as number fields take them.
-    static bool toNumber(const QString& text, int& value);
     // Lets go of every field below page. A page calls it from its destructor: a window going
     // away takes the focus from its fields, which must not commit into a page half destroyed.
     static void releaseAll(QWidget& page);

@@ -15,5 +15,7 @@ bool fromUi(const QString& text, int codePage, std::string& bytes);
 // passwords): the text in the code page, or its UTF-8 bytes when it has no form there, which
 // the rule refuses in its own order and with its own message.
 std::string asciiFieldBytes(const QString& text, int codePage);
+// A number as number fields take it: decimal digits only, at most nine.
+bool toNumber(const QString& text, int& value);
 
 } // namespace ModelText

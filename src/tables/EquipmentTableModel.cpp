@@ -3,7 +3,6 @@
 #include "EquipmentCounts.h"
 #include "Exchange.h"
 #include "ItemRoles.h"
-#include "LineField.h"
 #include "ModelText.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
@@ -188,7 +187,7 @@ Refusal EquipmentTableModel::commit(Exchange& unit, int column, const QString& t
     }
     case WebPort: {
         const bool follow = unit.wanWebsPort() == unit.websPort();
-        if (!LineField::toNumber(text, port) || !unit.setWebsPort(port))
+        if (!ModelText::toNumber(text, port) || !unit.setWebsPort(port))
             return invalidPort;
         if (follow && unit.setWanWebsPort(port))
             system.announce("wan_webs_port");
@@ -201,7 +200,7 @@ Refusal EquipmentTableModel::commit(Exchange& unit, int column, const QString& t
         system.announce("wan_ip_addr");
         return {};
     case WanWebPort:
-        if (!LineField::toNumber(text, port) || !unit.setWanWebsPort(port))
+        if (!ModelText::toNumber(text, port) || !unit.setWanWebsPort(port))
             return invalidPort;
         system.announce("wan_webs_port");
         return {};

@@ -20,4 +20,15 @@ std::string asciiFieldBytes(const QString& text, int codePage)
     return fromUi(text, codePage, bytes) ? bytes : text.toStdString();
 }
 
+bool toNumber(const QString& text, int& value)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    value = text.toInt();
+    return true;
+}
+
 } // namespace ModelText

@@ -1,5 +1,6 @@
 #include "ConfigView.h"
 
+#include "ConfigReport.h"
 #include "DlgExConfig.h"
 #include "DlgGroup.h"
 #include "DlgIPStationConfig.h"
@@ -14,6 +15,7 @@
 #include "ModelText.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
+#include "ReportPrinter.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "SettingsTransfer.h"
@@ -22,6 +24,10 @@
 #include "UserMessages.h"
 
 #include <QApplication>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -85,6 +91,8 @@ ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Opt
     connect(&document_, &SystemDocument::changed, this, &ConfigView::refreshCaption);
 }
 
+ConfigView::~ConfigView() = default;
+
 QString ConfigView::caption() const
 {
     return ToolView::caption() + QStringLiteral(" - ") + document_.title();
@@ -128,6 +136,9 @@ bool ConfigView::isCommandEnabled(int command) const
     case CommandId::Save:
     case CommandId::SaveAs:
     case CommandId::Close:
+    case CommandId::Print:
+    case CommandId::PrintPreview:
+    case CommandId::PrintSetup:
         return true;
     case CommandId::Upload:
     case CommandId::Download:
@@ -159,6 +170,15 @@ void ConfigView::onCommand(int command)
     case CommandId::Save:
     case CommandId::SaveAs:
         save(command);
+        break;
+    case CommandId::Print:
+        print();
+        break;
+    case CommandId::PrintPreview:
+        printPreview();
+        break;
+    case CommandId::PrintSetup:
+        printSetup();
         break;
     case CommandId::Upload:
         upload();
@@ -246,6 +266,46 @@ void ConfigView::upload()
     }
     report(StringId::UploadCaption, StringId::UploadDone, failures);
     refreshCaption();
+}
+
+QPrinter& ConfigView::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+int ConfigView::printReport(QPagedPaintDevice& device, int from, int to) const
+{
+    const ConfigReport report(host().resources(), document_.system());
+    ReportPrinter printer(report, host().resources(), host().locale().isJapanese());
+    return printer.print(device, from, to);
+}
+
+void ConfigView::print()
+{
+    QPrinter& device = printer();
+    QPrintDialog dialog(&device, window());
+    dialog.setMinMax(1, 9999);
+    if (host().dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+    const bool range = device.printRange() == QPrinter::PageRange;
+    if (printReport(device, range ? device.fromPage() : 1, range ? device.toPage() : 0) == 0)
+        host().messages().tell(StringId::NothingToPrint);
+}
+
+void ConfigView::printPreview()
+{
+    QPrintPreviewDialog preview(&printer(), window());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printReport(*target, 1, 0); });
+    host().dialogs().exec(preview);
+}
+
+void ConfigView::printSetup()
+{
+    QPageSetupDialog dialog(&printer(), window());
+    host().dialogs().exec(dialog);
 }
 
 void ConfigView::importFromScan()

@@ -4,9 +4,12 @@
 #include "ToolView.h"
 #include "UnitClient.h"
 
+#include <memory>
 #include <vector>
 
 class ModelPage;
+class QPagedPaintDevice;
+class QPrinter;
 class QTabWidget;
 class R4000ConfigDoc;
 class System;
@@ -27,6 +30,7 @@ public:
     // credentials.
     ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Options unitOptions,
                Scan::Options scanOptions, long restartWaitMs, QWidget* parent = nullptr);
+    ~ConfigView() override;
 
     // The tool's title, " - " and the document's title.
     QString caption() const override;
@@ -38,6 +42,11 @@ public:
     ModelPage& page(Tab tab) const { return *pages_[std::size_t(tab)]; }
     // The model the pages show; null while they are detached.
     System* model() const { return model_; }
+    // Pages from..to (to 0: to the end) of the configuration report on device; the number
+    // printed, 0 when the report ends before from, -1 when the device took nothing.
+    int printReport(QPagedPaintDevice& device, int from, int to) const;
+    // The printer that Print Setup sets up and Print and Print Preview use.
+    QPrinter& printer();
 
 protected:
     bool isCommandEnabled(int command) const override;
@@ -57,6 +66,9 @@ private:
     void download();
     // The import from the scan result, over the registration page.
     void importFromScan();
+    void print();
+    void printPreview();
+    void printSetup();
     // The address check before units are reached; false after telling the user.
     bool unitAddressesUnique(int captionId) const;
     // The result of an all-unit run: done, or the units that failed.
@@ -65,6 +77,7 @@ private:
     R4000ConfigDoc& document_;
     UnitClient::Options unitOptions_;
     Scan::Options scanOptions_;
+    std::unique_ptr<QPrinter> printer_;
     long restartWaitMs_;
     QTabWidget* tabs_;
     std::vector<ModelPage*> pages_;

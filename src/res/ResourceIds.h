@@ -143,6 +143,36 @@ constexpr int RemoteGroupFull = 5411; // "Up to %d stations can be preset."
 constexpr int SelectGroupToDelete = 5412;
 constexpr int ZoneStationsFull = 5413;
 constexpr int ZoneOutputsFull = 5414;
+// The configuration report (5500-5599).
+constexpr int ReportSystemName = 5292; // "System name: %s"
+constexpr int ReportTitle = 5293;
+constexpr int NothingToPrint = 6014;
+constexpr int ReportColumns = 5500; // the headings and values of the tables read from the model
+constexpr int ReportEquipmentRegistration = 5560;
+constexpr int ReportStationTable = 5561;
+constexpr int ReportStationDigits = 5562;
+constexpr int ReportNetworkRegistration = 5563;
+constexpr int ReportMulticastRegistration = 5564;
+constexpr int ReportMulticastAddress = 5565;
+constexpr int ReportMulticastDirection = 5566;
+constexpr int ReportNetworkSettings = 5567;
+constexpr int ReportCorrection = 5568;
+constexpr int ReportFunctions = 5569;
+constexpr int ReportSeconds = 5570;
+constexpr int ReportAudio = 5571;
+constexpr int ReportContactInput = 5572;
+constexpr int ReportContactOutput = 5573;
+constexpr int ReportAccessDigits = 5574;
+constexpr int ReportLineNumber = 5575;
+constexpr int ReportSpeedDialing = 5576;
+constexpr int ReportScanMonitor = 5577;
+constexpr int ReportMonitorGroup = 5578;
+constexpr int ReportPagingDigits = 5579;
+constexpr int ReportPagingPort = 5580;
+constexpr int ReportBlockingGroup = 5581;
+constexpr int ReportBlockingTo = 5582;
+constexpr int ReportRemoteGroup = 5583;
+constexpr int ReportPage = 5584; // "- %1 -"
 constexpr int ProgramName = 57344; // the first field is the program's title
 } // namespace StringId
 

@@ -32,6 +32,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QtTest>
 
 using Answer = UserDialogs::Answer;
@@ -131,11 +132,12 @@ private slots:
         tool.updateCommands();
         QVERIFY(!tool.action(CommandId::Upload)->isEnabled());
         QVERIFY(!tool.action(CommandId::Download)->isEnabled());
+        // A system without units still has a report.
+        QVERIFY(tool.action(CommandId::Print)->isEnabled());
         addExchanges(1);
         tool.updateCommands();
         QVERIFY(tool.action(CommandId::Upload)->isEnabled());
         QVERIFY(tool.action(CommandId::Download)->isEnabled());
-        QVERIFY(!tool.action(CommandId::Print)->isEnabled());
     }
 
     void newAndOpenAskToSaveFirst_data()
@@ -335,6 +337,41 @@ private slots:
                                           "Edited data will be lost if settings download. OK?")});
         QCOMPARE(system().equipment(2)->exchangeName(), std::string("Edited"));
         QCOMPARE(system().registeredCount(), 2);
+        QCOMPARE(view().model(), &system());
+    }
+
+    // Print asks for the printer and Cancel prints nothing; the report goes to the printer
+    // the tool keeps, and a range beyond it to nothing; Preview and Setup open their
+    // dialogs; the system stays as it was.
+    void printGoesThroughThePrinterChosen()
+    {
+        QVERIFY(SystemFixture::save(data(), "Tower", {}, 3));
+        open("Tower");
+        const std::string before = readWholeFile(data() + "/Tower/001.cfg");
+        const QString pdf = QString::fromStdString(data() + "/report.pdf");
+        QPrinter& printer = view().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+
+        command(CommandId::Print);
+        QCOMPARE(dialogs_.shownDialogs, std::vector<QString>{QStringLiteral("QPrintDialog")});
+        QVERIFY(!QFileInfo::exists(pdf));
+        QVERIFY(dialogs_.messages.empty());
+
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QVERIFY(view().printReport(printer, 1, 0) > 0);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        const QString none = QString::fromStdString(data() + "/none.pdf");
+        printer.setOutputFileName(none);
+        QCOMPARE(view().printReport(printer, 99, 0), 0);
+        QVERIFY(!QFileInfo::exists(none));
+
+        command(CommandId::PrintPreview);
+        command(CommandId::PrintSetup);
+        QCOMPARE(dialogs_.shownDialogs,
+                 (std::vector<QString>{"QPrintDialog", "QPrintPreviewDialog", "QPageSetupDialog"}));
+        QCOMPARE(readWholeFile(data() + "/Tower/001.cfg"), before);
         QCOMPARE(view().model(), &system());
     }
 };

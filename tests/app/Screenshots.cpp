@@ -36,6 +36,9 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTableWidget>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -201,6 +204,22 @@ private:
         QVERIFY(import.copy(1, 7));
         import.foundList().selectRow(2);
         save(import, QStringLiteral("system-settings-import-") + language);
+
+        // The print preview: the first page, and the station table running on.
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintPreviewDialog preview(&printer, app.frame());
+        connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                [&view](QPrinter* target) { view.printReport(*target, 1, 0); });
+        preview.resize(900, 1000);
+        auto* pages = preview.findChild<QPrintPreviewWidget*>();
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        pages->setZoomMode(QPrintPreviewWidget::FitInView);
+        for (int page : {1, 2}) {
+            pages->setCurrentPage(page);
+            save(preview, QStringLiteral("system-settings-print-page%1-%2").arg(page).arg(language));
+        }
+        preview.close();
 
         // The box a refused UDP port shows.
         const ResourceChain& resources = app.resources();

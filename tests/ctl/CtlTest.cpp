@@ -521,3 +521,39 @@ INSTANTIATE_TEST_SUITE_P(
                 {"LC_ALL=ja_JP.UTF-8"}}));
 
 } // namespace
+
+// The report as a PDF, made without a display; a range beyond it is one line, exit 2, and
+// the PDF already there stays as it was.
+TEST_F(CtlTest, PrintWritesTheReportAndRefusesARangeBeyondIt)
+{
+    ASSERT_NO_FATAL_FAILURE(writePlant());
+    const std::string pdf = (root / "plant.pdf").string();
+    const std::vector<std::string> headless = {"DISPLAY=", "WAYLAND_DISPLAY="};
+    const Result printed = ctl({"print", "Plant", "--pdf", pdf}, headless);
+    ASSERT_EQ(printed.status, 0) << printed.err;
+    EXPECT_EQ(printed.err, "");
+    const std::string whole = readAll(pdf);
+    ASSERT_EQ(whole.rfind("%PDF-", 0), 0u);
+    const std::size_t total = std::stoul(printed.out.substr(printed.out.find(" of ") + 4));
+    EXPECT_EQ(printed.out, "printed pages 1-" + std::to_string(total) + " of " +
+                               std::to_string(total) + " to " + pdf + "\n");
+
+    const Result one = ctl({"print", "Plant", "--pdf", (root / "one.pdf").string(), "--pages", "2"},
+                           headless);
+    EXPECT_EQ(one.status, 0) << one.err;
+    EXPECT_EQ(one.out.rfind("printed page 2 of ", 0), 0u) << one.out;
+
+    const std::string beyond = std::to_string(total + 1) + "-" + std::to_string(total + 5);
+    const Result refused = ctl({"print", "Plant", "--pdf", pdf, "--pages", beyond}, headless);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "r4000ctl: print: Did Not Find Anything to Print. (the report has " +
+                               std::to_string(total) + " pages)\n");
+    EXPECT_EQ(readAll(pdf), whole);
+    EXPECT_FALSE(fs::exists(pdf + ".part"));
+
+    for (const char* pages : {"0-2", "3-2", "a"}) {
+        const Result bad = ctl({"print", "Plant", "--pdf", pdf, "--pages", pages}, headless);
+        EXPECT_EQ(bad.status, 2) << pages;
+    }
+    EXPECT_EQ(readAll(pdf), whole);
+}

@@ -7,6 +7,7 @@
 #include "LanguageChoice.h"
 #include "MessageCommands.h"
 #include "PosixFileOps.h"
+#include "PrintCommand.h"
 #include "ScanCommands.h"
 #include "SystemStore.h"
 #include "TerminalPrompt.h"
@@ -35,7 +36,8 @@ enum class Command {
     Login,
     ScanUnits,
     Netset,
-    Message
+    Message,
+    Print
 };
 
 using Kind = CommandLine::Kind;
@@ -204,6 +206,15 @@ const std::vector<Entry>& commands()
           "A file that is not what it should be is named with the reason (exit status 2),\n"
           "and nothing is written.\n",
           1}},
+        {Command::Print,
+         {"print",
+          {"SYSTEM"},
+          {{"pdf", "FILE", "the PDF file to write"},
+           {"pages", "FROM-TO", "only these pages (or one page N)", Kind::Optional}},
+          "print a system's configuration report as a PDF",
+          "Writes the configuration report of SYSTEM, as the System Setting Tool prints it,\n"
+          "into the PDF FILE (A4), in the language of the environment. Needs no display.\n"
+          "Exit status 2, and nothing written, when FROM is beyond the report's last page.\n"}},
     };
     return table;
 }
@@ -228,6 +239,18 @@ const Entry* find(const std::string& name)
 }
 
 } // namespace
+
+bool Tool::draws(const std::vector<std::string>& args)
+{
+    // The command is the first word after the options, "--data-dir DIR" taking two.
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data-dir")
+            ++i;
+        else if (args[i].empty() || args[i][0] != '-')
+            return args[i] == "print";
+    }
+    return false;
+}
 
 std::string Tool::help() const
 {
@@ -367,6 +390,9 @@ int Tool::runCommand(const std::vector<std::string>& args)
         throw CommandError("msg: ACTION is import, export, info, record or play, not '" + action +
                            "'");
     }
+    case Command::Print:
+        return PrintCommand(store, out_).print(line.operand(0), line.option("pdf"),
+                                               optional("pages"));
     case Command::Netset:
         return scans.netset(line.operand(0), line.option("ip"), line.option("mask"),
                             line.option("gateway"), optional("name"), optional("port"),

@@ -15,6 +15,8 @@ public:
 
     // args: the words after the program name.
     int run(const std::vector<std::string>& args);
+    // Whether the command draws (prints a report), and so needs fonts.
+    static bool draws(const std::vector<std::string>& args);
 
 private:
     int runCommand(const std::vector<std::string>& args);

@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(app_->frame()->menuBar()->actions().size(), 3);
         QVERIFY(config->action(CommandId::Save)->isEnabled());
         QVERIFY(config->action(CommandId::Upload)->isEnabled());
-        QVERIFY(!config->action(CommandId::Print)->isEnabled());
+        QVERIFY(config->action(CommandId::Print)->isEnabled());
 
         // An unsaved change survives leaving and entering the tool: the file is not read
         // again for the same system.

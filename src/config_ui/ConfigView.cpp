@@ -287,18 +287,26 @@ void ConfigView::print()
     QPrinter& device = printer();
     QPrintDialog dialog(&device, window());
     dialog.setMinMax(1, 9999);
-    if (host().dialogs().exec(dialog) != QDialog::Accepted)
-        return;
+    if (host().dialogs().exec(dialog) == QDialog::Accepted)
+        printOn(device);
+}
+
+void ConfigView::printOn(QPrinter& device)
+{
     const bool range = device.printRange() == QPrinter::PageRange;
-    if (printReport(device, range ? device.fromPage() : 1, range ? device.toPage() : 0) == 0)
+    const int printed =
+        printReport(device, range ? device.fromPage() : 1, range ? device.toPage() : 0);
+    if (printed == 0)
         host().messages().tell(StringId::NothingToPrint);
+    else if (printed < 0)
+        host().messages().fail(StringId::PrintFailed);
 }
 
 void ConfigView::printPreview()
 {
     QPrintPreviewDialog preview(&printer(), window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printReport(*target, 1, 0); });
+            [this](QPrinter* target) { printOn(*target); });
     host().dialogs().exec(preview);
 }
 

@@ -67,6 +67,9 @@ private:
     // The import from the scan result, over the registration page.
     void importFromScan();
     void print();
+    // The report on device over the range its dialog chose; a range beyond the report or a
+    // printer that took nothing is told.
+    void printOn(QPrinter& device);
     void printPreview();
     void printSetup();
     // The address check before units are reached; false after telling the user.

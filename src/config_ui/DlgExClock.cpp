@@ -2,10 +2,9 @@
 
 #include "Exchange.h"
 #include "Ipv4Address.h"
-#include "LineField.h"
+#include "ModelText.h"
 #include "ResourceIds.h"
 #include "System.h"
-#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,11 +3,10 @@
 #include "AudioIn.h"
 #include "Exchange.h"
 #include "ExchangeImpl.h"
-#include "LineField.h"
+#include "ModelText.h"
 #include "ResourceIds.h"
 #include "System.h"
 #include "WheelGuard.h"
-#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

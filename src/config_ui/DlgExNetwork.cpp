@@ -1,12 +1,11 @@
 #include "DlgExNetwork.h"
 
 #include "Exchange.h"
-#include "LineField.h"
+#include "ModelText.h"
 #include "ResourceIds.h"
 #include "System.h"
 #include "TransmissionMode.h"
 #include "WheelGuard.h"
-#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

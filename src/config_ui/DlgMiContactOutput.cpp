@@ -4,12 +4,11 @@
 #include "ContactOutStatus.h"
 #include "ContactOutTableModel.h"
 #include "Exchange.h"
-#include "LineField.h"
+#include "ModelText.h"
 #include "ResourceIds.h"
 #include "SettingGrid.h"
 #include "System.h"
 #include "TextRules.h"
-#include "ModelText.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

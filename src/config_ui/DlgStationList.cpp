@@ -4,6 +4,7 @@
 #include "Exchange.h"
 #include "LineField.h"
 #include "ModelObserver.h"
+#include "ModelText.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "SettingGrid.h"
@@ -11,7 +12,6 @@
 #include "System.h"
 #include "UserDialogs.h"
 #include "UserMessages.h"
-#include "ModelText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

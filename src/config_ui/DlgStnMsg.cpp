@@ -1,13 +1,12 @@
 #include "DlgStnMsg.h"
 
-#include "LineField.h"
+#include "ModelText.h"
 #include "Paging.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "Station.h"
 #include "System.h"
 #include "UserMessages.h"
-#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,11 +3,11 @@
 #include "EquipmentTableModel.h"
 #include "LineField.h"
 #include "ModelObserver.h"
+#include "ModelText.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "SettingGrid.h"
 #include "System.h"
-#include "ModelText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
 #include "SettingsPage.h"
 
+#include "ModelText.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
 #include "WheelGuard.h"
-#include "ModelText.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

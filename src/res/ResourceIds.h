@@ -143,7 +143,7 @@ constexpr int RemoteGroupFull = 5411; // "Up to %d stations can be preset."
 constexpr int SelectGroupToDelete = 5412;
 constexpr int ZoneStationsFull = 5413;
 constexpr int ZoneOutputsFull = 5414;
-// The configuration report (5500-5599).
+// The configuration report: its title, system name and empty-range message, then 5500-5599.
 constexpr int ReportSystemName = 5292; // "System name: %s"
 constexpr int ReportTitle = 5293;
 constexpr int NothingToPrint = 6014;
@@ -173,6 +173,16 @@ constexpr int ReportBlockingGroup = 5581;
 constexpr int ReportBlockingTo = 5582;
 constexpr int ReportRemoteGroup = 5583;
 constexpr int ReportPage = 5584; // "- %1 -"
+// The exchanges' priority, calling indication and door contact, and their values.
+constexpr int ReportPriorityHeading = 5585;
+constexpr int ReportIndicationHeading = 5586;
+constexpr int ReportDoorHeading = 5587;
+constexpr int ReportPagingFirst = 5588;
+constexpr int ReportConversationFirst = 5589;
+constexpr int ReportCallAndTalk = 5590;
+constexpr int ReportTalk = 5591;
+constexpr int ReportDoorModes = 5592; // remote control, during call, talk, call and talk
+constexpr int PrintFailed = 5596;
 constexpr int ProgramName = 57344; // the first field is the program's title
 } // namespace StringId
 

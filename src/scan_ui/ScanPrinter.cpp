@@ -1,5 +1,6 @@
 #include "ScanPrinter.h"
 
+#include "ReportPrinter.h"
 #include "ScanTableModel.h"
 
 #include <QFontMetrics>
@@ -25,7 +26,7 @@ constexpr std::array<const char*, 8> kSamples = {
 
 ScanPrinter::ScanPrinter(const ScanTableModel& model, bool japanese)
     : model_(model),
-      fontFamily_(japanese ? QStringLiteral("MS UI Gothic") : QStringLiteral("Tahoma"))
+      fontFamily_(ReportPrinter::family(japanese))
 {
 }
 

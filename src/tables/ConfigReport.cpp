@@ -306,6 +306,18 @@ void ConfigReport::units()
         functions.headings << heading(column);
         functions.templates << (column == ReportBgmInput ? kBgm : kTimes);
     }
+    for (int id : {StringId::ReportPriorityHeading, StringId::ReportIndicationHeading,
+                   StringId::ReportDoorHeading}) {
+        functions.headings << string(id);
+        functions.templates << string(StringId::ReportCallAndTalk);
+    }
+    const auto doorMode = [this](const std::string& mode) {
+        const char* modes[] = {"DS_REMOTE", "DS_CALLING", "DS_CONVERS", "DS_BUSY"};
+        for (int i = 0; i < 4; ++i)
+            if (mode == modes[i])
+                return string(StringId::ReportDoorModes + i);
+        return QString();
+    };
     const auto onOff = [&](bool on) { return heading(on ? ReportOn : ReportOff); };
     // The names the audio page gives the values.
     const auto audioText = [this](const std::pair<int, int>* texts, int value) {
@@ -339,7 +351,14 @@ void ConfigReport::units()
             limit(unit.callTimeLimit()), limit(unit.conversationTimeLimit()),
             limit(unit.pagingTimeLimit()),
             heading(unit.pagingAnswerMode() == Exchange::Auto ? ReportAutomatic : ReportManual),
-            bgm.join(QStringLiteral(" "))});
+            bgm.join(QStringLiteral(" ")),
+            string(unit.pagingPriorityMode() == Exchange::PagingFirst
+                       ? StringId::ReportPagingFirst
+                       : StringId::ReportConversationFirst),
+            string(unit.callingPartyIndicationMode() == Exchange::CallActivated
+                       ? StringId::ReportCallAndTalk
+                       : StringId::ReportTalk),
+            doorMode(unit.dsOutMode())});
     }
     table(functions);
 
@@ -479,9 +498,9 @@ void ConfigReport::paging()
     PagingMemberModel members(resources_, locale_);
     members.setSystem(&system_);
     const int captions = members.captionCount();
-    const ReportBlock all = tableOf(
-        members, {QStringLiteral("EX"), kNumber, kName, kLine, kStationNo, kLongName}, captions);
-    // Each zone with the lines it pages: the grid's rows checked in its column.
+    const ReportBlock all = tableOf(members, captionTemplates(members), captions);
+    // Each zone the paging digits dial, with the lines it pages: the grid's rows checked in
+    // its column.
     for (int zone = 0; zone + captions < all.headings.size(); ++zone) {
         ReportBlock block;
         block.keyColumns = captions;
@@ -490,25 +509,48 @@ void ConfigReport::paging()
         for (const QStringList& row : all.rows)
             if (row[captions + zone] == kCheck)
                 block.rows.push_back(row.mid(0, captions));
-        if (block.rows.empty())
-            continue;
         const Paging* named = system_.paging(zone + 1);
-        text(all.headings[captions + zone] + (named && !named->name().empty()
-                                                  ? QStringLiteral("  ") + name(named->name())
-                                                  : QString()));
+        QString heading =
+            ResourceChain::substitute(string(StringId::ZoneLabel), {number(zone + 1)});
+        if (named && !named->name().empty())
+            heading += QStringLiteral("  ") + name(named->name());
+        text(heading);
         table(block);
     }
+}
+
+QStringList ConfigReport::captionTemplates(const UnitLineTableModel& model)
+{
+    QStringList templates;
+    for (int column = 0; column < model.captionCount(); ++column) {
+        switch (model.caption(column)) {
+        case UnitLineTableModel::Caption::EquipmentNo:
+            templates << kNumber;
+            break;
+        case UnitLineTableModel::Caption::EquipmentName:
+            templates << kName;
+            break;
+        case UnitLineTableModel::Caption::LineNo:
+            templates << kLine;
+            break;
+        case UnitLineTableModel::Caption::StationName:
+            templates << kLongName;
+            break;
+        case UnitLineTableModel::Caption::Type:
+            templates << kModel;
+            break;
+        }
+    }
+    return templates;
 }
 
 void ConfigReport::groups()
 {
     section(StringId::TabGroup);
-    const QStringList captions{QStringLiteral("EX"), kNumber, kName, kLine, kStationNo, kLongName};
-
     subSection(StringId::ReportBlockingGroup);
     BlockMemberModel members(resources_, locale_);
     members.setSystem(&system_);
-    table(tableOf(members, captions, members.captionCount()));
+    table(tableOf(members, captionTemplates(members), members.captionCount()));
 
     subSection(StringId::ReportBlockingTo);
     BlockToModel blockTo(resources_);
@@ -520,7 +562,7 @@ void ConfigReport::groups()
     remote.setSystem(&system_);
     for (int group = 0; group < remote.groupCount(); ++group) {
         remote.selectGroup(group);
-        ReportBlock all = tableOf(remote, captions, remote.captionCount());
+        ReportBlock all = tableOf(remote, captionTemplates(remote), remote.captionCount());
         ReportBlock block;
         block.keyColumns = remote.captionCount();
         block.headings = all.headings.mid(0, block.keyColumns);

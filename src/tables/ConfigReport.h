@@ -8,6 +8,7 @@
 class QAbstractItemModel;
 class ResourceChain;
 class System;
+class UnitLineTableModel;
 
 // The whole system as its printed report tells it, in five sections: general (units,
 // stations, connections, multicast), the units' settings, the stations' settings, paging and
@@ -25,6 +26,8 @@ public:
     // A grid as shown: its heading row, then each row's cells (a check box as "O").
     static ReportBlock tableOf(const QAbstractItemModel& model, const QStringList& templates,
                                int keyColumns);
+    // The templates of the columns that name a grid's lines.
+    static QStringList captionTemplates(const UnitLineTableModel& model);
 
 private:
     void general();

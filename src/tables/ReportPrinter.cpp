@@ -53,14 +53,9 @@ QString ReportPrinter::family(bool japanese)
     return kLatinFace;
 }
 
-void ReportPrinter::setUp(QPagedPaintDevice&)
-{
-    starts_.assign(1, Position{});
-}
-
 int ReportPrinter::pageCount(QPagedPaintDevice& device)
 {
-    setUp(device);
+    starts_.assign(1, Position{});
     Position next;
     int pages = 1;
     while (layOutPage(device, nullptr, pages, next)) {
@@ -86,8 +81,8 @@ int ReportPrinter::print(QPagedPaintDevice& device, int from, int to)
         Position start = starts_[std::size_t(number - 1)];
         layOutPage(device, &painter, number, start);
     }
-    painter.end();
-    return last - from + 1;
+    // The device takes the pages only when the painter ends.
+    return painter.end() ? last - from + 1 : -1;
 }
 
 std::vector<ReportPrinter::Band> ReportPrinter::bandsOf(const ReportBlock& table, double width,
@@ -161,12 +156,13 @@ bool ReportPrinter::layOutPage(QPagedPaintDevice& device, QPainter* painter, int
                           resources_.string(StringId::ReportPage).arg(number));
     }
 
-    const double first = 1.5 * line;
-    double y = first;
+    double y = 1.5 * line;
     const std::vector<ReportBlock>& blocks = report_.blocks();
-    // A heading or a row needs two lines left on the page, else the page ends before it;
-    // the top of a page takes anything, so every page moves the report on.
-    const auto room = [&] { return y == first || y + 2 * line <= bottom; };
+    // A heading or a row needs two lines left on the page, else the page ends before it.
+    // Until a page holds a heading or a row it takes one whatever the room, so every page,
+    // however short, moves the report on.
+    bool placed = false;
+    const auto room = [&] { return !placed || y + 2 * line <= bottom; };
     while (at.block < int(blocks.size())) {
         const ReportBlock& block = blocks[std::size_t(at.block)];
         if (block.kind != ReportBlock::Kind::Table) {
@@ -181,6 +177,7 @@ bool ReportPrinter::layOutPage(QPagedPaintDevice& device, QPainter* painter, int
                                   block.text);
             }
             y += line;
+            placed = true;
             ++at.block;
             continue;
         }
@@ -190,7 +187,7 @@ bool ReportPrinter::layOutPage(QPagedPaintDevice& device, QPainter* painter, int
         while (at.band < int(bands.size())) {
             const Band& band = bands[std::size_t(at.band)];
             // A heading row goes with its first row.
-            if (!room() || (at.row < int(block.rows.size()) && y != first && y + 3 * line > bottom))
+            if (placed && (!room() || (at.row < int(block.rows.size()) && y + 3 * line > bottom)))
                 return true;
             const double top = y;
             double x = 0;
@@ -235,6 +232,7 @@ bool ReportPrinter::layOutPage(QPagedPaintDevice& device, QPainter* painter, int
                 if (painter)
                     cells(block.rows[std::size_t(at.row)], false);
                 y += line;
+                placed = true;
                 ++at.row;
             }
             frame();

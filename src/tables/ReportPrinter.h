@@ -48,7 +48,6 @@ private:
     bool layOutPage(QPagedPaintDevice& device, QPainter* painter, int number, Position& start);
     std::vector<Band> bandsOf(const ReportBlock& table, double width,
                               QPagedPaintDevice& device) const;
-    void setUp(QPagedPaintDevice& device);
 
     const ConfigReport& report_;
     const ResourceChain& resources_;

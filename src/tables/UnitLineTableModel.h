@@ -35,6 +35,8 @@ public:
     void setSelectedRows(std::vector<int> rows) { selected_ = std::move(rows); }
 
     int captionCount() const { return int(captions_.size()); }
+    // What the column, one of the first captionCount(), tells of its line.
+    Caption caption(int column) const { return captions_[std::size_t(column)]; }
     const UnitLine& line(int row) const { return rows_[std::size_t(row)]; }
     // The refusals' texts, one a line.
     QString describe(const QList<Refusal>& refusals) const;

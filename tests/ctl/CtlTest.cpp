@@ -556,4 +556,10 @@ TEST_F(CtlTest, PrintWritesTheReportAndRefusesARangeBeyondIt)
         EXPECT_EQ(bad.status, 2) << pages;
     }
     EXPECT_EQ(readAll(pdf), whole);
+
+    // A whole new report takes the old one's place.
+    const Result again = ctl({"print", "Plant", "--pdf", pdf, "--pages", "1"}, headless);
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_NE(readAll(pdf), whole);
+    EXPECT_EQ(readAll(pdf).rfind("%PDF-", 0), 0u);
 }

@@ -3,6 +3,7 @@
 // printed exactly as in a full print, and the face it is set in.
 #include "ConfigReport.h"
 #include "Exchange.h"
+#include "Paging.h"
 #include "R4000System.h"
 #include "ReportPrinter.h"
 #include "ResourceChain.h"
@@ -142,6 +143,47 @@ private slots:
             QVERIFY2(found > at, qPrintable(name));
             at = found;
         }
+    }
+
+    // A table wider than the page goes in bands of columns, each naming its rows again; a
+    // zone's table is headed by the zone; a name in the system's code page reads as itself.
+    void wideTablesZonesAndNamesReadRight()
+    {
+        auto system = std::make_unique<R4000System>(Locale::fromCode("en"));
+        system->setSystemName("Tower");
+        Exchange* unit = system->insertEquipment(1, "R-4100EX");
+        // "Café" in code page 1252.
+        QVERIFY(unit->setExchangeName("Caf\xe9"));
+        QVERIFY(unit->changeStationModel(1, "R-4100MS"));
+        QVERIFY(unit->station(1)->setNumber("11"));
+        QVERIFY(system->paging(1)->addStation(unit->station(1)));
+        QVERIFY(system->paging(1)->setName("Lobby"));
+        const QString file = path("wide.pdf");
+        const int printed = print(*system, english_, file);
+        const QString all = text(file, 1, printed);
+        const QString network = all.mid(all.indexOf(QStringLiteral("[Network Settings]")),
+                                        all.indexOf(QStringLiteral("[Sampling Frequency")) -
+                                            all.indexOf(QStringLiteral("[Network Settings]")));
+        QCOMPARE(network.count(QStringLiteral("WAN TCP Port")), 1);
+        QCOMPARE(network.count(QStringLiteral("Broadcast spec.")), 1);
+        QVERIFY(network.count(QStringLiteral("Equipment name")) >= 2);
+        QVERIFY(network.count(QString::fromUtf8("Café")) >= 2);
+        QVERIFY(all.contains(QRegularExpression(QStringLiteral("ZONE 1\\s+Lobby"))));
+        QVERIFY(all.contains(QStringLiteral("ZONE 9")));
+    }
+
+    // Pages too short for a heading row and a row still move the report on, row by row.
+    void shortPagesStillEnd()
+    {
+        auto system = tower();
+        const ConfigReport report(english_, *system);
+        ReportPrinter printer(report, english_, false);
+        QPdfWriter writer(path("short.pdf"));
+        writer.setPageSize(QPageSize(QSizeF(210, 20), QPageSize::Millimeter));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        const int pages = printer.pageCount(writer);
+        QVERIFY(pages > 100);
+        QVERIFY(pages < 5000);
     }
 
     void rangeIsPrintedAsInTheFullPrint()

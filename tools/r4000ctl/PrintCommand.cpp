@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <cstdio>
 #include <ostream>
 
 namespace {
@@ -72,8 +73,9 @@ int PrintCommand::print(const std::string& name, const std::string& pdf,
         }
         printed = printer.print(writer, from, to);
     }
-    QFile::remove(target);
-    if (printed <= 0 || !QFile::rename(partial, target)) {
+    // rename() puts the whole report in the old file's place at once.
+    if (printed <= 0 || std::rename(QFile::encodeName(partial).constData(),
+                                    QFile::encodeName(target).constData()) != 0) {
         QFile::remove(partial);
         throw CommandError("print: cannot write " + pdf);
     }

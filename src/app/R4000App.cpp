@@ -11,6 +11,7 @@
 #include "R4000ConfigDoc.h"
 #include "R4000Doc.h"
 #include "R4000System.h"
+#include "MaintenanceJobs.h"
 #include "R4000View.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
@@ -76,6 +77,11 @@ bool R4000App::initInstance()
         frame_->addView(each);
     connect(configDoc_.get(), &SystemDocument::currentSystemChanged, launcher_,
             &R4000View::updateButtons);
+    maintenance_ = std::make_unique<MaintenanceJobs>(*this, options_.unitOptions, *launcher_);
+    connect(launcher_, &R4000View::clockSettingRequested, this,
+            [this] { maintenance_->setClock(); });
+    connect(launcher_, &R4000View::passwordChangeRequested, this,
+            [this] { maintenance_->changePassword(); });
     connect(frame_.get(), &CMainFrame::launcherClosed, this, &R4000App::onLauncherClosed);
 
     switchView(ToolId::Launcher);

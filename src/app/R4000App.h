@@ -15,6 +15,7 @@
 class CMainFrame;
 class ConfigView;
 class CredentialsPrompt;
+class MaintenanceJobs;
 class FileOps;
 class MessageView;
 class R4000ConfigDoc;
@@ -114,4 +115,5 @@ private:
     ScanView* scanView_ = nullptr;
     ConfigView* configView_ = nullptr;
     MessageView* messageView_ = nullptr;
+    std::unique_ptr<MaintenanceJobs> maintenance_;
 };

@@ -111,6 +111,21 @@ bool R4000ConfigDoc::openDocument(const std::string& path)
     return true;
 }
 
+bool R4000ConfigDoc::reload()
+{
+    if (currentName_.empty())
+        return true;
+    // Opening the path that is open would change nothing.
+    path_.clear();
+    return openDocument(systemFilePath(currentName_));
+}
+
+bool R4000ConfigDoc::adopt(const std::string& name)
+{
+    path_.clear();
+    return openDocument(systemFilePath(name));
+}
+
 bool R4000ConfigDoc::save()
 {
     return path_.empty() ? saveAs() : saveTo(path_);

@@ -41,6 +41,8 @@ public:
     bool openDocument(const std::string& path);
     // Saves to the document's path; a system never saved asks for its name first.
     bool save() override;
+    bool reload() override;
+    bool adopt(const std::string& name) override;
     // Asks for a name and password and saves the system under them.
     bool saveAs();
 

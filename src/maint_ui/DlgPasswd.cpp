@@ -49,3 +49,9 @@ void DlgPasswd::setSystemName(const QString& name)
 {
     name_->setText(name);
 }
+
+void DlgPasswd::setPassword(const QString& password)
+{
+    password_->setText(password);
+    reentry_->setText(password);
+}

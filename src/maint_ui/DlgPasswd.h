@@ -18,6 +18,8 @@ public:
     QString password() const;
     QString reentry() const;
     void setSystemName(const QString& name);
+    // Shows password in both password fields.
+    void setPassword(const QString& password);
 
 private:
     QLineEdit* name_;

@@ -9,16 +9,16 @@ namespace {
 // The white space the name field is trimmed of.
 constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 
-std::string_view trim(std::string_view text)
+} // namespace
+
+std::string SystemCredentials::trimmed(std::string_view name)
 {
-    const std::size_t first = text.find_first_not_of(kWhiteSpace);
+    const std::size_t first = name.find_first_not_of(kWhiteSpace);
     if (first == std::string_view::npos)
         return {};
-    const std::size_t last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
+    const std::size_t last = name.find_last_not_of(kWhiteSpace);
+    return std::string(name.substr(first, last - first + 1));
 }
-
-} // namespace
 
 SystemCredentials::Outcome SystemCredentials::apply(System& system, std::string_view name,
                                                     std::string_view password,
@@ -26,7 +26,7 @@ SystemCredentials::Outcome SystemCredentials::apply(System& system, std::string_
 {
     Outcome outcome;
     const std::string previousName = system.systemName();
-    outcome.name = std::string(trim(name));
+    outcome.name = trimmed(name);
     outcome.trimmed = outcome.name.size() != name.size();
 
     const std::string stored = PasswordCodec::encode(password, outcome.name);

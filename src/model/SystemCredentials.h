@@ -40,6 +40,8 @@ public:
 
     static Outcome apply(System& system, std::string_view name, std::string_view password,
                          std::string_view reentry);
+    // The name without the white space around it.
+    static std::string trimmed(std::string_view name);
 
     // The name and stored password of the system and of every equipment slot, as they were
     // before apply(), to be put back when the new name is not wanted after all.

@@ -46,6 +46,14 @@ constexpr int About = 57664;
 namespace StringId {
 constexpr int Caption = 5003; // "R-4000 Software", the caption of every message box
 constexpr int InvalidPassword = 5001;
+constexpr int PasswordsDiffer = 5002; // "Enter the same password twice."
+constexpr int NameRefused = 5004;     // "Enter using up to 15 characters. (except %1)"
+constexpr int PasswordRefused = 5005;
+constexpr int NameTrimmed = 5116;
+// The maintenance jobs' wait windows and the caption of a folder left behind.
+constexpr int SettingClock = 5125;
+constexpr int ChangingPassword = 5126;
+constexpr int ErrorCaption = 5127;
 constexpr int NotSelected = 5012; // "Equipment not yet selected."
 constexpr int EquipmentLimit = 5019; // "Up to %d equipments can be connected."
 constexpr int ScanStatus = 5040;
@@ -228,6 +236,10 @@ constexpr int StnMsg = 933;
 // The paging and group pages (920-929).
 constexpr int GroupBlock = 920;
 constexpr int RemoteGroup = 921;
+// The maintenance jobs (950-959).
+constexpr int ClockSetting = 950;
+constexpr int StationPassword = 951;
+constexpr int PasswordChange = 952;
 // The multi-interface pages (940-949).
 constexpr int MiAudio = 940;
 constexpr int MiContactInput = 941;

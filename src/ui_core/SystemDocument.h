@@ -25,6 +25,12 @@ public:
     // Saves the system into its folder; a system never saved asks for its name first. False
     // when it was not saved (the user has been told why, or cancelled).
     virtual bool save() = 0;
+    // Loads the current system's file again; with no system current the model in memory
+    // stays. False, after telling the user, when the file could not be read.
+    virtual bool reload() = 0;
+    // The system was saved under name by a job of its own (a password change renames it):
+    // it becomes the current system, loaded from what was written.
+    virtual bool adopt(const std::string& name) = 0;
 
     // Brackets one rebuild of the model: aboutToRebuild() when made, rebuilt() when it goes.
     class Rebuild

@@ -17,6 +17,9 @@
 #include "Station.h"
 #include "CMainFrame.h"
 #include "DlgCertification.h"
+#include "DlgChangePasswd.h"
+#include "DlgMsg.h"
+#include "DlgTime.h"
 #include "DlgCertification2.h"
 #include "DlgProgress.h"
 #include "DlgSave.h"
@@ -36,6 +39,7 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QTabWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -283,6 +287,17 @@ private slots:
 
         CAboutDlg about(resources, app.aboutInfo());
         save(about, QStringLiteral("about-") + language);
+
+        // The launcher's maintenance jobs: the clock, both password pages, a wait window.
+        DlgTime clock(resources);
+        save(clock, QStringLiteral("clock-setting-") + language);
+        DlgChangePasswd passwords(resources, app.messages(), app.system());
+        save(passwords, QStringLiteral("password-change-system-") + language);
+        passwords.pages().setCurrentIndex(DlgChangePasswd::MaintenancePage);
+        save(passwords, QStringLiteral("password-change-maintenance-") + language);
+        DlgMsg waiting(resources, resources.string(StringId::SettingClock), nullptr);
+        save(waiting, QStringLiteral("clock-setting-wait-") + language);
+        waiting.hide();
 
         app.switchView(ToolId::Config);
         systemSettings(app, language);

@@ -34,14 +34,6 @@ CredentialsList credentialsOf(const System& system)
     return list;
 }
 
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 } // namespace
 
 UnitCommands::UnitCommands(const SystemStore& store, CredentialsPrompt* prompt,
@@ -147,7 +139,7 @@ int UnitCommands::passwd(const std::string& name, const std::optional<std::strin
         std::string plain;
         if (!newPassword && !PasswordCodec::decode(previous.storedPassword, previous.name, plain))
             throw CommandError("passwd: the system's password cannot be read; give --password");
-        const std::string target = newName ? trimmed(*newName) : previous.name;
+        const std::string target = newName ? SystemCredentials::trimmed(*newName) : previous.name;
         if (newName && target != *newName)
             err_ << "r4000ctl: " << SystemCredentials::trimmedNotice() << '\n';
         if (!system.setSystemName(target))

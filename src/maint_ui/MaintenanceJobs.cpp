@@ -1,0 +1,138 @@
+#include "MaintenanceJobs.h"
+
+#include "DlgChangePasswd.h"
+#include "DlgMsg.h"
+#include "DlgTime.h"
+#include "Maintenance.h"
+#include "ModelText.h"
+#include "R4000System.h"
+#include "ResourceChain.h"
+#include "ResourceIds.h"
+#include "SystemDocument.h"
+#include "Timestamp.h"
+#include "ToolHost.h"
+#include "UserMessages.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace {
+
+constexpr auto kPainting = AllUnitRun::WaitMode::ProcessingEvents;
+
+// The wait window over a view that takes no input while the units are reached; the window
+// itself stays enabled, for the wait window and a unit's login prompt over it.
+class Waiting
+{
+public:
+    Waiting(const ResourceChain& resources, int textId, QWidget& view)
+        : wait_(resources, resources.string(textId), view.window()), view_(view)
+    {
+        QCoreApplication::processEvents();
+        view_.setEnabled(false);
+    }
+    ~Waiting() { view_.setEnabled(true); }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+
+private:
+    DlgMsg wait_;
+    QWidget& view_;
+};
+
+} // namespace
+
+MaintenanceJobs::MaintenanceJobs(ToolHost& host, UnitClient::Options options, QWidget& view)
+    : host_(host), options_(std::move(options)), view_(view)
+{
+}
+
+bool MaintenanceJobs::prepare()
+{
+    SystemDocument& document = host_.document();
+    if (document.currentSystemName().empty())
+        return true;
+    const DlgMsg wait(host_.resources(), host_.resources().string(StringId::LoadingFile),
+                      view_.window());
+    QCoreApplication::processEvents();
+    return document.reload();
+}
+
+void MaintenanceJobs::tellFailures(const std::string& failures) const
+{
+    if (failures.empty())
+        return;
+    host_.messages().show(StringId::Caption,
+                          host_.resources().string(StringId::ConnectionFailure) + u'\n' +
+                              ModelText::toUi(failures, host_.locale().codePage()),
+                          UserDialogs::Icon::None);
+}
+
+void MaintenanceJobs::setClock()
+{
+    if (!prepare())
+        return;
+    DlgTime dialog(host_.resources(), view_.window());
+    if (host_.dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+    System& system = host_.document().system();
+    std::string failures;
+    {
+        const Waiting waiting(host_.resources(), StringId::SettingClock, view_);
+        failures = Maintenance::setClockOnAll(
+                       system, {system, &host_.credentialsPrompt(), options_}, kPainting)
+                       .failures;
+    }
+    tellFailures(failures);
+}
+
+void MaintenanceJobs::changePassword()
+{
+    if (!prepare())
+        return;
+    System& system = host_.document().system();
+    const Maintenance::Previous previous{system.systemName(), system.password(),
+                                         system.maintenancePassword()};
+    DlgChangePasswd dialog(host_.resources(), host_.messages(), system, view_.window());
+    if (host_.dialogs().exec(dialog) != QDialog::Accepted)
+        return;
+    // What the dialog took goes back when nothing can be sent.
+    const auto restore = [&] {
+        system.setSystemName(previous.name);
+        system.setPassword(previous.storedPassword);
+        system.setMaintenancePassword(previous.maintenancePassword);
+    };
+    std::string stamp;
+    std::string error;
+    if (!Timestamp::current(stamp, error)) {
+        restore();
+        host_.messages().show(StringId::ErrorCaption, QString::fromStdString(error),
+                              UserDialogs::Icon::Error);
+        return;
+    }
+    Maintenance::Outcome outcome;
+    {
+        const Waiting waiting(host_.resources(), StringId::ChangingPassword, view_);
+        outcome = Maintenance::changePassword(system, previous,
+                                              {system, &host_.credentialsPrompt(), options_},
+                                              host_.files(), host_.dataFolder(), stamp, kPainting);
+    }
+    if (!outcome.sent) {
+        // Nothing changed, or the new name's folder is not free: no unit was reached.
+        if (!outcome.error.empty()) {
+            restore();
+            host_.messages().show(StringId::ErrorCaption, QString::fromStdString(outcome.error),
+                                  UserDialogs::Icon::Error);
+        }
+        return;
+    }
+    tellFailures(outcome.report.failures);
+    if (!outcome.error.empty()) {
+        // The units have the new values and the model keeps them, for a save from the
+        // System Setting Tool.
+        host_.messages().show(StringId::ErrorCaption, QString::fromStdString(outcome.error),
+                              UserDialogs::Icon::Error);
+        return;
+    }
+    host_.document().adopt(system.systemName());
+}

@@ -40,6 +40,10 @@ DlgChangePasswd::DlgChangePasswd(const ResourceChain& resources, const UserMessa
     const int codePage = system.locale().codePage();
     systemPage_->setSystemName(ModelText::toUi(system.systemName(), codePage));
     systemPage_->setPassword(QString::fromStdString(system.plainPassword()));
+    // The dialog opens in the name field, and each page in its first field.
+    systemPage_->setFocus();
+    connect(pages_, &QTabWidget::currentChanged, this,
+            [this] { pages_->currentWidget()->setFocus(); });
 }
 
 void DlgChangePasswd::keyPressEvent(QKeyEvent* event)

@@ -28,6 +28,7 @@ DlgPasswd::DlgPasswd(const ResourceChain& resources, QWidget* parent)
         field->setMaxLength(int(PasswordCodec::kMaxPlainLength));
     password_->setEchoMode(QLineEdit::Password);
     reentry_->setEchoMode(QLineEdit::Password);
+    setFocusProxy(name_);
 }
 
 QString DlgPasswd::systemName() const

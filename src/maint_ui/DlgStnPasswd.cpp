@@ -36,6 +36,7 @@ DlgStnPasswd::DlgStnPasswd(const ResourceChain& resources, QWidget* parent)
         field->setMaxLength(kFieldLength);
         field->setEchoMode(QLineEdit::Password);
     }
+    setFocusProxy(current_);
 }
 
 QString DlgStnPasswd::current() const

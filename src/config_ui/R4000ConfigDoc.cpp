@@ -126,6 +126,15 @@ bool R4000ConfigDoc::adopt(const std::string& name)
     return openDocument(systemFilePath(name));
 }
 
+void R4000ConfigDoc::forgetFile()
+{
+    setPath({});
+    digest_ = 0;
+    digestPath_.clear();
+    setCurrentSystemName({});
+    emit changed();
+}
+
 bool R4000ConfigDoc::save()
 {
     return path_.empty() ? saveAs() : saveTo(path_);

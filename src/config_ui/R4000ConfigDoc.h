@@ -43,6 +43,7 @@ public:
     bool save() override;
     bool reload() override;
     bool adopt(const std::string& name) override;
+    void forgetFile() override;
     // Asks for a name and password and saves the system under them.
     bool saveAs();
 

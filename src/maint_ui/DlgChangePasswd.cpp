@@ -19,8 +19,6 @@ namespace {
 
 enum Text { SystemTab = 3, MaintenanceTab };
 
-// What a system name may not hold, as the refusal names it.
-const QString kForbidden = QStringLiteral("\\/:,;*?\"<>|");
 constexpr int kMaintenanceDigits = 4;
 
 } // namespace
@@ -80,11 +78,13 @@ bool DlgChangePasswd::takeSystemPage()
     }
     const std::string previous = system_.systemName();
     if (!system_.setSystemName(name)) {
-        messages_.tell(StringId::NameRefused, {kForbidden});
+        messages_.tell(StringId::NameRefused,
+                       {QString::fromLatin1(SystemCredentials::kExcludedCharacters.data(),
+                                            int(SystemCredentials::kExcludedCharacters.size()))});
         return false;
     }
     const std::string password = ModelText::asciiFieldBytes(systemPage_->password(), codePage);
-    if (password.empty() || password.size() > PasswordCodec::kMaxPlainLength ||
+    if (password.size() > PasswordCodec::kMaxPlainLength ||
         !system_.setPassword(PasswordCodec::encode(password, name))) {
         messages_.tell(StringId::PasswordRefused);
         system_.setSystemName(previous);

@@ -110,12 +110,16 @@ void MaintenanceJobs::changePassword()
                               UserDialogs::Icon::Error);
         return;
     }
+    // A system never saved has no folder of its own yet: it is saved under a name the user
+    // gives it, never into the folder its name may belong to.
+    SystemDocument& document = host_.document();
+    const bool saved = !document.currentSystemName().empty();
     Maintenance::Outcome outcome;
     {
         const Waiting waiting(host_.resources(), StringId::ChangingPassword, view_);
-        outcome = Maintenance::changePassword(system, previous,
-                                              {system, &host_.credentialsPrompt(), options_},
-                                              host_.files(), host_.dataFolder(), stamp, kPainting);
+        outcome = Maintenance::changePassword(
+            system, previous, {system, &host_.credentialsPrompt(), options_}, host_.files(),
+            saved ? host_.dataFolder() : std::string(), stamp, kPainting);
     }
     if (!outcome.sent) {
         // Nothing changed, or the new name's folder is not free: no unit was reached.
@@ -127,12 +131,17 @@ void MaintenanceJobs::changePassword()
         return;
     }
     tellFailures(outcome.report.failures);
-    if (!outcome.error.empty()) {
-        // The units have the new values and the model keeps them, for a save from the
-        // System Setting Tool.
-        host_.messages().show(StringId::ErrorCaption, QString::fromStdString(outcome.error),
-                              UserDialogs::Icon::Error);
+    if (!saved) {
+        document.save();
         return;
     }
-    host_.document().adopt(system.systemName());
+    if (!outcome.error.empty()) {
+        // The units have the new values and the model keeps them; which of the folder's
+        // files hold them is not known, so the next save asks where it goes.
+        host_.messages().show(StringId::ErrorCaption, QString::fromStdString(outcome.error),
+                              UserDialogs::Icon::Error);
+        document.forgetFile();
+        return;
+    }
+    document.adopt(system.systemName());
 }

@@ -22,8 +22,9 @@ Outcome changePassword(System& system, const Previous& previous, const UnitJobs:
     const bool maintenance = system.maintenancePassword() != previous.maintenancePassword;
     if (!credentials && !maintenance)
         return outcome;
-    if (!SystemFolder::canRename(files, dataFolder, previous.name, system.systemName(),
-                                 outcome.error))
+    const bool saving = !dataFolder.empty();
+    if (saving && !SystemFolder::canRename(files, dataFolder, previous.name, system.systemName(),
+                                           outcome.error))
         return outcome;
     outcome.sent = true;
     outcome.report = AllUnitRun::runAll(
@@ -31,7 +32,8 @@ Outcome changePassword(System& system, const Previous& previous, const UnitJobs:
         credentials ? UnitJobs::changeCredentials(context, system.systemName(), system.password())
                     : UnitJobs::uploadMaintenancePassword(context),
         wait);
-    SystemFolder::saveRenamed(files, dataFolder, previous.name, system, stamp, outcome.error);
+    if (saving)
+        SystemFolder::saveRenamed(files, dataFolder, previous.name, system, stamp, outcome.error);
     return outcome;
 }
 

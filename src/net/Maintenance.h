@@ -36,6 +36,8 @@ struct Outcome {
 // maintenance password. Under a new name the system's folder is renamed with it, files there
 // other than the system's own moving along; a name whose folder exists is refused before
 // any unit is touched (SystemFolder::canRename). stamp: the header time of the files written.
+// An empty dataFolder saves nothing: a system never saved is saved by the caller, under a
+// name the user gives it.
 Outcome changePassword(System& system, const Previous& previous, const UnitJobs::Context& context,
                        FileOps& files, const std::string& dataFolder, const std::string& stamp,
                        AllUnitRun::WaitMode wait);

@@ -31,6 +31,9 @@ public:
     // The system was saved under name by a job of its own (a password change renames it):
     // it becomes the current system, loaded from what was written.
     virtual bool adopt(const std::string& name) = 0;
+    // The system's file can no longer be trusted to be the model's (a job saved part of it):
+    // the model stays, as a system never saved, so the next save asks for its name.
+    virtual void forgetFile() = 0;
 
     // Brackets one rebuild of the model: aboutToRebuild() when made, rebuilt() when it goes.
     class Rebuild

@@ -20,6 +20,7 @@
 #include "UnitSimProcess.h"
 #include "UnitStateFolder.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QtTest>
@@ -154,6 +155,7 @@ private slots:
         click(R4000View::ClockSetting);
         QVERIFY(dialogs_.messages.empty());
         QCOMPARE(UnitStateFolder::file(unitDir(1), "requests.log"), std::string());
+        checkLauncherIsBack();
     }
 
     // Tower becomes Hall: the folder with it, the files of the other tools too.
@@ -179,6 +181,37 @@ private slots:
             QTRY_COMPARE(UnitStateFolder::value(unitDir(n), "name"), std::string("Hall"));
             QCOMPARE(app_->system().equipment(n)->systemName(), std::string("Hall"));
         }
+        checkLauncherIsBack();
+        // The document is Hall's file now: a save goes there without a question.
+        QVERIFY(app_->document().save());
+        QVERIFY(dialogs_.messages.empty());
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(folder("Tower"))));
+    }
+
+    // A name whose folder holds files of its own is refused before any unit is reached,
+    // and the system keeps its name and password.
+    void nameOfAnotherFolderReachesNoUnit()
+    {
+        QVERIFY(startUnits());
+        QVERIFY(QDir().mkpath(QString::fromStdString(folder("Hall"))));
+        {
+            QFile file(QString::fromStdString(folder("Hall") + "/notes.txt"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("someone's");
+        }
+        start();
+        const std::string saved = readWholeFile(folder("Tower") + "/Tower.sys");
+        dialogs_.dialogAnswers = {newCredentials(QStringLiteral("Hall"), QStringLiteral("newpw"))};
+        click(R4000View::PasswordChange);
+        QCOMPARE(dialogs_.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs_.messages[0].caption, QStringLiteral("error message"));
+        QVERIFY(dialogs_.messages[0].icon == UserDialogs::Icon::Error);
+        QCOMPARE(app_->system().systemName(), std::string("Tower"));
+        QCOMPARE(app_->system().plainPassword(), std::string("secret"));
+        QCOMPARE(readWholeFile(folder("Tower") + "/Tower.sys"), saved);
+        for (int n = 1; n <= kUnits; ++n)
+            QCOMPARE(UnitStateFolder::file(unitDir(n), "requests.log"), std::string());
+        QCOMPARE(readWholeFile(folder("Hall") + "/notes.txt"), std::string("someone's"));
         checkLauncherIsBack();
     }
 

@@ -171,7 +171,7 @@ private slots:
     {
         DlgChangePasswd dialog(resources_, messages_, *system_);
         dialog.show();
-        QTest::keyClick(&dialog, Qt::Key_Return);
+        QTest::keyClick(dialog.findChild<QLineEdit*>(QStringLiteral("systemName")), Qt::Key_Return);
         QVERIFY(dialog.isVisible());
         QVERIFY(dialogs_.messages.empty());
     }

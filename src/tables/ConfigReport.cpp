@@ -277,8 +277,9 @@ void ConfigReport::units()
         const Exchange& unit = *system_.equipment(n);
         if (!unit.hasSamplingCorrection())
             continue;
-        const bool sends = unit.synMode() == "DESTINATION";
-        const bool receives = unit.synMode() == "SOURCE";
+        // A source sends its correction data to its destinations; a destination receives it.
+        const bool sends = unit.synMode() == "SOURCE";
+        const bool receives = unit.synMode() == "DESTINATION";
         QStringList destinations;
         for (const std::string& destination : unit.synDestinations())
             destinations << QString::fromStdString(destination);

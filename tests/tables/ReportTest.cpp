@@ -158,6 +158,9 @@ private slots:
         QVERIFY(unit->station(1)->setNumber("11"));
         QVERIFY(system->paging(1)->addStation(unit->station(1)));
         QVERIFY(system->paging(1)->setName("Lobby"));
+        // A source of correction data, sending it to one destination.
+        QVERIFY(unit->setSynMode("SOURCE"));
+        QVERIFY(unit->addSynDestination("198.18.5.5", 5006));
         const QString file = path("wide.pdf");
         const int printed = print(*system, english_, file);
         const QString all = text(file, 1, printed);
@@ -169,6 +172,8 @@ private slots:
         QVERIFY(network.count(QStringLiteral("Equipment name")) >= 2);
         QVERIFY(network.count(QString::fromUtf8("Café")) >= 2);
         QVERIFY(all.contains(QRegularExpression(QStringLiteral("ZONE 1\\s+Lobby"))));
+        QVERIFY(all.contains(
+            QRegularExpression(QStringLiteral("R-4100EX\\s+Transmission\\s+198\\.18\\.5\\.5"))));
         QVERIFY(all.contains(QStringLiteral("ZONE 9")));
     }
 

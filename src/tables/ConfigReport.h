@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Locale.h"
-#include "ReportTable.h"
+#include "ReportBlock.h"
 
 #include <vector>
 

@@ -42,9 +42,10 @@ enum Text {
 
 constexpr int kAddressLength = 15;
 // The unit uses four TCP ports and twenty UDP ports from the ones set.
-constexpr int kTcpSpan = 3;
-constexpr int kUdpSpan = 19;
-constexpr int kPagingSpan = 3;
+// The last port of each range, counted from its first.
+constexpr int kTcpSpan = Exchange::kTcpPorts - 1;
+constexpr int kUdpSpan = Exchange::kUdpPorts - 1;
+constexpr int kPagingSpan = Exchange::kPagingPorts - 1;
 constexpr int kUdpExcludedFirst = 14981;
 constexpr int kUdpExcludedLast = 15000;
 

@@ -1,8 +1,5 @@
 #include "DlgMiConfig.h"
 
-#include "DlgExClock.h"
-#include "DlgExFunction.h"
-#include "DlgExNetwork.h"
 #include "DlgMiAudio.h"
 #include "DlgMiContactInput.h"
 #include "DlgMiContactOutput.h"
@@ -12,15 +9,13 @@
 
 namespace {
 
-enum Text { NetworkTab = 4, ClockTab, FunctionTab, AudioTab, ContactInputTab, ContactOutputTab };
+enum Text { AudioTab = 7, ContactInputTab, ContactOutputTab };
 
 } // namespace
 
 DlgMiConfig::DlgMiConfig(const ResourceChain& resources, const UserMessages& messages,
                          Locale locale, QWidget* parent)
-    : UnitSelectionPage(resources, std::move(locale), DialogId::MiConfig, parent),
-      network_(new DlgExNetwork(resources, messages)), clock_(new DlgExClock(resources, messages)),
-      function_(new DlgExFunction(resources, messages)),
+    : UnitSelectionPage(resources, messages, std::move(locale), DialogId::MiConfig, parent),
       audio_(new DlgMiAudio(resources, messages)),
       contactInput_(new DlgMiContactInput(resources, messages)),
       contactOutput_(new DlgMiContactOutput(resources, messages))
@@ -28,9 +23,6 @@ DlgMiConfig::DlgMiConfig(const ResourceChain& resources, const UserMessages& mes
     const auto text = [&resources](int control) {
         return resources.dialogText(DialogId::MiConfig, control);
     };
-    addPage(network_, text(NetworkTab));
-    addPage(clock_, text(ClockTab));
-    addPage(function_, text(FunctionTab));
     addPage(audio_, text(AudioTab));
     addPage(contactInput_, text(ContactInputTab));
     addPage(contactOutput_, text(ContactOutputTab));

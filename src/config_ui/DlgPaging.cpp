@@ -1,5 +1,6 @@
 #include "DlgPaging.h"
 
+#include "Exchange.h"
 #include "ModelObserver.h"
 #include "PagingTableModels.h"
 #include "ResourceChain.h"
@@ -20,7 +21,6 @@ namespace {
 enum Text { DigitsLabel = 2, PortLabel, PortTo };
 
 // Every unit pages on four ports from the system's base port on, unit after unit.
-constexpr int kPortsPerUnit = 4;
 // Sizing a column looks at this many rows, not at the whole matrix.
 constexpr int kRowsSampled = 32;
 
@@ -142,7 +142,7 @@ void DlgPaging::refresh()
     port_->setText(QString::number(first));
     portTo_->setText(
         ResourceChain::substitute(resources_.string(StringId::PagingPortTo),
-                                  {QString::number(first + kPortsPerUnit * units - 1)}));
+                                  {QString::number(first + Exchange::kPagingPorts * units - 1)}));
 }
 
 bool DlgPaging::choosePagingDigits(int digits)

@@ -1,5 +1,8 @@
 #include "UnitSelectionPage.h"
 
+#include "DlgExClock.h"
+#include "DlgExFunction.h"
+#include "DlgExNetwork.h"
 #include "Exchange.h"
 #include "ModelObserver.h"
 #include "ModelText.h"
@@ -18,14 +21,16 @@
 
 namespace {
 
-enum Text { SelectionGroup = 1, NumberLabel, NameLabel };
+enum Text { SelectionGroup = 1, NumberLabel, NameLabel, NetworkTab, ClockTab, FunctionTab };
 
 } // namespace
 
-UnitSelectionPage::UnitSelectionPage(const ResourceChain& resources, Locale locale, int dialogId,
-                                     QWidget* parent)
+UnitSelectionPage::UnitSelectionPage(const ResourceChain& resources, const UserMessages& messages,
+                                     Locale locale, int dialogId, QWidget* parent)
     : QWidget(parent), locale_(std::move(locale)), numbers_(new QComboBox(this)),
-      names_(new QComboBox(this)), tabs_(new QTabWidget(this)), observer_(new ModelObserver(this))
+      names_(new QComboBox(this)), tabs_(new QTabWidget(this)),
+      network_(new DlgExNetwork(resources, messages)), clock_(new DlgExClock(resources, messages)),
+      function_(new DlgExFunction(resources, messages)), observer_(new ModelObserver(this))
 {
     const auto text = [&resources, dialogId](int control) {
         return resources.dialogText(dialogId, control);
@@ -60,6 +65,10 @@ UnitSelectionPage::UnitSelectionPage(const ResourceChain& resources, Locale loca
     connect(numbers_, &QComboBox::activated, this, chosen(numbers_));
     connect(names_, &QComboBox::activated, this, chosen(names_));
     connect(observer_, &ModelObserver::changed, this, &UnitSelectionPage::refresh);
+
+    addPage(network_, text(NetworkTab));
+    addPage(clock_, text(ClockTab));
+    addPage(function_, text(FunctionTab));
 }
 
 void UnitSelectionPage::addPage(UnitPage* page, const QString& title)

@@ -20,8 +20,8 @@ namespace {
 
 constexpr auto kPainting = AllUnitRun::WaitMode::ProcessingEvents;
 
-// The wait window over a view that takes no input while the units are reached; the window
-// itself stays enabled, for the wait window and a unit's login prompt over it.
+// The wait window over a view that takes no input while the job runs; the window itself
+// stays enabled, for the wait window and a unit's login prompt over it.
 class Waiting
 {
 public:
@@ -52,9 +52,7 @@ bool MaintenanceJobs::prepare()
     SystemDocument& document = host_.document();
     if (document.currentSystemName().empty())
         return true;
-    const DlgMsg wait(host_.resources(), host_.resources().string(StringId::LoadingFile),
-                      view_.window());
-    QCoreApplication::processEvents();
+    const Waiting waiting(host_.resources(), StringId::LoadingFile, view_);
     return document.reload();
 }
 

@@ -225,7 +225,7 @@ bool Exchange::setMulticastAddressText(std::string_view text)
 
 int Exchange::multicastPort() const
 {
-    return system_.multicastPort() + 4 * (record_.number_ - 1);
+    return system_.multicastPort() + kPagingPorts * (record_.number_ - 1);
 }
 
 bool Exchange::setWebsPort(int port)

@@ -97,7 +97,11 @@ public:
     bool setMulticastAddressText(std::string_view text);
     Ipv4Address multicastAddress() const { return record_.multicast_; }
     std::string multicastAddressText() const { return record_.multicast_.toText(); }
-    // The system's base port plus four per exchange number before this one.
+    // How many consecutive ports from the first each kind of traffic takes.
+    static constexpr int kTcpPorts = 4;
+    static constexpr int kUdpPorts = 20;
+    static constexpr int kPagingPorts = 4;
+    // The system's base port plus the paging ports of every exchange number before this one.
     int multicastPort() const;
 
     bool setWebsPort(int port);

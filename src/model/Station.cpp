@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::string_view kOneTouchKeys[] = {"onetouch_7", "onetouch_8", "onetouch_9",
-                                              "onetouch_0", "onetouch_oh"};
 constexpr std::string_view kAutoDialKeys[] = {"autodial_1", "autodial_2", "autodial_3",
                                               "autodial_4", "autodial_5", "autodial_6",
                                               "autodial_7", "autodial_8"};
@@ -322,7 +320,7 @@ Station* Station::transfer(int which) const
 
 bool Station::setOneTouch(std::string_view key, std::string_view dial)
 {
-    const int index = keyIndex(kOneTouchKeys, key);
+    const int index = keyIndex(Station::kOneTouchKeys, key);
     if (index < 0 || !isDialString(dial, kOneTouchCharacters))
         return false;
     settings_.oneTouch[index] = dial;
@@ -331,7 +329,7 @@ bool Station::setOneTouch(std::string_view key, std::string_view dial)
 
 std::string Station::oneTouch(std::string_view key) const
 {
-    const int index = keyIndex(kOneTouchKeys, key);
+    const int index = keyIndex(Station::kOneTouchKeys, key);
     return index < 0 ? std::string() : settings_.oneTouch[index];
 }
 

@@ -103,6 +103,9 @@ public:
     bool setTransfer(int which, Station* target);
     Station* transfer(int which) const;
 
+    // The one-touch keys, from "dial 7" to "offhook".
+    static constexpr std::string_view kOneTouchKeys[] = {"onetouch_7", "onetouch_8", "onetouch_9",
+                                                         "onetouch_0", "onetouch_oh"};
     // Keys "onetouch_7".."onetouch_0", "onetouch_oh": up to 20 of "0123456789*#PFRHT".
     bool setOneTouch(std::string_view key, std::string_view dial);
     std::string oneTouch(std::string_view key) const;

@@ -107,6 +107,16 @@ QString ConfigReport::string(int id) const
     return resources_.string(id);
 }
 
+QString ConfigReport::heading(int column) const
+{
+    return string(StringId::ReportColumns + column);
+}
+
+QString ConfigReport::onOff(bool on) const
+{
+    return heading(on ? ReportOn : ReportOff);
+}
+
 QString ConfigReport::name(const std::string& bytes) const
 {
     return ModelText::toUi(bytes, locale_.codePage());
@@ -232,7 +242,6 @@ void ConfigReport::units()
                 .arg(string(StringId::TabExchange), string(StringId::TabMultiInterface),
                      string(StringId::TabIPStation)));
     const int count = system_.registeredCount();
-    const auto heading = [this](int offset) { return string(StringId::ReportColumns + offset); };
     const auto identity = [&](const Exchange& unit) {
         return QStringList{number(unit.exchangeNumber()), name(unit.exchangeName()),
                            QString::fromLatin1(unit.displayName())};
@@ -256,10 +265,12 @@ void ConfigReport::units()
             QStringList{QString::fromStdString(unit.ipAddressText()),
                         QString::fromStdString(unit.subnetMaskText()),
                         QString::fromStdString(unit.gatewayAddressText()), number(unit.websPort()),
-                        range(unit.tcpPort(), 4), range(unit.udpPort(), 20),
-                        range(unit.multicastPort(), 4), number(unit.networkId()),
-                        QString::fromStdString(unit.wanIpAddressText()), number(unit.wanWebsPort()),
-                        range(unit.wanTcpPort(), 4), range(unit.wanUdpPort(), 20),
+                        range(unit.tcpPort(), Exchange::kTcpPorts),
+                        range(unit.udpPort(), Exchange::kUdpPorts),
+                        range(unit.multicastPort(), Exchange::kPagingPorts),
+                        number(unit.networkId()), QString::fromStdString(unit.wanIpAddressText()),
+                        number(unit.wanWebsPort()), range(unit.wanTcpPort(), Exchange::kTcpPorts),
+                        range(unit.wanUdpPort(), Exchange::kUdpPorts),
                         QString::fromStdString(unit.rangeValue()),
                         heading(ReportSpeedHigh + int(mode))});
     }
@@ -319,7 +330,6 @@ void ConfigReport::units()
                 return string(StringId::ReportDoorModes + i);
         return QString();
     };
-    const auto onOff = [&](bool on) { return heading(on ? ReportOn : ReportOff); };
     // The names the audio page gives the values.
     const auto audioText = [this](const std::pair<int, int>* texts, int value) {
         for (; texts->second != 0; ++texts)
@@ -419,8 +429,6 @@ void ConfigReport::units()
 void ConfigReport::stations()
 {
     section(StringId::TabStation);
-    const auto heading = [this](int offset) { return string(StringId::ReportColumns + offset); };
-    const auto onOff = [&](bool on) { return heading(on ? ReportOn : ReportOff); };
     const auto start = [&](ReportBlock& block) {
         block.keyColumns = 4;
         block.headings << heading(0) << heading(1) << heading(ReportLine)
@@ -439,7 +447,6 @@ void ConfigReport::stations()
         functions.headings << heading(column);
         functions.templates << kName;
     }
-    const char* keys[] = {"onetouch_7", "onetouch_8", "onetouch_9", "onetouch_0", "onetouch_oh"};
     for (int column = ReportDial7; column <= ReportOffhook; ++column) {
         speedDials.headings << heading(column);
         speedDials.templates << kLongName;
@@ -466,7 +473,7 @@ void ConfigReport::stations()
                                   number(station.speakerLevel()), number(station.signalLevel()),
                                   onOff(station.priorityStation())});
             QStringList dials = key;
-            for (const char* dial : keys)
+            for (std::string_view dial : Station::kOneTouchKeys)
                 dials << QString::fromStdString(station.oneTouch(dial));
             speedDials.rows.push_back(dials);
             QStringList scan = key;
@@ -495,7 +502,8 @@ void ConfigReport::paging()
     text(string(StringId::ReportPagingDigits).arg(system_.pagingDigits()));
     text(string(StringId::ReportPagingPort)
              .arg(system_.multicastPort())
-             .arg(system_.multicastPort() + 4 * std::max(1, system_.registeredCount()) - 1));
+             .arg(system_.multicastPort() +
+                  Exchange::kPagingPorts * std::max(1, system_.registeredCount()) - 1));
     PagingMemberModel members(resources_, locale_);
     members.setSystem(&system_);
     const int captions = members.captionCount();

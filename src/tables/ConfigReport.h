@@ -43,6 +43,9 @@ private:
     void text(const QString& line);
     void table(ReportBlock block);
     QString string(int id) const;
+    // A heading or value of the tables read from the model, by its place after the first.
+    QString heading(int column) const;
+    QString onOff(bool on) const;
     QString name(const std::string& bytes) const;
 
     const ResourceChain& resources_;

@@ -18,6 +18,16 @@
 #include <QTableWidget>
 #include <QtTest>
 
+// Counts what the system tells its observers.
+struct Announcements : ModelObserver {
+    int count = 0;
+    explicit Announcements(System& system)
+    {
+        connect(this, &ModelObserver::changed, this, [this] { ++count; });
+        observe(system);
+    }
+};
+
 class ImportTest : public QObject
 {
     Q_OBJECT
@@ -131,10 +141,7 @@ private slots:
         desk.setNapt(true);
         QVERIFY(desk.setWanIpAddressText("198.19.0.2"));
         QVERIFY(desk.setTcpPort(5001));
-        int announced = 0;
-        ModelObserver heard;
-        connect(&heard, &ModelObserver::changed, &heard, [&] { ++announced; });
-        heard.observe(*system_);
+        const Announcements heard(*system_);
         DlgImport dialog(resources_, messages_, *system_, {});
         report(dialog, {{11, "R-4760DS"}, {12, "R-4100EX"}});
         QVERIFY(dialog.copy(0, 1));
@@ -153,7 +160,7 @@ private slots:
         QCOMPARE(imported.tcpPort(), 5001);
         QCOMPARE(system_->registeredCount(), 2);
         // The pages and the document hear of it.
-        QVERIFY(announced > 0);
+        QVERIFY(heard.count > 0);
     }
 
     void copiesOntoOneRowApplyInOrder()
@@ -174,17 +181,14 @@ private slots:
     void cancelLeavesTheSystemAsItWas()
     {
         const std::string before = files();
-        int announced = 0;
-        ModelObserver heard;
-        connect(&heard, &ModelObserver::changed, &heard, [&] { ++announced; });
-        heard.observe(*system_);
+        const Announcements heard(*system_);
         DlgImport dialog(resources_, messages_, *system_, {});
         report(dialog, {{11, "R-4760DS"}, {12, "R-4100EX"}});
         QVERIFY(dialog.copy(0, 0));
         QVERIFY(dialog.copy(1, 1));
         dialog.reject();
         QCOMPARE(files(), before);
-        QCOMPARE(announced, 0);
+        QCOMPARE(heard.count, 0);
     }
 
     void importButtonNeedsARowInEachList()

@@ -7,6 +7,7 @@
 #include "R4000System.h"
 #include "ReportPrinter.h"
 #include "ResourceChain.h"
+#include "ResourceIds.h"
 #include "Station.h"
 #include "TempFolder.h"
 
@@ -168,7 +169,8 @@ private slots:
                                         all.indexOf(QStringLiteral("[Sampling Frequency")) -
                                             all.indexOf(QStringLiteral("[Network Settings]")));
         QCOMPARE(network.count(QStringLiteral("WAN TCP Port")), 1);
-        QCOMPARE(network.count(QStringLiteral("Broadcast spec.")), 1);
+        // The heading of the transmission mode's column.
+        QCOMPARE(network.count(english_.string(StringId::ReportColumns + 16)), 1);
         QVERIFY(network.count(QStringLiteral("Equipment name")) >= 2);
         QVERIFY(network.count(QString::fromUtf8("Café")) >= 2);
         QVERIFY(all.contains(QRegularExpression(QStringLiteral("ZONE 1\\s+Lobby"))));

@@ -230,6 +230,36 @@ long restartWait(const std::optional<std::string>& value)
     return long(ms);
 }
 
+// The options before the command word: the data folder, or a request for help.
+struct GlobalOptions {
+    std::string dataFolder;
+    bool help = false;
+    // The place of the command word; args.size() when there is none.
+    std::size_t command = 0;
+};
+
+GlobalOptions readGlobalOptions(const std::vector<std::string>& args)
+{
+    GlobalOptions options;
+    std::size_t& i = options.command;
+    for (; i < args.size() && args[i].size() > 1 && args[i][0] == '-'; ++i) {
+        const std::string& word = args[i];
+        if (word == "--help" || word == "-h") {
+            options.help = true;
+            return options;
+        }
+        if (word == "--data-dir")
+            options.dataFolder = i + 1 < args.size() ? args[++i] : std::string();
+        else if (word.compare(0, 11, "--data-dir=") == 0)
+            options.dataFolder = word.substr(11);
+        else
+            throw CommandError("unknown option '" + word + "' (see 'r4000ctl --help')");
+        if (options.dataFolder.empty())
+            throw CommandError("option '--data-dir' needs a value (DIR)");
+    }
+    return options;
+}
+
 const Entry* find(const std::string& name)
 {
     const auto& table = commands();
@@ -242,14 +272,12 @@ const Entry* find(const std::string& name)
 
 bool Tool::draws(const std::vector<std::string>& args)
 {
-    // The command is the first word after the options, "--data-dir DIR" taking two.
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--data-dir")
-            ++i;
-        else if (args[i].empty() || args[i][0] != '-')
-            return args[i] == "print";
+    try {
+        const GlobalOptions options = readGlobalOptions(args);
+        return !options.help && options.command < args.size() && args[options.command] == "print";
+    } catch (const CommandError&) {
+        return false;
     }
-    return false;
 }
 
 std::string Tool::help() const
@@ -299,23 +327,13 @@ int Tool::run(const std::vector<std::string>& args)
 
 int Tool::runCommand(const std::vector<std::string>& args)
 {
-    std::string dataFolder;
-    std::size_t i = 0;
-    for (; i < args.size() && args[i].size() > 1 && args[i][0] == '-'; ++i) {
-        const std::string& word = args[i];
-        if (word == "--help" || word == "-h") {
-            out_ << help();
-            return Success;
-        }
-        if (word == "--data-dir")
-            dataFolder = i + 1 < args.size() ? args[++i] : std::string();
-        else if (word.compare(0, 11, "--data-dir=") == 0)
-            dataFolder = word.substr(11);
-        else
-            throw CommandError("unknown option '" + word + "' (see 'r4000ctl --help')");
-        if (dataFolder.empty())
-            throw CommandError("option '--data-dir' needs a value (DIR)");
+    const GlobalOptions options = readGlobalOptions(args);
+    if (options.help) {
+        out_ << help();
+        return Success;
     }
+    const std::string& dataFolder = options.dataFolder;
+    const std::size_t i = options.command;
     if (i == args.size())
         throw CommandError("missing command (see 'r4000ctl --help')");
     const Entry* entry = find(args[i]);
@@ -391,8 +409,8 @@ int Tool::runCommand(const std::vector<std::string>& args)
                            "'");
     }
     case Command::Print:
-        return PrintCommand(store, out_).print(line.operand(0), line.option("pdf"),
-                                               optional("pages"));
+        return PrintCommand(store, out_)
+            .print(line.operand(0), line.option("pdf"), optional("pages"));
     case Command::Netset:
         return scans.netset(line.operand(0), line.option("ip"), line.option("mask"),
                             line.option("gateway"), optional("name"), optional("port"),

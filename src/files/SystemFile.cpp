@@ -31,15 +31,6 @@ bool firstValue(std::string_view text, std::string_view key, std::string& value)
     return found;
 }
 
-bool isSiren(unsigned long value)
-{
-    for (unsigned long siren : {0ul, 1ul, 32ul, 33ul, 34ul, 35ul, 36ul, 255ul}) {
-        if (value == siren)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 std::string SystemFile::write(const System& system)
@@ -86,7 +77,7 @@ void SystemFile::read(System& system, std::string_view text)
             if (TextRules::parseNumber(value, 0xffffffffu, number))
                 system.setScanAssignCount(std::uint32_t(number));
         } else if (equalsIgnoreCase(key, "siren")) {
-            if (TextRules::parseNumber(value, 0xff, number) && isSiren(number))
+            if (TextRules::parseNumber(value, 0xff, number) && System::isSiren(int(number)))
                 system.setSiren(int(number));
         }
     });

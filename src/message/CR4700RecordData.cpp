@@ -244,19 +244,20 @@ bool CR4700RecordData::Refuse(const char* problem)
     return Fail(MessageError::InvalidArgument);
 }
 
-bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
+const char* CR4700RecordData::CheckImage(const std::uint8_t* image, std::size_t size,
+                                         Header& header)
 {
     if (!image || size < kHeaderSize)
-        return Refuse("it is shorter than the header of a message file");
+        return "it is shorter than the header of a message file";
     if (std::memcmp(image + kMagicField, kMagic, kMagicLength))
-        return Refuse("it is no message file (its first bytes are wrong)");
+        return "it is no message file (its first bytes are wrong)";
 
     const std::uint32_t wideLength = ReadBe32(image + kWidebandLengthField);
     const std::uint32_t narrowLength = ReadBe32(image + kNarrowbandLengthField);
     if (static_cast<std::uint64_t>(wideLength) + narrowLength + kHeaderSize != size)
-        return Refuse("its size is not the header and the two track lengths it gives");
+        return "its size is not the header and the two track lengths it gives";
     if (wideLength > kMaxWidebandCode || narrowLength > kMaxNarrowbandCode)
-        return Refuse("a track is longer than a message can be");
+        return "a track is longer than a message can be";
 
     // "YYYY-MM-DD hh:mm:ss"; the separators are not examined.
     const std::uint8_t* text = image + kDateField;
@@ -265,13 +266,30 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
         !ReadDecimal(text + 8, 2, date.day) || !ReadDecimal(text + 11, 2, date.hour) ||
         !ReadDecimal(text + 14, 2, date.minute) || !ReadDecimal(text + 17, 2, date.second) ||
         !ValidDate(date))
-        return Refuse("its recording date is no date");
+        return "its recording date is no date";
 
     const std::uint8_t* wide = image + kHeaderSize;
-    const std::uint8_t* narrow = wide + wideLength;
-    if (ByteSum(wide, wideLength) + ByteSum(narrow, narrowLength) !=
+    if (ByteSum(wide, wideLength) + ByteSum(wide + wideLength, narrowLength) !=
         ReadBe32(image + kChecksumField))
-        return Refuse("its checksum does not hold");
+        return "its checksum does not hold";
+
+    const char* name = reinterpret_cast<const char*>(image + kNameField);
+    header.name.assign(name, strnlen(name, kMaxNameSize));
+    header.date = date;
+    header.widebandCode = wideLength;
+    header.narrowbandCode = narrowLength;
+    return nullptr;
+}
+
+bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
+{
+    Header header;
+    if (const char* problem = CheckImage(image, size, header))
+        return Refuse(problem);
+    const std::size_t wideLength = header.widebandCode;
+    const std::size_t narrowLength = header.narrowbandCode;
+    const std::uint8_t* wide = image + kHeaderSize;
+    const std::uint8_t* narrow = wide + wideLength;
 
     CG722 wideCoder;
     CG722 narrowCoder;
@@ -280,9 +298,8 @@ bool CR4700RecordData::Parse(const std::uint8_t* image, std::size_t size)
     AtTheSameTime([&] { narrowPcm = DecodeTrack(narrowCoder, narrow, narrowLength); },
                   [&] { widePcm = DecodeTrack(wideCoder, wide, wideLength); });
 
-    const char* name = reinterpret_cast<const char*>(image + kNameField);
-    name_.assign(name, strnlen(name, kMaxNameSize));
-    date_ = date;
+    name_ = std::move(header.name);
+    date_ = header.date;
     wideband_ = std::move(widePcm);
     narrowband_ = std::move(narrowPcm);
     widebandCode_ = wideLength;

@@ -39,6 +39,17 @@ public:
     // Reads a ".pmf" image; a rejected image leaves the record as it was.
     bool Parse(const std::uint8_t* image, std::size_t size);
 
+    // What the header of a ".pmf" image says.
+    struct Header {
+        std::string name;
+        RecordTime date;
+        std::size_t widebandCode = 0; // L1: a quarter of the wideband PCM bytes
+        std::size_t narrowbandCode = 0;
+    };
+    // Checks an image as Parse does (size, magic, date, checksum) without decoding it: null
+    // when it holds, else why it is refused.
+    static const char* CheckImage(const std::uint8_t* image, std::size_t size, Header& header);
+
     bool ImportWave(const std::string& path);
     bool ExportWave(const std::string& path, bool wideband);
     bool ApplyGain(int dB);

@@ -518,6 +518,15 @@ void System::setSiren(int siren)
     setChanged();
 }
 
+bool System::isSiren(int value)
+{
+    for (int siren : {0, 1, 32, 33, 34, 35, 36, 255}) {
+        if (value == siren)
+            return true;
+    }
+    return false;
+}
+
 void System::applyModelRules()
 {
     const int inUse = registeredCount_;

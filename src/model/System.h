@@ -138,8 +138,11 @@ public:
     std::uint32_t scanAssignCount() const { return scanAssignCount_; }
     void setScanAssignCount(std::uint32_t count);
 
+    // The sound the IP master stations play before a message: 1 zone-paging chime, 0
+    // all-call chime, 32..36 sirens 1 to 5, 255 none.
     int siren() const { return siren_; }
     void setSiren(int siren);
+    static bool isSiren(int value);
 
     // A value of the system or of one of its units was changed by the user: every observer
     // of the system hears the value's settings key (empty: anything may have changed).

@@ -6,8 +6,25 @@
 #include <QCoreApplication>
 #include <QThread>
 
+namespace {
+
+std::vector<int> allUnits(const System& system)
+{
+    std::vector<int> units;
+    for (int n = 1; n <= system.registeredCount(); ++n)
+        units.push_back(n);
+    return units;
+}
+
+} // namespace
+
 AllUnitRun::AllUnitRun(System& system, Job job, FailureFormat format)
-    : system_(system), job_(std::move(job)), format_(format)
+    : AllUnitRun(system, allUnits(system), std::move(job), format)
+{
+}
+
+AllUnitRun::AllUnitRun(System& system, std::vector<int> units, Job job, FailureFormat format)
+    : system_(system), units_(std::move(units)), job_(std::move(job)), format_(format)
 {
 }
 
@@ -27,13 +44,12 @@ std::string AllUnitRun::failureLine(const Exchange& unit, FailureFormat format)
 
 void AllUnitRun::start()
 {
-    const int count = system_.registeredCount();
-    succeeded_.assign(std::size_t(count), 0);
-    workers_.reserve(std::size_t(count));
-    running_ = count;
-    for (int n = 1; n <= count; ++n) {
-        Exchange* unit = system_.equipment(n);
-        char* slot = &succeeded_[std::size_t(n - 1)];
+    succeeded_.assign(units_.size(), 0);
+    workers_.reserve(units_.size());
+    running_ = int(units_.size());
+    for (std::size_t i = 0; i < units_.size(); ++i) {
+        Exchange* unit = system_.equipment(units_[i]);
+        char* slot = &succeeded_[i];
         workers_.emplace_back([this, unit, slot] {
             *slot = job_(*unit) ? 1 : 0;
             --running_;
@@ -74,6 +90,14 @@ AllUnitRun::Report AllUnitRun::runAll(System& system, Job job, WaitMode mode, Fa
     return run.report();
 }
 
+AllUnitRun::Report AllUnitRun::runOn(System& system, std::vector<int> units, Job job,
+                                     WaitMode mode)
+{
+    AllUnitRun run(system, std::move(units), std::move(job));
+    run.run(mode);
+    return run.report();
+}
+
 void AllUnitRun::collect()
 {
     workers_.clear();
@@ -81,6 +105,6 @@ void AllUnitRun::collect()
     for (std::size_t i = 0; i < succeeded_.size(); ++i) {
         report_.results.push_back(succeeded_[i] != 0);
         if (!succeeded_[i])
-            report_.failures += failureLine(*system_.equipment(int(i) + 1), format_);
+            report_.failures += failureLine(*system_.equipment(units_[i]), format_);
     }
 }

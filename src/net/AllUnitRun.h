@@ -20,7 +20,8 @@ class AllUnitRun
 {
 public:
     using Job = std::function<bool(Exchange&)>;
-    // How a run went: one result per registered unit (unit 1 first) and the failure lines.
+    // How a run went: one result per unit of the run (unit 1 first, or in the order given) and
+    // the failure lines.
     struct Report {
         std::vector<bool> results;
         std::string failures;
@@ -30,6 +31,9 @@ public:
     enum class WaitMode { Blocking, ProcessingEvents };
 
     AllUnitRun(System& system, Job job, FailureFormat format = FailureFormat::WithBlank);
+    // The same over the given units only (equipment numbers, each registered), in that order.
+    AllUnitRun(System& system, std::vector<int> units, Job job,
+               FailureFormat format = FailureFormat::WithBlank);
     ~AllUnitRun();
     AllUnitRun(const AllUnitRun&) = delete;
     AllUnitRun& operator=(const AllUnitRun&) = delete;
@@ -46,6 +50,8 @@ public:
     // A whole run of job over the system's units.
     static Report runAll(System& system, Job job, WaitMode mode,
                          FailureFormat format = FailureFormat::WithBlank);
+    // A run of job over the given units only.
+    static Report runOn(System& system, std::vector<int> units, Job job, WaitMode mode);
 
     // Valid after the wait.
     const Report& report() const { return report_; }
@@ -56,11 +62,12 @@ private:
     void collect();
 
     System& system_;
+    std::vector<int> units_;
     Job job_;
     FailureFormat format_;
     std::vector<std::thread> workers_;
     std::atomic<int> running_{0};
-    // One slot per unit, written by its worker only: no lock is needed.
+    // One slot per unit of the run, written by its worker only: no lock is needed.
     std::vector<char> succeeded_;
     Report report_;
 };

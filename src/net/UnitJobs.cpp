@@ -1,6 +1,7 @@
 #include "UnitJobs.h"
 
 #include "Exchange.h"
+#include "FileOps.h"
 #include "System.h"
 #include "TextRules.h"
 
@@ -8,6 +9,9 @@
 #include <thread>
 
 namespace {
+
+// The largest message file there is: a header and 40 s of sound on both tracks, coded.
+constexpr std::size_t kLargestMessageFile = 204 + 320000 + 160000;
 
 using Upload = bool (UnitClient::*)(const std::string&, const std::string&);
 using OwnUpload = bool (UnitClient::*)();
@@ -89,6 +93,25 @@ AllUnitRun::Job changeCredentials(const Context& context, std::string newName,
         unit.setSystemName(name);
         unit.setPassword(password);
         return false;
+    };
+}
+
+AllUnitRun::Job transferMessage(const Context& context, FileOps& files,
+                                std::map<int, std::string> pathByUnit)
+{
+    return [context, &files, pathByUnit](Exchange& unit) {
+        UnitClient client(unit, context.prompt, context.options);
+        if (!client.checkLogin())
+            return false;
+        // A message that cannot be read is a failure of this unit, never an empty upload.
+        const auto path = pathByUnit.find(unit.exchangeNumber());
+        std::string data;
+        const bool sent = path != pathByUnit.end() &&
+                          files.readFile(path->second, data, kLargestMessageFile) &&
+                          client.uploadMessage(data);
+        if (differsFromSystem(unit, context.system))
+            client.changeSystemPassword(context.system.systemName(), context.system.password());
+        return sent;
     };
 }
 

@@ -3,7 +3,11 @@
 #include "AllUnitRun.h"
 #include "UnitClient.h"
 
+#include <map>
+#include <string>
+
 class CredentialsPrompt;
+class FileOps;
 class System;
 
 // What each worker of an all-unit run does with its unit. Before the real job, every
@@ -36,6 +40,10 @@ AllUnitRun::Job uploadMessagePaging(const Context& context);
 // credentials in the model, so a later attempt logs in with what the unit still knows.
 AllUnitRun::Job changeCredentials(const Context& context, std::string newName,
                                   std::string newStoredPassword);
+// Log in and send the unit the message file at path (read whole, up to the size of the
+// largest message file); a unit with other credentials is then given the system's.
+AllUnitRun::Job transferMessage(const Context& context, FileOps& files,
+                                std::map<int, std::string> pathByUnit);
 // Before a settings download: log in and, where the unit's credentials are not the
 // system's, give it the system's and wait restartWaitMs for it to restart.
 AllUnitRun::Job checkBeforeDownload(const Context& context, long restartWaitMs = 30000);

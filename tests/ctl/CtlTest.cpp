@@ -283,7 +283,7 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
          "--gain must be one of"},
         {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
         {{"msg", "info", "/dev/zero"}, "cannot be read"},
-        {{"msg", "dance", message.string()}, "ACTION is import, export, info, record or play"},
+        {{"msg", "dance", message.string()}, "ACTION is import, export, info, record, play, list or send"},
     };
     for (const auto& c : bad) {
         const Result run = ctl(c.args);

@@ -6,21 +6,14 @@
 #include "CommandError.h"
 #include "FileOps.h"
 #include "MessageError.h"
+#include "MessageFile.h"
 
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
 #include <mutex>
 #include <ostream>
-#include <vector>
 
 namespace {
-
-// The most of a file that is read, as the message tool reads it: room for the header and
-// both tracks uncoded. A larger file is refused unread; Parse checks the size of the rest.
-constexpr std::size_t kLargestFile = CR4700RecordData::kHeaderSize +
-                                     CR4700RecordData::kWidebandCapacity +
-                                     CR4700RecordData::kNarrowbandCapacity;
 
 constexpr const char* kGainSteps = ": --gain must be one of -15, -12, ..., 12, 15 (dB)";
 
@@ -36,15 +29,6 @@ std::string waveProblem(int error)
     default:
         return "is not a mono PCM WAVE file";
     }
-}
-
-// "%d.%03d sec." of a track of PCM bytes at bytesPerSecond.
-std::string lengthText(std::size_t bytes, std::size_t bytesPerSecond)
-{
-    const std::size_t ms = bytes * 1000 / bytesPerSecond;
-    char text[32];
-    std::snprintf(text, sizeof text, "%d.%03d sec.", int(ms / 1000), int(ms % 1000));
-    return text;
 }
 
 // The gain option: a step of the gain table, or bad usage.
@@ -84,23 +68,18 @@ private:
 void writeMessage(FileOps& files, CR4700RecordData& record, const std::string& path,
                   const std::string& action)
 {
-    std::vector<std::uint8_t> image(record.GetFileSize());
-    std::size_t size = 0;
-    if (!record.Serialize(image.data(), image.size(), size) ||
-        !files.writeFile(path, std::string(image.begin(), image.begin() + long(size))))
+    if (!MessageFile::write(files, record, path))
         throw CommandError(action + ": cannot write " + path);
 }
 
 CR4700RecordData readMessage(FileOps& files, const std::string& path)
 {
-    // The size is checked before anything is read: a huge (or sparse) file is never loaded.
-    std::string image;
-    if (!files.readFile(path, image, kLargestFile))
-        throw CommandError("msg: " + path +
-                           " cannot be read (no file, or larger than a message file can be)");
     CR4700RecordData record;
-    if (!record.Parse(reinterpret_cast<const std::uint8_t*>(image.data()), image.size()))
-        throw CommandError("msg: " + path + ": " + record.LastProblem());
+    if (!MessageFile::read(files, path, record))
+        throw CommandError("msg: " + path + (record.LastProblem().empty()
+                                                 ? " cannot be read (no file, or larger than a "
+                                                   "message file can be)"
+                                                 : ": " + record.LastProblem()));
     return record;
 }
 
@@ -123,7 +102,7 @@ int MessageCommands::importWave(const std::string& wave, const std::optional<std
         throw CommandError(std::string("msg import") + kGainSteps);
     writeMessage(files_, record, *to, "msg import");
     out_ << "wrote " << *to << ": \"" << record.Name() << "\", "
-         << lengthText(record.WidebandLength(), 32000) << '\n';
+         << MessageFile::lengthText(record.WidebandLength(), 32000) << '\n';
     return 0;
 }
 
@@ -144,9 +123,9 @@ int MessageCommands::info(const std::string& message)
     const CR4700RecordData record = readMessage(files_, message);
     out_ << "name: " << record.Name() << '\n'
          << "date: " << record.Date().Text() << '\n'
-         << "wideband: " << lengthText(record.WidebandLength(), 32000) << " (L1 "
+         << "wideband: " << MessageFile::lengthText(record.WidebandLength(), 32000) << " (L1 "
          << record.WidebandCodeLength() << " bytes)\n"
-         << "narrowband: " << lengthText(record.NarrowbandLength(), 16000) << " (L2 "
+         << "narrowband: " << MessageFile::lengthText(record.NarrowbandLength(), 16000) << " (L2 "
          << record.NarrowbandCodeLength() << " bytes)\n"
          << "checksum: holds\n";
     return 0;
@@ -176,7 +155,7 @@ int MessageCommands::record(const std::optional<std::string>& seconds,
         throw CommandError("msg record: nothing was recorded, or the name is over 128 bytes");
     writeMessage(files_, message, *to, "msg record");
     out_ << "wrote " << *to << ": \"" << message.Name() << "\", "
-         << lengthText(message.WidebandLength(), 32000) << '\n';
+         << MessageFile::lengthText(message.WidebandLength(), 32000) << '\n';
     return 0;
 }
 

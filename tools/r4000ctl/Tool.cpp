@@ -6,6 +6,7 @@
 #include "DataFolder.h"
 #include "LanguageChoice.h"
 #include "MessageCommands.h"
+#include "MessageFolder.h"
 #include "PosixFileOps.h"
 #include "PrintCommand.h"
 #include "ScanCommands.h"
@@ -193,8 +194,16 @@ const std::vector<Entry>& commands()
             Kind::Optional},
            {"narrowband", "", "export, play: the 8 kHz track instead of the 16 kHz one",
             Kind::Switch},
-           {"seconds", "N", "record: how long, 1 to 20 seconds", Kind::Optional}},
-          "make, export and describe voice message files",
+           {"seconds", "N", "record: how long, 1 to 20 seconds", Kind::Optional},
+           {"siren", "VALUE",
+            "send: the system's new siren: 1 zone paging chime, 0 all-call chime, 32-36 "
+            "sirens 1-5, 255 none",
+            Kind::Optional},
+           {"messages", "DIR",
+            "send, list: the standard messages (default: the folder Message beside r4000ctl)",
+            Kind::Optional},
+           kNoPrompt},
+          "make, describe and send voice messages",
           "ACTION is one of:\n"
           "  import  FILE is a 16 kHz, 16-bit mono WAVE file of at most 20 s (longer ones are\n"
           "          cut); writes the message file --to FILE.pmf\n"
@@ -203,8 +212,14 @@ const std::vector<Entry>& commands()
           "  record  records --seconds N from the default sound input --to FILE.pmf, named\n"
           "          --name NAME (no FILE)\n"
           "  play    FILE is a message file; plays it on the default sound output\n"
+          "  list    FILE is a system; lists its IP master stations with the message\n"
+          "          msglist.csv gives each, and the system's siren\n"
+          "  send    FILE is a system; sends each of those stations its message (the\n"
+          "          system's own messages first, then the standard ones); with --siren,\n"
+          "          first gives every unit the new siren and saves the system\n"
           "A file that is not what it should be is named with the reason (exit status 2),\n"
-          "and nothing is written.\n",
+          "and nothing is written. send prints one line per unit and names the units that\n"
+          "failed on stderr (exit status 1), as the other unit commands do.\n",
           1}},
         {Command::Print,
          {"print",
@@ -405,8 +420,15 @@ int Tool::runCommand(const std::vector<std::string>& args)
             return messages.record(optional("seconds"), optional("to"), optional("name"));
         if (action == "play")
             return messages.play(line.operand(1), line.has("narrowband"), optional("gain"));
-        throw CommandError("msg: ACTION is import, export, info, record or play, not '" + action +
-                           "'");
+        const std::string standard =
+            line.has("messages") ? line.option("messages") : MessageFolder::standardFolder();
+        if (action == "send")
+            return units.sendMessages(line.operand(1), optional("siren"), standard);
+        if (action == "list")
+            return units.listMessages(line.operand(1), standard);
+        throw CommandError("msg: ACTION is import, export, info, record, play, list or send, "
+                           "not '" +
+                           action + "'");
     }
     case Command::Print:
         return PrintCommand(store, out_)

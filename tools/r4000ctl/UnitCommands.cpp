@@ -4,6 +4,9 @@
 #include "Exchange.h"
 #include "FileOps.h"
 #include "Maintenance.h"
+#include "MessageFolder.h"
+#include "MessageListFile.h"
+#include "MessageTransfer.h"
 #include "PasswordCodec.h"
 #include "R4000System.h"
 #include "SettingsTransfer.h"
@@ -12,6 +15,7 @@
 #include "SystemStore.h"
 #include "TextRules.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 #include <utility>
@@ -20,6 +24,9 @@
 namespace {
 
 constexpr auto kBlocking = AllUnitRun::WaitMode::Blocking;
+
+// msglist.csv is a line per station: a larger file is none of this program's.
+constexpr std::size_t kLargestMessageList = 1 << 20;
 
 // The first line of the program's failure report.
 constexpr std::string_view kFailureHeading = "Connection failure to the following units.";
@@ -186,4 +193,96 @@ int UnitCommands::firmware(const std::string& name, const std::string& unit,
     printUnit(target, ok);
     return reportFailures(
         ok ? std::string() : AllUnitRun::failureLine(target, AllUnitRun::FailureFormat::WithBlank));
+}
+
+UnitCommands::MessagePlan UnitCommands::messagePlan(const System& system,
+                                                    const std::string& standardFolder) const
+{
+    const std::string& name = system.systemName();
+    MessagePlan plan{MessageCatalog::read(store_.files(), standardFolder,
+                                          MessageFolder::ownFolder(store_.dataFolder(), name)),
+                     MessageAssignments(system), false};
+    std::string text;
+    if (store_.files().readFile(MessageFolder::listPath(store_.dataFolder(), name), text,
+                                kLargestMessageList))
+        plan.stale = plan.assignments.apply(MessageListFile::read(text), system);
+    return plan;
+}
+
+int UnitCommands::sendMessages(const std::string& name, const std::optional<std::string>& siren,
+                               const std::string& standardFolder)
+{
+    unsigned long sirenValue = 0;
+    if (siren &&
+        (!TextRules::parseNumber(*siren, 255, sirenValue) || !System::isSiren(int(sirenValue))))
+        throw CommandError("msg send: --siren is 1 (zone paging chime), 0 (all-call chime), "
+                           "32 to 36 (sirens 1 to 5) or 255 (none)");
+    R4000System system(store_.locale());
+    store_.load(name, system);
+
+    int status = 0;
+    if (siren && int(sirenValue) != system.siren()) {
+        out_ << "siren " << sirenValue << ":\n";
+        const auto result = MessageTransfer::changeSiren(system, int(sirenValue),
+                                                         {system, prompt_, options_}, kBlocking);
+        store_.save(system);
+        status = report(system, result);
+        out_ << "messages:\n";
+    }
+
+    MessagePlan plan = messagePlan(system, standardFolder);
+    // Every station with a message is sent it; one whose message is gone fails by name.
+    std::string missing;
+    for (std::size_t row = 0; row < plan.assignments.rows().size(); ++row) {
+        const MessageAssignments::Row& station = plan.assignments.rows()[row];
+        if (station.title.empty())
+            continue;
+        if (plan.catalog.find(station.title).empty()) {
+            const Exchange& unit = *system.equipment(station.unit);
+            printUnit(unit, false);
+            missing += AllUnitRun::failureLine(unit, AllUnitRun::FailureFormat::WithBlank) +
+                       ": no message \"" + station.title + "\"";
+        }
+        plan.assignments.setChecked(int(row), true);
+    }
+    const auto transfers = plan.assignments.transfers(plan.catalog);
+    if (transfers.empty() && missing.empty())
+        out_ << "no station of " << store_.toTerminal(name) << " is given a message\n";
+
+    const CredentialsList before = credentialsOf(system);
+    const AllUnitRun::Report result = MessageTransfer::send(
+        system, transfers, {system, prompt_, options_}, store_.files(), kBlocking);
+    if (credentialsOf(system) != before)
+        store_.save(system);
+    for (std::size_t i = 0; i < transfers.size(); ++i)
+        printUnit(*system.equipment(transfers[i].unit), result.results[i]);
+    if (plan.stale && !store_.files().writeFile(
+                          MessageFolder::listPath(store_.dataFolder(), name),
+                          MessageListFile::write(plan.assignments.entries(plan.catalog))))
+        throw CommandError("msg send: cannot write " +
+                           MessageFolder::listPath(store_.dataFolder(), name));
+    return std::max(status, reportFailures(missing + result.failures));
+}
+
+int UnitCommands::listMessages(const std::string& name, const std::string& standardFolder)
+{
+    R4000System system(store_.locale());
+    store_.load(name, system);
+    const MessagePlan plan = messagePlan(system, standardFolder);
+    out_ << "siren: " << system.siren() << '\n';
+    for (const MessageAssignments::Row& row : plan.assignments.rows()) {
+        const Exchange& unit = *system.equipment(row.unit);
+        const std::string path = row.title.empty() ? std::string() : plan.catalog.find(row.title);
+        char line[160];
+        std::snprintf(line, sizeof line, "%2d  %-8s  %-15s  ", unit.exchangeNumber(),
+                      store_.toTerminal(unit.exchangeName()).c_str(),
+                      unit.targetAddressText().c_str());
+        out_ << line
+             << (row.title.empty() ? std::string("-")
+                                   : store_.toTerminal(row.title) +
+                                         (path.empty() ? "  (not found)"
+                                                       : "  " + store_.toTerminal(path)))
+             << '\n';
+    }
+    return 0;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AllUnitRun.h"
+#include "MessageAssignments.h"
+#include "MessageCatalog.h"
 #include "UnitClient.h"
 #include "UnitJobs.h"
 
@@ -34,8 +36,23 @@ public:
                const std::optional<std::string>& newPassword,
                const std::optional<std::string>& newMaintenance);
     int firmware(const std::string& name, const std::string& unit, const std::string& file);
+    // msg send: every message msglist.csv assigns, each to its unit; with siren (a value the
+    // system takes), first the new siren on every unit. standardFolder: the standard messages.
+    int sendMessages(const std::string& name, const std::optional<std::string>& siren,
+                     const std::string& standardFolder);
+    // msg list: the IP master stations and the message each is given.
+    int listMessages(const std::string& name, const std::string& standardFolder);
 
 private:
+    struct MessagePlan {
+        MessageCatalog catalog;
+        MessageAssignments assignments;
+        // msglist.csv named a unit that holds no messages: it is written again.
+        bool stale = false;
+    };
+    // The system's stations with the messages msglist.csv gives them.
+    MessagePlan messagePlan(const System& system, const std::string& standardFolder) const;
+
     void printUnit(const Exchange& unit, bool ok);
     int report(const System& system, const AllUnitRun::Report& report);
     // The failure report on stderr; the exit status.

@@ -59,24 +59,47 @@ TEST(LauncherPictures, EnglishHasEveryPictureAtItsSize)
     }
 }
 
-TEST(LauncherPictures, KoreanDrawsItsOwnCaptionsButLeavesTheMessageButtonToEnglish)
-{
-    ASSERT_TRUE(LanguageLibrary::load("ko", R4000_LANGUAGE_DIR));
-    const QString ko = QStringLiteral("ko");
-    for (const Button& button : kButtons) {
-        if (button.normal == 210)
-            continue;
-        SCOPED_TRACE(button.normal);
-        const QImage own = picture(ko, button.normal);
-        ASSERT_EQ(own.size(), button.size);
-        EXPECT_TRUE(own != picture(QStringLiteral("en"), button.normal))
-            << "drawn with the English caption";
-    }
-    EXPECT_EQ(picture(ko, 147).size(), kBackground);
+// A language that draws the launcher's pictures with its own captions. The Message button's
+// pictures are its own exactly when its launcher shows that button; otherwise the English ones
+// stand in for them.
+struct LanguagePictures {
+    const char* code;
+    bool showsMessage;
+};
 
-    const ResourceChain korean(ko);
-    EXPECT_EQ(korean.path(QStringLiteral("bitmaps/210.png")), location(QStringLiteral("en"), 210));
-    EXPECT_EQ(korean.path(QStringLiteral("bitmaps/149.png")), location(ko, 149));
+class LanguageLauncherPictures : public ::testing::TestWithParam<LanguagePictures>
+{
+};
+
+TEST_P(LanguageLauncherPictures, DrawnWithItsOwnCaptions)
+{
+    ASSERT_TRUE(LanguageLibrary::load(GetParam().code, R4000_LANGUAGE_DIR));
+    const QString code = QString::fromLatin1(GetParam().code);
+    const QString en = QStringLiteral("en");
+    const ResourceChain chain(code);
+    EXPECT_EQ(chain.launcherShowsMessage(), GetParam().showsMessage);
+    EXPECT_EQ(picture(code, 147).size(), kBackground);
+
+    for (const Button& button : kButtons) {
+        SCOPED_TRACE(button.normal);
+        const bool own = button.normal != 210 || GetParam().showsMessage;
+        EXPECT_EQ(chain.bitmapPath(button.normal), location(own ? code : en, button.normal));
+        if (!own)
+            continue;
+        for (int id : {button.normal, button.hover, button.pressed}) {
+            SCOPED_TRACE(id);
+            const QImage image = picture(code, id);
+            ASSERT_EQ(image.size(), button.size);
+            EXPECT_TRUE(image != picture(en, id)) << "drawn with the English caption";
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(LauncherPictures, LanguageLauncherPictures,
+                         ::testing::Values(LanguagePictures{"ko", false},
+                                           LanguagePictures{"ja", true}),
+                         [](const ::testing::TestParamInfo<LanguagePictures>& info) {
+                             return std::string(info.param.code);
+                         });
 
 } // namespace

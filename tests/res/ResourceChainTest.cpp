@@ -10,11 +10,11 @@
 
 namespace {
 
-// The Korean library registers its resources once for the whole process.
-bool loadKorean()
+// A language library registers its resources for the whole process, each language under its
+// own folder, so several load side by side; loading one again changes nothing.
+bool loadLanguage(std::string_view code)
 {
-    static const bool loaded = LanguageLibrary::load("ko", R4000_LANGUAGE_DIR);
-    return loaded;
+    return LanguageLibrary::load(code, R4000_LANGUAGE_DIR);
 }
 
 TEST(LanguageLibrary, NameRule)
@@ -72,7 +72,7 @@ TEST(ResourceChain, EnglishTable)
 
 TEST(ResourceChain, LanguageFirstThenEnglish)
 {
-    ASSERT_TRUE(loadKorean());
+    ASSERT_TRUE(loadLanguage("ko"));
     const ResourceChain korean(QStringLiteral("ko"));
     EXPECT_EQ(korean.string(5001), QStringLiteral("암호가 올바르지 않습니다."));
     EXPECT_EQ(korean.stringField(129, 1), QStringLiteral("새 시스템"));
@@ -110,11 +110,27 @@ TEST(ResourceChain, SubstituteFillsConversionsAndNumberedPlaces)
             << c.format;
 }
 
-// The Korean library translates every text of the program: the same string and dialog
-// keys, and menus of the same shape with the same commands and keys.
-TEST(ResourceChain, KoreanTranslatesEveryEnglishText)
+namespace {
+
+// A language whose library translates every text of the program, by its code.
+class CompleteTranslation : public ::testing::TestWithParam<const char*>
 {
-    ASSERT_TRUE(loadKorean());
+protected:
+    QString folder() const { return QStringLiteral(":/res/") + QLatin1String(GetParam()) + u'/'; }
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(ResourceChain, CompleteTranslation, ::testing::Values("ko", "ja"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
+
+// A complete translation has the same string and dialog keys in the same order, and menus of
+// the same shape with the same commands and keys.
+TEST_P(CompleteTranslation, TranslatesEveryEnglishText)
+{
+    ASSERT_TRUE(loadLanguage(GetParam()));
     const auto lines = [](const QString& path) {
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
@@ -132,9 +148,7 @@ TEST(ResourceChain, KoreanTranslatesEveryEnglishText)
     };
     for (const char* table : {"strings.txt", "dialogs.txt"}) {
         const QString name = QString::fromLatin1(table);
-        EXPECT_EQ(keys(QStringLiteral(":/res/ko/") + name),
-                  keys(QStringLiteral(":/res/en/") + name))
-            << table;
+        EXPECT_EQ(keys(folder() + name), keys(QStringLiteral(":/res/en/") + name)) << table;
     }
     // A menu line without its text: the kind, the command, and the key after "\t".
     const auto shape = [&](const QString& path) {
@@ -148,16 +162,16 @@ TEST(ResourceChain, KoreanTranslatesEveryEnglishText)
         }
         return out;
     };
-    EXPECT_EQ(shape(QStringLiteral(":/res/ko/menus.txt")),
+    EXPECT_EQ(shape(folder() + QStringLiteral("menus.txt")),
               shape(QStringLiteral(":/res/en/menus.txt")));
 }
 
 // A translated text keeps the places the program fills: the same printf conversions in the
 // same order, and the same numbered places (in any order). A lost or extra "%s" would show
 // a value in the wrong place or none at all.
-TEST(ResourceChain, KoreanTextsKeepTheirPlaces)
+TEST_P(CompleteTranslation, TextsKeepTheirPlaces)
 {
-    ASSERT_TRUE(loadKorean());
+    ASSERT_TRUE(loadLanguage(GetParam()));
     const QRegularExpression conversion(QStringLiteral("%(%|[1-9]|[-+ #0]*[0-9]*(?:\\.[0-9]+)?"
                                                        "l?[sdiuxXc])"));
     const auto places = [&](const QString& text) {
@@ -184,7 +198,7 @@ TEST(ResourceChain, KoreanTextsKeepTheirPlaces)
     };
     for (const char* name : {"strings.txt", "dialogs.txt"}) {
         const auto english = table(QStringLiteral(":/res/en/") + QLatin1String(name));
-        for (const auto& [key, text] : table(QStringLiteral(":/res/ko/") + QLatin1String(name))) {
+        for (const auto& [key, text] : table(folder() + QLatin1String(name))) {
             ASSERT_EQ(english.count(key), 1u) << name << " " << key.toStdString();
             EXPECT_EQ(places(text).toStdString(), places(english.at(key)).toStdString())
                 << name << " " << key.toStdString() << ": " << text.toStdString();

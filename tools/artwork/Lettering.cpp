@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -30,9 +31,23 @@ QStringList Lettering::families(const QString& text)
     const QStringList latin{QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")};
     const QStringList korean{QStringLiteral("NanumGothic"), QStringLiteral("NanumBarunGothic"),
                              QStringLiteral("Noto Sans CJK KR")};
-    const bool hangul = std::any_of(text.begin(), text.end(),
-                                    [](QChar c) { return c.script() == QChar::Script_Hangul; });
-    return (hangul ? korean + latin : latin + korean) << QStringLiteral("sans-serif");
+    // The Korean families carry kana and the older kanji too, but not the ones Japanese writes
+    // in their shortened forms (検, 録, 変), which would come from yet another font.
+    const QStringList japanese{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
+                               QStringLiteral("Noto Sans CJK JP")};
+    const auto uses = [&](std::initializer_list<QChar::Script> scripts) {
+        return std::any_of(text.begin(), text.end(), [&](QChar c) {
+            return std::find(scripts.begin(), scripts.end(), c.script()) != scripts.end();
+        });
+    };
+    QStringList order;
+    if (uses({QChar::Script_Hangul}))
+        order = korean + latin + japanese;
+    else if (uses({QChar::Script_Hiragana, QChar::Script_Katakana, QChar::Script_Han}))
+        order = japanese + latin + korean;
+    else
+        order = latin + korean + japanese;
+    return order << QStringLiteral("sans-serif");
 }
 
 QFont Lettering::font(qreal pixelSize, QFont::Weight weight, const QString& text)

@@ -13,8 +13,10 @@ class Lettering
 {
 public:
     // Families in order of preference for text. Each family supplies the glyphs the ones
-    // before it lack, so a Korean caption never shows empty boxes; a text with Hangul puts the
-    // Korean families first, so its Latin letters match the Hangul ones.
+    // before it lack, so a Korean or Japanese caption never shows empty boxes; a text with
+    // Hangul puts the Korean families first, so its Latin letters match the Hangul ones, and
+    // one with kana or kanji (and no Hangul) the Japanese families, so all its letters come
+    // from one font.
     static QStringList families(const QString& text);
     static QFont font(qreal pixelSize, QFont::Weight weight, const QString& text = {});
 

@@ -41,6 +41,14 @@ bool WidgetDialogs::question(const QString& caption, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool WidgetDialogs::confirm(const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent());
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
 UserDialogs::Answer WidgetDialogs::questionWithCancel(const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, caption, text,
@@ -74,6 +82,12 @@ bool WidgetDialogs::nameSystem(System& system, std::string& name)
         return false;
     name = dialog.systemName();
     return true;
+}
+
+QString WidgetDialogs::openFileName(const QString& caption, const QString& folder,
+                                    const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent(), caption, folder, filter);
 }
 
 QString WidgetDialogs::saveFileName(const QString& caption, const QString& proposedPath,

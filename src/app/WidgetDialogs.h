@@ -17,6 +17,9 @@ public:
     bool selectSystem(SystemSelection& selection, const std::string& currentName,
                       std::string& chosen) override;
     bool nameSystem(System& system, std::string& name) override;
+    bool confirm(const QString& caption, const QString& text) override;
+    QString openFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& proposedPath, const QString& filter,
                          const QString& defaultSuffix) override;
     std::optional<Credentials> unitCredentials(const std::string& address, int webPort,

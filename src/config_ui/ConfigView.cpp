@@ -15,6 +15,7 @@
 #include "ModelText.h"
 #include "R4000ConfigDoc.h"
 #include "R4000System.h"
+#include "PrintCommands.h"
 #include "ReportPrinter.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
@@ -24,9 +25,6 @@
 #include "UserMessages.h"
 
 #include <QApplication>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -56,8 +54,15 @@ ConfigView::ConfigView(ToolHost& host, R4000ConfigDoc& document, UnitClient::Opt
                        Scan::Options scanOptions, long restartWaitMs, QWidget* parent)
     : ToolView(host, ToolId::Config, MenuId::Config, true, parent), document_(document),
       unitOptions_(std::move(unitOptions)), scanOptions_(std::move(scanOptions)),
+      printing_(new PrintCommands(
+          host, *this,
+          [this](QPagedPaintDevice& device, int from, int to) {
+              return printReport(device, from, to);
+          },
+          StringId::PrintFailed)),
       restartWaitMs_(restartWaitMs), tabs_(new QTabWidget(this))
 {
+    printing_->setParent(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     tabs_->setObjectName(QStringLiteral("configTabs"));
@@ -172,13 +177,13 @@ void ConfigView::onCommand(int command)
         save(command);
         break;
     case CommandId::Print:
-        print();
+        printing_->print();
         break;
     case CommandId::PrintPreview:
-        printPreview();
+        printing_->preview();
         break;
     case CommandId::PrintSetup:
-        printSetup();
+        printing_->setup();
         break;
     case CommandId::Upload:
         upload();
@@ -239,10 +244,8 @@ void ConfigView::report(int captionId, int doneId, const std::string& failures) 
         host().messages().show(captionId, resources.string(doneId), UserDialogs::Icon::None);
         return;
     }
-    host().messages().show(captionId,
-                           resources.string(StringId::ConnectionFailure) + u'\n' +
-                               ModelText::toUi(failures, host().locale().codePage()),
-                           UserDialogs::Icon::Exclamation);
+    host().messages().showFailures(captionId, ModelText::toUi(failures, host().locale().codePage()),
+                                   UserDialogs::Icon::Exclamation);
 }
 
 void ConfigView::upload()
@@ -270,9 +273,7 @@ void ConfigView::upload()
 
 QPrinter& ConfigView::printer()
 {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
+    return printing_->printer();
 }
 
 int ConfigView::printReport(QPagedPaintDevice& device, int from, int to) const
@@ -280,40 +281,6 @@ int ConfigView::printReport(QPagedPaintDevice& device, int from, int to) const
     const ConfigReport report(host().resources(), document_.system());
     ReportPrinter printer(report, host().resources(), host().locale().isJapanese());
     return printer.print(device, from, to);
-}
-
-void ConfigView::print()
-{
-    QPrinter& device = printer();
-    QPrintDialog dialog(&device, window());
-    dialog.setMinMax(1, 9999);
-    if (host().dialogs().exec(dialog) == QDialog::Accepted)
-        printOn(device);
-}
-
-void ConfigView::printOn(QPrinter& device)
-{
-    const bool range = device.printRange() == QPrinter::PageRange;
-    const int printed =
-        printReport(device, range ? device.fromPage() : 1, range ? device.toPage() : 0);
-    if (printed == 0)
-        host().messages().tell(StringId::NothingToPrint);
-    else if (printed < 0)
-        host().messages().fail(StringId::PrintFailed);
-}
-
-void ConfigView::printPreview()
-{
-    QPrintPreviewDialog preview(&printer(), window());
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { printOn(*target); });
-    host().dialogs().exec(preview);
-}
-
-void ConfigView::printSetup()
-{
-    QPageSetupDialog dialog(&printer(), window());
-    host().dialogs().exec(dialog);
 }
 
 void ConfigView::importFromScan()

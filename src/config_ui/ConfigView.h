@@ -8,6 +8,7 @@
 #include <vector>
 
 class ModelPage;
+class PrintCommands;
 class QPagedPaintDevice;
 class QPrinter;
 class QTabWidget;
@@ -66,12 +67,6 @@ private:
     void download();
     // The import from the scan result, over the registration page.
     void importFromScan();
-    void print();
-    // The report on device over the range its dialog chose; a range beyond the report or a
-    // printer that took nothing is told.
-    void printOn(QPrinter& device);
-    void printPreview();
-    void printSetup();
     // The address check before units are reached; false after telling the user.
     bool unitAddressesUnique(int captionId) const;
     // The result of an all-unit run: done, or the units that failed.
@@ -80,7 +75,7 @@ private:
     R4000ConfigDoc& document_;
     UnitClient::Options unitOptions_;
     Scan::Options scanOptions_;
-    std::unique_ptr<QPrinter> printer_;
+    PrintCommands* printing_;
     long restartWaitMs_;
     QTabWidget* tabs_;
     std::vector<ModelPage*> pages_;

@@ -1,7 +1,6 @@
 #include "MaintenanceJobs.h"
 
 #include "DlgChangePasswd.h"
-#include "DlgMsg.h"
 #include "DlgTime.h"
 #include "Maintenance.h"
 #include "ModelText.h"
@@ -12,33 +11,13 @@
 #include "Timestamp.h"
 #include "ToolHost.h"
 #include "UserMessages.h"
+#include "WaitScope.h"
 
-#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
 
 constexpr auto kPainting = AllUnitRun::WaitMode::ProcessingEvents;
-
-// The wait window over a view that takes no input while the job runs; the window itself
-// stays enabled, for the wait window and a unit's login prompt over it.
-class Waiting
-{
-public:
-    Waiting(const ResourceChain& resources, int textId, QWidget& view)
-        : wait_(resources, resources.string(textId), view.window()), view_(view)
-    {
-        QCoreApplication::processEvents();
-        view_.setEnabled(false);
-    }
-    ~Waiting() { view_.setEnabled(true); }
-    Waiting(const Waiting&) = delete;
-    Waiting& operator=(const Waiting&) = delete;
-
-private:
-    DlgMsg wait_;
-    QWidget& view_;
-};
 
 } // namespace
 
@@ -52,7 +31,7 @@ bool MaintenanceJobs::prepare()
     SystemDocument& document = host_.document();
     if (document.currentSystemName().empty())
         return true;
-    const Waiting waiting(host_.resources(), StringId::LoadingFile, view_);
+    const WaitScope waiting(host_.resources(), StringId::LoadingFile, view_);
     return document.reload();
 }
 
@@ -60,10 +39,9 @@ void MaintenanceJobs::tellFailures(const std::string& failures) const
 {
     if (failures.empty())
         return;
-    host_.messages().show(StringId::Caption,
-                          host_.resources().string(StringId::ConnectionFailure) + u'\n' +
-                              ModelText::toUi(failures, host_.locale().codePage()),
-                          UserDialogs::Icon::None);
+    host_.messages().showFailures(StringId::Caption,
+                                  ModelText::toUi(failures, host_.locale().codePage()),
+                                  UserDialogs::Icon::None);
 }
 
 void MaintenanceJobs::setClock()
@@ -76,7 +54,7 @@ void MaintenanceJobs::setClock()
     System& system = host_.document().system();
     std::string failures;
     {
-        const Waiting waiting(host_.resources(), StringId::SettingClock, view_);
+        const WaitScope waiting(host_.resources(), StringId::SettingClock, view_);
         failures = Maintenance::setClockOnAll(
                        system, {system, &host_.credentialsPrompt(), options_}, kPainting)
                        .failures;
@@ -114,7 +92,7 @@ void MaintenanceJobs::changePassword()
     const bool saved = !document.currentSystemName().empty();
     Maintenance::Outcome outcome;
     {
-        const Waiting waiting(host_.resources(), StringId::ChangingPassword, view_);
+        const WaitScope waiting(host_.resources(), StringId::ChangingPassword, view_);
         outcome = Maintenance::changePassword(
             system, previous, {system, &host_.credentialsPrompt(), options_}, host_.files(),
             saved ? host_.dataFolder() : std::string(), stamp, kPainting);

@@ -38,7 +38,20 @@ void installLatinFace()
 
 ReportPrinter::ReportPrinter(const ConfigReport& report, const ResourceChain& resources,
                              bool japanese)
-    : report_(report), resources_(resources), base_(family(japanese))
+    : ReportPrinter(report.blocks(), resources.string(StringId::ReportTitle),
+                    ResourceChain::substitute(resources.string(StringId::ReportSystemName),
+                                              {report.systemName()}),
+                    resources, japanese)
+{
+}
+
+ReportPrinter::ReportPrinter(const std::vector<ReportBlock>& blocks, QString title,
+                             QString subtitle, const ResourceChain& resources, bool japanese)
+    : blocks_(blocks),
+      title_(std::move(title)),
+      subtitle_(std::move(subtitle)),
+      resources_(resources),
+      base_(family(japanese))
 {
     base_.setPointSizeF(japanese ? 8 : 7);
     bold_ = base_;
@@ -144,10 +157,9 @@ bool ReportPrinter::layOutPage(QPagedPaintDevice& device, QPainter* painter, int
         painter->setFont(base_);
         const QRectF head(0, 0, page.width(), line);
         painter->drawText(head, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          resources_.string(StringId::ReportTitle));
+                          title_);
         painter->drawText(head, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                          ResourceChain::substitute(resources_.string(StringId::ReportSystemName),
-                                                    {report_.systemName()}));
+                          subtitle_);
         painter->drawLine(QPointF(0, line), QPointF(page.width(), line));
         painter->drawLine(QPointF(0, page.height() - line),
                           QPointF(page.width(), page.height() - line));
@@ -157,7 +169,7 @@ bool ReportPrinter::layOutPage(QPagedPaintDevice& device, QPainter* painter, int
     }
 
     double y = 1.5 * line;
-    const std::vector<ReportBlock>& blocks = report_.blocks();
+    const std::vector<ReportBlock>& blocks = blocks_;
     // A heading or a row needs two lines left on the page, else the page ends before it.
     // Until a page holds a heading or a row it takes one whatever the room, so every page,
     // however short, moves the report on.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 #include <vector>
 
 class ConfigReport;
@@ -9,8 +10,8 @@ class QPainter;
 class ResourceChain;
 struct ReportBlock;
 
-// Lays the configuration report out on pages and draws them: every page with its header (the
-// report's title, the system's name, a rule) and its footer (a rule, "- n -"), the blocks
+// Lays a report (the configuration report, or any list of blocks) out on pages and draws
+// them: every page with its header (the report's title, the system's name, a rule) and its footer (a rule, "- n -"), the blocks
 // flowing from page to page, a table that does not fit continuing on the next page at its
 // next row under its heading row again. Where each page starts is recorded as the pages are
 // laid out, so a range of pages prints exactly as those pages of a full print.
@@ -19,6 +20,9 @@ class ReportPrinter
 public:
     // japanese: set in the face made for Japanese text.
     ReportPrinter(const ConfigReport& report, const ResourceChain& resources, bool japanese);
+    // Any list of blocks under the same header: title on the left, subtitle on the right.
+    ReportPrinter(const std::vector<ReportBlock>& blocks, QString title, QString subtitle,
+                  const ResourceChain& resources, bool japanese);
 
     // Pages from..to (1-based; to 0: to the end) on device, one after the other; the pages
     // before from are laid out but not drawn. The number of pages printed: 0, with nothing
@@ -49,7 +53,9 @@ private:
     std::vector<Band> bandsOf(const ReportBlock& table, double width,
                               QPagedPaintDevice& device) const;
 
-    const ConfigReport& report_;
+    const std::vector<ReportBlock>& blocks_;
+    QString title_;
+    QString subtitle_;
     const ResourceChain& resources_;
     QFont base_;
     QFont bold_;

@@ -25,6 +25,8 @@ public:
     virtual void message(const QString& caption, const QString& text, Icon icon) = 0;
     // A yes/no question; true for yes.
     virtual bool question(const QString& caption, const QString& text) = 0;
+    // A question answered with OK or Cancel; true for OK.
+    virtual bool confirm(const QString& caption, const QString& text) = 0;
     // A question that may also be cancelled (Yes, No, Cancel).
     virtual Answer questionWithCancel(const QString& caption, const QString& text) = 0;
     // The system-selection dialog, proposing the current system. True on OK, with the
@@ -38,6 +40,9 @@ public:
     // defaultSuffix: added to a name typed without one ("csv").
     virtual QString saveFileName(const QString& caption, const QString& proposedPath,
                                  const QString& filter, const QString& defaultSuffix) = 0;
+    // Which existing file to open: its path, empty on Cancel. filter: the files shown.
+    virtual QString openFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
     // The login dialog for a unit that refused the credentials tried; empty on Cancel.
     // Called on the user-interface thread only (UiCredentialsPrompt brings workers there).
     virtual std::optional<Credentials> unitCredentials(const std::string& address, int webPort,

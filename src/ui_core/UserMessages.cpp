@@ -49,3 +49,9 @@ void UserMessages::show(int captionId, const QString& text, UserDialogs::Icon ic
 {
     dialogs_.message(resources_.string(captionId), text, icon);
 }
+
+void UserMessages::showFailures(int captionId, const QString& failures,
+                                UserDialogs::Icon icon) const
+{
+    show(captionId, resources_.string(StringId::ConnectionFailure) + u'\n' + failures, icon);
+}

@@ -29,6 +29,8 @@ public:
     UserDialogs::Answer askOrCancel(int captionId, int messageId) const;
     // A message under the caption string captionId.
     void show(int captionId, const QString& text, UserDialogs::Icon icon) const;
+    // The units that failed a job, under "Connection failure to the following units.".
+    void showFailures(int captionId, const QString& failures, UserDialogs::Icon icon) const;
 
 private:
     void showMessage(int messageId, const QStringList& values, UserDialogs::Icon icon) const;

@@ -48,6 +48,18 @@ public:
         return answer;
     }
 
+    // OK/Cancel: answered like a yes/no question, by the next of answers.
+    bool confirm(const QString& caption, const QString& text) override
+    {
+        return question(caption, text);
+    }
+
+    // The path in openPath.
+    QString openFileName(const QString&, const QString&, const QString&) override
+    {
+        return openPath;
+    }
+
     // Answered by the next of choices; Cancel when none is left.
     Answer questionWithCancel(const QString& caption, const QString& text) override
     {
@@ -131,6 +143,7 @@ public:
     std::vector<Shown> messages;
     std::vector<QString> proposedPaths;
     QString savePath;
+    QString openPath;
     std::deque<bool> answers;
     std::deque<Answer> choices;
     std::vector<std::string> proposedNames;

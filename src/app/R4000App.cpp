@@ -20,6 +20,9 @@
 #include "UserMessages.h"
 #include "WidgetDialogs.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
 #include <cstdlib>
 
 R4000App::R4000App(Options options)
@@ -70,7 +73,11 @@ bool R4000App::initInstance()
     configView_ =
         new ConfigView(*this, *configDoc_, options_.unitOptions, options_.scanOptions,
                        options_.restartWaitMs);
-    messageView_ = new MessageView(*this);
+    const std::string programFolder =
+        !options_.programFolder.empty()
+            ? options_.programFolder
+            : QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    messageView_ = new MessageView(*this, programFolder, options_.unitOptions);
     for (ToolView* each :
          {static_cast<ToolView*>(launcher_), static_cast<ToolView*>(scanView_),
           static_cast<ToolView*>(configView_), static_cast<ToolView*>(messageView_)})

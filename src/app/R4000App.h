@@ -52,8 +52,11 @@ public:
         // How long the scan tool lets units restart after a write before it scans again, and
         // the System Setting Tool after a download gave a unit new credentials.
         int restartWaitMs = 30000;
-        // How the System Setting Tool reaches the units.
+        // How the System Setting and Message Tools reach the units.
         UnitClient::Options unitOptions;
+        // Where the standard messages and the siren previews are; the program's folder when
+        // empty.
+        std::string programFolder;
     };
 
     explicit R4000App(Options options);

@@ -12,3 +12,9 @@ inline std::string readWholeFile(const std::string& path)
     bytes << in.rdbuf();
     return bytes.str();
 }
+
+// Creates or replaces a file with bytes.
+inline void writeWholeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}

@@ -1,4 +1,5 @@
 // r4000ctl's unit commands end to end, against simulated units.
+#include "FileText.h"
 #include "PasswordCodec.h"
 #include "PosixFileOps.h"
 #include "ProgramRun.h"
@@ -140,6 +141,54 @@ TEST_F(CtlUnitsTest, PasswordRulesAreCheckedBeforeAnythingIsSent)
         EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
     }
     EXPECT_TRUE(loggedIn(1).empty());
+}
+
+// msg send: each station its message from msglist.csv (own messages first, then the
+// standard ones), after the new siren went to every unit and into the system file.
+TEST_F(CtlUnitsTest, MsgSendTransfersTheListedMessagesAfterTheSiren)
+{
+    addUnits(3, "Tower", "secret", "R-4700MS");
+    saveSystem();
+    ASSERT_TRUE(startUnits());
+    const std::string folder = data() + "/Tower";
+    const std::string standard = temp.path() + "/standard";
+    std::filesystem::create_directories(folder + "/Message");
+    std::filesystem::create_directories(standard + "/Chimes");
+    const std::string chime = folder + "/Message/Chime.pmf";
+    const std::string bell = standard + "/Chimes/Bell.pmf";
+    writeWholeFile(chime, std::string("R-4000 message") + std::string(3000, '\x11'));
+    writeWholeFile(bell, std::string("R-4000 message") + std::string(5000, '\x22'));
+    const std::string list = "No.,x,y\r\n1,Chime," + chime + "\r\n3,Bell,/old/Bell.pmf\r\n" +
+                             "2,Gone,/old/Gone.pmf\r\n";
+    writeWholeFile(folder + "/msglist.csv", list);
+
+    const ProgramRun listed = ctl({"msg", "list", "Tower", "--messages", standard});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out, "siren: 1\n"
+                          " 1  EX1       198.18.0.11      Chime  " + chime + "\n" +
+                          " 2  EX2       198.18.0.12      Gone  (not found)\n" +
+                          " 3  EX3       198.18.0.13      Bell  " + bell + "\n");
+
+    EXPECT_EQ(ctl({"msg", "send", "Tower", "--siren", "7"}).status, 2);
+    const ProgramRun run =
+        ctl({"msg", "send", "Tower", "--messages", standard, "--siren", "34", "--no-prompt"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "siren 34:\n"
+                       " 1  EX1       198.18.0.11      ok\n"
+                       " 2  EX2       198.18.0.12      ok\n"
+                       " 3  EX3       198.18.0.13      ok\n"
+                       "messages:\n"
+                       " 2  EX2       198.18.0.12      failed\n"
+                       " 1  EX1       198.18.0.11      ok\n"
+                       " 3  EX3       198.18.0.13      ok\n");
+    EXPECT_EQ(run.err, "Connection failure to the following units.\n"
+                       "\nEX2 (id=2 ,198.18.0.12): no message \"Gone\"\n");
+    EXPECT_EQ(file(1, "messages/001.pmf"), readWholeFile(chime));
+    EXPECT_EQ(file(3, "messages/001.pmf"), readWholeFile(bell));
+    EXPECT_EQ(file(2, "messages/001.pmf"), "");
+    EXPECT_EQ(load("Tower")->siren(), 34);
+    // Nothing in the list was stale: it stays as it was written.
+    EXPECT_EQ(readWholeFile(folder + "/msglist.csv"), list);
 }
 
 } // namespace

@@ -61,13 +61,13 @@ public:
 
     static std::string addressOf(int n) { return "198.18.0." + std::to_string(10 + n); }
 
-    // count units in the system under the system's name and password.
+    // count units of model in the system under the system's name and password.
     void addUnits(int count, const std::string& name = "Tower",
-                  const std::string& password = "secret")
+                  const std::string& password = "secret", const char* model = "R-4100EX")
     {
         ASSERT_TRUE(SystemCredentials::apply(system, name, password, password).ok());
         for (int n = 1; n <= count; ++n) {
-            Exchange* unit = system.insertEquipment(n, "R-4100EX");
+            Exchange* unit = system.insertEquipment(n, model);
             ASSERT_NE(unit, nullptr);
             ASSERT_TRUE(unit->setExchangeName("EX" + std::to_string(n)));
             ASSERT_TRUE(unit->setIpAddressText(addressOf(n)));

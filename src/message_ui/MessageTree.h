@@ -14,6 +14,6 @@ public:
 
     explicit MessageTree(QWidget* parent = nullptr);
 
-protected:
+    // What a drag of items carries: the title of the one message among them, else nothing.
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override;
 };

@@ -3,26 +3,33 @@
 #include "AudioIn.h"
 #include "AudioOut.h"
 #include "CAboutDlg.h"
+#include "CMainFrame.h"
 #include "ConfigView.h"
 #include "ContactIn.h"
 #include "ContactOut.h"
+#include "DlgCertification.h"
+#include "DlgCertification2.h"
+#include "DlgChangePasswd.h"
 #include "DlgExConfig.h"
 #include "DlgGroup.h"
 #include "DlgImport.h"
+#include "DlgMessageList.h"
+#include "DlgMessageSave.h"
 #include "DlgMiConfig.h"
-#include "DlgStationConfig.h"
-#include "DlgSystemConfig.h"
-#include "Exchange.h"
-#include "Paging.h"
-#include "Station.h"
-#include "CMainFrame.h"
-#include "DlgCertification.h"
-#include "DlgChangePasswd.h"
 #include "DlgMsg.h"
-#include "DlgTime.h"
-#include "DlgCertification2.h"
+#include "DlgMsgTransfer.h"
 #include "DlgProgress.h"
 #include "DlgSave.h"
+#include "DlgStationConfig.h"
+#include "DlgSystemConfig.h"
+#include "DlgTime.h"
+#include "Exchange.h"
+#include "MessageFile.h"
+#include "MessageListFile.h"
+#include "MessageTestData.h"
+#include "MessageView.h"
+#include "Paging.h"
+#include "PosixFileOps.h"
 #include "R4000App.h"
 #include "R4000Doc.h"
 #include "R4000ScanDoc.h"
@@ -34,21 +41,20 @@
 #include "ScanTableModel.h"
 #include "ScanView.h"
 #include "ScriptedDialogs.h"
+#include "Station.h"
 #include "SystemDocument.h"
 #include "SystemFixture.h"
 #include "TempFolder.h"
 
 #include <QDir>
-#include <QTabWidget>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QTableWidget>
-#include <QMessageBox>
 #include <QTabWidget>
-#include <QLineEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 class Screenshots : public QObject
@@ -81,9 +87,9 @@ private:
         const struct {
             const char* model;
             const char* name;
-        } units[] = {{"R-4100EX", "Office"}, {"R-4100EX", "Lobby"},  {"R-4120EX", "Annex"},
-                     {"R-4100MI", "PBX"},    {"R-4100MI", "Music"},  {"R-4700MS", "Desk"},
-                     {"R-4700MS", "Guard"},  {"R-4760DS", "Gate"},   {"R-4760DS", "Garage"},
+        } units[] = {{"R-4100EX", "Office"}, {"R-4100EX", "Lobby"}, {"R-4120EX", "Annex"},
+                     {"R-4100MI", "PBX"},    {"R-4100MI", "Music"}, {"R-4700MS", "Desk"},
+                     {"R-4700MS", "Guard"},  {"R-4760DS", "Gate"},  {"R-4760DS", "Garage"},
                      {"R-4700MS", "Store"}};
         int n = 1;
         for (const auto& each : units) {
@@ -132,8 +138,8 @@ private:
         const char* names[] = {"Desk", "Hall", "Door", "Lab", "Shop", "Bay"};
         for (int line = 1; line <= 6; ++line) {
             for (int unit : {1, 2}) {
-                system.equipment(unit)->changeStationModel(line, line == 3 ? "R-4160DS"
-                                                                           : "R-4100MS");
+                system.equipment(unit)->changeStationModel(line,
+                                                           line == 3 ? "R-4160DS" : "R-4100MS");
                 Station& station = *system.stationAt(unit, line);
                 station.setNumber(std::to_string(10 * unit + line));
                 station.setName(std::string(names[line - 1]) + std::to_string(unit));
@@ -142,6 +148,66 @@ private:
         system.stationAt(2, 6)->setNumber("11");
         system.paging(1)->setName("Lobby");
         system.paging(1)->addStation(system.stationAt(1, 1));
+    }
+
+    // The Message Tool over the filled system: the list of its own messages, a recording
+    // when a sound server is there, and the registration page with messages assigned.
+    void messageTool(R4000App& app, ScriptedDialogs& dialogs, const QString& language)
+    {
+        app.switchView(ToolId::Config);
+        fillSystem(app.document());
+        for (int unit : {6, 7, 10})
+            app.system().stationAt(unit, 1)->setNumber(std::to_string(30 + unit));
+        QVERIFY(app.document().save());
+        const std::string own = data_.path() + "/Tower/Message";
+        QVERIFY(QDir().mkpath(QString::fromStdString(own)));
+        PosixFileOps files;
+        const struct {
+            const char* title;
+            double seconds;
+        } messages[] = {{"Closing time", 6.5}, {"Fire drill", 12.25}, {"Lunch break", 3.0}};
+        for (const auto& message : messages) {
+            CR4700RecordData record;
+            const auto wide = msgtest::Bytes(
+                msgtest::Sine(std::size_t(16000 * message.seconds), 440, 16000, 6000));
+            std::vector<std::uint8_t> narrow(wide.size() / 2 + 2);
+            narrow.resize(CR4700RecordData::KeepEverySecondSample(wide.data(), wide.size(), 16,
+                                                                  narrow.data()));
+            QVERIFY(record.SetSamples(message.title, RecordTime{2026, 12, 9, 17, 30, 0},
+                                      wide.data(), wide.size(), narrow.data(), narrow.size()));
+            QVERIFY(MessageFile::write(files, record, own + "/" + message.title + ".pmf"));
+        }
+        QVERIFY(
+            files.writeFile(data_.path() + "/Tower/msglist.csv",
+                            MessageListFile::write({{"6", "Fire drill", own + "/Fire drill.pmf"},
+                                                    {"10", "Chime 4-tone up", "-"}})));
+
+        app.switchView(ToolId::Message);
+        auto& view = static_cast<MessageView&>(*app.view(ToolId::Message));
+        auto* list = view.list().findChild<QTreeWidget*>(QStringLiteral("messages"));
+        list->setCurrentItem(list->topLevelItem(1));
+        save(*app.frame(), QStringLiteral("message-list-") + language);
+
+        view.list().record();
+        if (view.list().isRecording()) {
+            QTest::qWait(2300);
+            save(*app.frame(), QStringLiteral("message-recording-") + language);
+            view.list().stop();
+            dialogs.choices = {UserDialogs::Answer::No};
+            view.list().newMessage();
+        }
+
+        view.tabs().setCurrentIndex(MessageView::Transfer);
+        view.transfer()
+            .findChild<QTableWidget*>(QStringLiteral("stations"))
+            ->item(0, 0)
+            ->setCheckState(Qt::Checked);
+        save(*app.frame(), QStringLiteral("message-transfer-") + language);
+        view.tabs().setCurrentIndex(MessageView::List);
+
+        DlgMessageSave name(app.resources(), app.messages(), app.locale().codePage(), {},
+                            "Fire drill");
+        save(name, QStringLiteral("message-save-") + language);
     }
 
     // Every page of the System Setting Tool over a filled system, and a refusal.
@@ -194,8 +260,9 @@ private:
         const char* lineTabs[] = {"audio", "contact-input", "contact-output"};
         for (int tab = DlgMiConfig::Audio; tab < DlgMiConfig::TabCount; ++tab) {
             multiInterface.tabs().setCurrentIndex(tab);
-            save(*app.frame(), QStringLiteral("system-settings-mi-%1-%2")
-                                   .arg(QLatin1String(lineTabs[tab - DlgMiConfig::Audio]), language));
+            save(*app.frame(),
+                 QStringLiteral("system-settings-mi-%1-%2")
+                     .arg(QLatin1String(lineTabs[tab - DlgMiConfig::Audio]), language));
         }
 
         // The import with the units a scan found, two of them copied.
@@ -221,7 +288,8 @@ private:
         pages->setZoomMode(QPrintPreviewWidget::FitInView);
         for (int page : {1, 2}) {
             pages->setCurrentPage(page);
-            save(preview, QStringLiteral("system-settings-print-page%1-%2").arg(page).arg(language));
+            save(preview,
+                 QStringLiteral("system-settings-print-page%1-%2").arg(page).arg(language));
         }
         preview.close();
 
@@ -263,11 +331,10 @@ private slots:
         options.libraryDirectory = R4000_LIBRARY_DIR;
         options.dataFolder = data_.path();
         options.dialogs = &dialogs;
+        options.programFolder = R4000_PROGRAM_DIR;
         R4000App app(std::move(options));
         QVERIFY(app.initInstance());
         save(*app.frame(), QStringLiteral("launcher-") + language);
-        if (language == QStringLiteral("ja"))
-            return;
 
         const ResourceChain& resources = app.resources();
         const int codePage = app.locale().codePage();
@@ -327,6 +394,10 @@ private slots:
         });
         preview.resize(720, 540);
         save(preview, QStringLiteral("scan-print-preview-") + language);
+
+        // The Message Tool is the launcher's under Japanese; English shows its own texts.
+        if (language != QStringLiteral("ko"))
+            messageTool(app, dialogs, language);
     }
 };
 

@@ -22,6 +22,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdlib>
 
@@ -45,6 +47,12 @@ bool R4000App::initInstance()
     locale_ = Locale::fromCode(LanguageChoice::activate(requested, options_.libraryDirectory));
     resources_ = std::make_unique<ResourceChain>(QString::fromStdString(locale_.code()));
     system_ = std::make_unique<R4000System>(locale_);
+    // Qt's own texts (the buttons of message boxes, the file and print dialogs) in the same
+    // language, where Qt's translations are installed.
+    qtTexts_ = std::make_unique<QTranslator>();
+    if (qtTexts_->load(QStringLiteral("qtbase_") + QString::fromStdString(locale_.code()),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_.get());
 
     if (options_.dialogs) {
         dialogs_ = options_.dialogs;

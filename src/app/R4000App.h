@@ -18,6 +18,7 @@ class CredentialsPrompt;
 class MaintenanceJobs;
 class FileOps;
 class MessageView;
+class QTranslator;
 class R4000ConfigDoc;
 class R4000Doc;
 class R4000System;
@@ -106,6 +107,7 @@ private:
     CAboutDlg::Info about_;
     std::unique_ptr<FileOps> files_;
     std::unique_ptr<ResourceChain> resources_;
+    std::unique_ptr<QTranslator> qtTexts_;
     std::unique_ptr<R4000System> system_;
     std::unique_ptr<UserDialogs> ownDialogs_;
     UserDialogs* dialogs_ = nullptr;

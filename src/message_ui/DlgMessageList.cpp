@@ -109,6 +109,7 @@ DlgMessageList::DlgMessageList(ToolHost& host, R4000MessageDoc& document, QWidge
                             resources.string(StringId::MessageLengthHeading)});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setStretchLastSection(false);
+    list_->header()->setMinimumSectionSize(120);
 
     volume_->setObjectName(QStringLiteral("volume"));
     volume_->setRange(-5, 5);
@@ -331,7 +332,8 @@ void DlgMessageList::onRecordingEnded()
 void DlgMessageList::finishRecording()
 {
     const bool stopped = recorder_.Stop();
-    stopProgress(true);
+    // The bar stays at the length recorded.
+    ticks_->stop();
     auto record = std::make_unique<CR4700RecordData>();
     if (!stopped) {
         const auto box = MessageErrors::stopRecord(recorder_.LastError());

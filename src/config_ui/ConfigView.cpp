@@ -167,6 +167,8 @@ void ConfigView::onCommand(int command)
     if (commandDepth_ > 0)
         return;
     commitPendingEdit();
+    if (printing_->run(command))
+        return;
     switch (command) {
     case CommandId::New:
     case CommandId::Open:
@@ -175,15 +177,6 @@ void ConfigView::onCommand(int command)
     case CommandId::Save:
     case CommandId::SaveAs:
         save(command);
-        break;
-    case CommandId::Print:
-        printing_->print();
-        break;
-    case CommandId::PrintPreview:
-        printing_->preview();
-        break;
-    case CommandId::PrintSetup:
-        printing_->setup();
         break;
     case CommandId::Upload:
         upload();

@@ -177,6 +177,14 @@ bool DlgMessageList::hasSelection() const
     return list_->currentItem() && list_->currentItem()->isSelected();
 }
 
+std::set<std::string> DlgMessageList::titles() const
+{
+    std::set<std::string> taken;
+    for (const auto& entry : document_.messages())
+        taken.insert(entry.first);
+    return taken;
+}
+
 int DlgMessageList::gain() const
 {
     return volume_->value() * 3;
@@ -236,9 +244,7 @@ void DlgMessageList::onSelectionChanged()
     const std::string title = selectedTitle();
     if (title == shown_)
         return;
-    if (isRecording() || isPlaying())
-        stop();
-    if (!settleUnsaved()) {
+    if (!letGoOfMessage()) {
         select(shown_);
         return;
     }
@@ -415,9 +421,7 @@ void DlgMessageList::stop()
 
 void DlgMessageList::newMessage()
 {
-    if (isRecording() || isPlaying())
-        stop();
-    if (!settleUnsaved())
+    if (!letGoOfMessage())
         return;
     document_.newDocument({}, {});
     select({});
@@ -431,13 +435,10 @@ bool DlgMessageList::save()
         return false;
     if (isPlaying())
         stop();
-    std::set<std::string> taken;
-    for (const auto& entry : document_.messages())
-        taken.insert(entry.first);
     const std::string current =
         document_.isModified() ? document_.record().Name() : document_.title();
-    DlgMessageSave dialog(host_.resources(), host_.messages(), host_.locale().codePage(),
-                          std::move(taken), current, window());
+    DlgMessageSave dialog(host_.resources(), host_.messages(), host_.locale().codePage(), titles(),
+                          current, window());
     if (host_.dialogs().exec(dialog) != QDialog::Accepted)
         return false;
 
@@ -459,9 +460,7 @@ bool DlgMessageList::save()
 
 void DlgMessageList::importWave()
 {
-    if (isRecording() || isPlaying())
-        stop();
-    if (!settleUnsaved())
+    if (!letGoOfMessage())
         return;
     const QString path = host_.dialogs().openFileName(
         host_.resources().dialogText(DialogId::MessageList, LoadButton), QString(),
@@ -491,9 +490,7 @@ void DlgMessageList::importFile(const QString& path)
 
 void DlgMessageList::openFile()
 {
-    if (isRecording() || isPlaying())
-        stop();
-    if (!settleUnsaved())
+    if (!letGoOfMessage())
         return;
     const QString path = host_.dialogs().openFileName(
         host_.resources().stringField(MenuId::Message, 3), pathText(document_.ownFolder()),
@@ -560,11 +557,8 @@ void DlgMessageList::renameMessage()
         return;
     if (isPlaying())
         stop();
-    std::set<std::string> taken;
-    for (const auto& entry : document_.messages())
-        taken.insert(entry.first);
-    DlgMessageSave dialog(host_.resources(), host_.messages(), host_.locale().codePage(),
-                          std::move(taken), title, window());
+    DlgMessageSave dialog(host_.resources(), host_.messages(), host_.locale().codePage(), titles(),
+                          title, window());
     if (host_.dialogs().exec(dialog) != QDialog::Accepted)
         return;
     if (!document_.rename(title, dialog.name()))
@@ -572,7 +566,7 @@ void DlgMessageList::renameMessage()
     refreshList();
 }
 
-bool DlgMessageList::canClose()
+bool DlgMessageList::letGoOfMessage()
 {
     if (isRecording() || isPlaying())
         stop();

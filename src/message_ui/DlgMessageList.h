@@ -4,6 +4,7 @@
 #include "CR4700Recorder.h"
 
 #include <QWidget>
+#include <set>
 #include <string>
 
 class QLabel;
@@ -44,9 +45,9 @@ public:
     void openFile();
     void deleteMessage();
     void renameMessage();
-    // Ends playing and recording and asks about a recording not saved; false when the user
-    // cancelled, and the tool then stays.
-    bool canClose();
+    // Before the message is replaced or the tool closes: ends playing and recording and asks
+    // about a recording not saved; false when the user cancelled.
+    bool letGoOfMessage();
 
     bool isRecording() const { return recorder_.IsRecording(); }
     bool isPlaying() const { return player_.IsLoaded(); }
@@ -77,6 +78,8 @@ private:
     void showError(int captionId, int textId);
     void select(const std::string& title);
     std::string selectedTitle() const;
+    // The titles of the system's own messages.
+    std::set<std::string> titles() const;
     // The gain step of the volume slider, in dB.
     int gain() const;
     void startProgress(int maximumMs);

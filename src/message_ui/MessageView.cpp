@@ -68,7 +68,7 @@ void MessageView::onTabChanged(int tab)
 
 void MessageView::closeTool()
 {
-    if (!list_->canClose())
+    if (!list_->letGoOfMessage())
         return;
     transfer_->keepList();
     host().switchView(ToolId::Launcher);
@@ -121,6 +121,8 @@ bool MessageView::isCommandEnabled(int command) const
 
 void MessageView::onCommand(int command)
 {
+    if (printing_->run(command))
+        return;
     const auto onList = [this] { tabs_->setCurrentIndex(List); };
     switch (command) {
     case CommandId::New:
@@ -150,15 +152,6 @@ void MessageView::onCommand(int command)
         break;
     case CommandId::TransferMessages:
         tabs_->setCurrentIndex(Transfer);
-        break;
-    case CommandId::Print:
-        printing_->print();
-        break;
-    case CommandId::PrintPreview:
-        printing_->preview();
-        break;
-    case CommandId::PrintSetup:
-        printing_->setup();
         break;
     case CommandId::Play:
         list_->play();

@@ -25,6 +25,23 @@ QPrinter& PrintCommands::printer()
     return *printer_;
 }
 
+bool PrintCommands::run(int command)
+{
+    switch (command) {
+    case CommandId::Print:
+        print();
+        return true;
+    case CommandId::PrintPreview:
+        preview();
+        return true;
+    case CommandId::PrintSetup:
+        setup();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void PrintCommands::print()
 {
     QPrinter& device = printer();

@@ -25,6 +25,8 @@ public:
     ~PrintCommands() override;
 
     QPrinter& printer();
+    // Carries out Print, Print Preview or Print Setup; false for any other command.
+    bool run(int command);
     void print();
     void preview();
     void setup();

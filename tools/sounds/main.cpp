@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,22 +21,29 @@ struct Sound {
 // Notes of the chimes, in Hz.
 constexpr double G4 = 392.0, C5 = 523.25, E5 = 659.25, G5 = 783.99, C6 = 1046.5;
 
+// Notes struck one after the other, every spacing s; the last rings longer.
+void notes(SoundSynth& s, std::initializer_list<double> hz, double spacing, double lastRing)
+{
+    int i = 0;
+    for (const double note : hz) {
+        const bool last = i + 1 == int(hz.size());
+        s.chime(spacing * i, note, last ? lastRing : 0.9);
+        ++i;
+    }
+}
+
 const std::vector<Sound>& sounds()
 {
     static const std::vector<Sound> all = {
         // The chime before a zone paging: four notes up.
         {"sounds/siren1",
          [](SoundSynth& s) {
-             const double notes[] = {G4, C5, E5, G5};
-             for (int i = 0; i < 4; ++i)
-                 s.chime(0.35 * i, notes[i], i == 3 ? 1.6 : 0.9);
+             notes(s, {G4, C5, E5, G5}, 0.35, 1.6);
          }},
         // The chime before an all-call paging: four notes down.
         {"sounds/siren0",
          [](SoundSynth& s) {
-             const double notes[] = {G5, E5, C5, G4};
-             for (int i = 0; i < 4; ++i)
-                 s.chime(0.35 * i, notes[i], i == 3 ? 1.6 : 0.9);
+             notes(s, {G5, E5, C5, G4}, 0.35, 1.6);
          }},
         {"sounds/siren32", [](SoundSynth& s) { s.sweep(0, 4.0, 600, 1250, 4.0); }},  // wail
         {"sounds/siren33", [](SoundSynth& s) { s.sweep(0, 3.0, 700, 1400, 0.25); }}, // yelp
@@ -44,20 +52,15 @@ const std::vector<Sound>& sounds()
         {"sounds/siren36", [](SoundSynth& s) { s.whoops(0, 3.0, 500, 1400, 1.0); }}, // whoop
         {"Message/Chimes/Chime 2-tone",
          [](SoundSynth& s) {
-             s.chime(0, E5, 1.0);
-             s.chime(0.5, C5, 1.6);
+             notes(s, {E5, C5}, 0.5, 1.6);
          }},
         {"Message/Chimes/Chime 4-tone up",
          [](SoundSynth& s) {
-             const double notes[] = {C5, E5, G5, C6};
-             for (int i = 0; i < 4; ++i)
-                 s.chime(0.3 * i, notes[i], i == 3 ? 1.8 : 0.9);
+             notes(s, {C5, E5, G5, C6}, 0.3, 1.8);
          }},
         {"Message/Chimes/Chime 4-tone down",
          [](SoundSynth& s) {
-             const double notes[] = {C6, G5, E5, C5};
-             for (int i = 0; i < 4; ++i)
-                 s.chime(0.3 * i, notes[i], i == 3 ? 1.8 : 0.9);
+             notes(s, {C6, G5, E5, C5}, 0.3, 1.8);
          }},
         {"Message/Tones/Test tone 1 kHz", [](SoundSynth& s) { s.pulses(0, 2.0, 1000, 4.0); }},
         {"Message/Tones/Sweep 300 Hz - 3 kHz",

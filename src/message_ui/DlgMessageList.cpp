@@ -144,7 +144,10 @@ DlgMessageList::DlgMessageList(ToolHost& host, R4000MessageDoc& document, QWidge
     connect(save_, &QPushButton::clicked, this, &DlgMessageList::save);
     connect(load_, &QPushButton::clicked, this, &DlgMessageList::importWave);
     connect(export_, &QPushButton::clicked, this, &DlgMessageList::exportWave);
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, &DlgMessageList::onSelectionChanged);
+    // Queued: what a selection leads to (a question, a save) may rebuild the list, which the
+    // view must not see while it is still handling the click.
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &DlgMessageList::onSelectionChanged,
+            Qt::QueuedConnection);
     connect(volume_, &QSlider::valueChanged, this, [this] {
         if (isPlaying())
             player_.SetVolume(gain());

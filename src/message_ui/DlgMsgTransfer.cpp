@@ -121,7 +121,6 @@ void DlgMsgTransfer::reload()
     const System& system = host_.document().system();
     assignments_ = std::make_unique<MessageAssignments>(system);
     const std::string& name = document_.systemName();
-    catalog_ = MessageCatalog::read(host_.files(), folders_.standard, document_.ownFolder());
     std::string text;
     changed_ = false;
     if (host_.files().readFile(MessageFolder::listPath(host_.dataFolder(), name), text,
@@ -130,6 +129,12 @@ void DlgMsgTransfer::reload()
     const int choice = siren_->findData(system.siren());
     siren_->setCurrentIndex(choice >= 0 ? choice : 0);
     showRows();
+    refreshMessages();
+}
+
+void DlgMsgTransfer::refreshMessages()
+{
+    catalog_ = MessageCatalog::read(host_.files(), folders_.standard, document_.ownFolder());
     fillTree();
 }
 

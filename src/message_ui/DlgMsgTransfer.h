@@ -38,6 +38,8 @@ public:
     // The stations of the current system with what msglist.csv gives them, the messages and
     // the system's siren, read again.
     void reload();
+    // The messages offered, read again; what the stations are given stays.
+    void refreshMessages();
     // What dropping the message title onto the station row does.
     void assign(int row, const std::string& title);
     // Sends the ticked stations their messages (and a changed siren to every unit first),

@@ -57,12 +57,9 @@ void MessageView::onShown()
 
 void MessageView::onTabChanged(int tab)
 {
-    // The transfer page offers the messages as they are now, the new ones too.
-    if (tab == Transfer) {
-        const bool changed = transfer_->listChanged();
-        if (!changed)
-            transfer_->reload();
-    }
+    // The registration page offers the messages as they are now, new ones too.
+    if (tab == Transfer)
+        transfer_->refreshMessages();
     updateCommands();
 }
 

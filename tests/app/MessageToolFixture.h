@@ -135,11 +135,11 @@ protected:
         return titles;
     }
 
+    // As a click selects a message: the tool takes the selection once the view is done.
     void selectRow(int row) const
     {
-        QTreeWidgetItem* item = listWidget().topLevelItem(row);
-        listWidget().setCurrentItem(item);
-        item->setSelected(true);
+        listWidget().setCurrentItem(listWidget().topLevelItem(row));
+        QCoreApplication::processEvents();
     }
 
     QStringList told() const

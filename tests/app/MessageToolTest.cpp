@@ -398,6 +398,24 @@ private slots:
         QCOMPARE(entries[0].path, program_->path() + "/Message/Chimes/Ding.pmf");
     }
 
+    void messageSavedLaterIsOfferedAndAssignmentsStay()
+    {
+        QVERIFY(startWithMessages());
+        view().tabs().setCurrentIndex(MessageView::Transfer);
+        transfer().assign(0, "Bell");
+        view().tabs().setCurrentIndex(MessageView::List);
+        recordSomething();
+        dialogs_.dialogAnswers = {{{{QStringLiteral("name"), QStringLiteral("Later")}}, true}};
+        QVERIFY(list().save());
+        view().tabs().setCurrentIndex(MessageView::Transfer);
+        auto* tree = transfer().findChild<MessageTree*>(QStringLiteral("messageTree"));
+        QTreeWidgetItem* own = tree->topLevelItem(1);
+        QCOMPARE(own->childCount(), 3);
+        QCOMPARE(own->child(2)->text(0), QStringLiteral("Later"));
+        QCOMPARE(transfer().assignments().rows()[0].title, std::string("Bell"));
+        QVERIFY(transfer().listChanged());
+    }
+
     void lineForAUnitWithoutMessagesMarksTheListChanged()
     {
         QVERIFY(saveSystem({"R-4100EX", "R-4700MS"}));

@@ -58,16 +58,18 @@ protected:
     void SetUp() override { ASSERT_TRUE(rootFolder.ok()); }
 
     // Runs the tool on the test's data folder; env adds "NAME=value" entries.
-    Result ctl(std::vector<std::string> args, const std::vector<std::string>& env = {})
+    Result ctl(std::vector<std::string> args, const std::vector<std::string>& env = {},
+               const std::string& input = {})
     {
         args.insert(args.begin(), {"--data-dir", data.string()});
-        return ctlRaw(args, env);
+        return ctlRaw(args, env, input);
     }
 
     // Runs the tool with exactly these arguments. The data folder in the environment and
     // the fallbacks behind it point into the test folder, so that a run can never reach the
     // user's own systems.
-    Result ctlRaw(const std::vector<std::string>& args, const std::vector<std::string>& env = {})
+    Result ctlRaw(const std::vector<std::string>& args, const std::vector<std::string>& env = {},
+                  const std::string& input = {})
     {
         std::vector<std::string> environment =
             ProgramRun::inheritedEnvironment({"R4000_", "XDG_DATA_HOME=", "HOME="});
@@ -83,7 +85,7 @@ protected:
                               environment.end());
             environment.push_back(entry);
         }
-        const ProgramRun run = ProgramRun::run(R4000CTL_PATH, args, environment);
+        const ProgramRun run = ProgramRun::run(R4000CTL_PATH, args, environment, input);
         if (run.status < 0)
             ADD_FAILURE() << run.err;
         return run;
@@ -152,6 +154,63 @@ TEST_F(CtlTest, NewSystemIsListedOpensWithItsPasswordAndIsNotCreatedTwice)
             EXPECT_EQ(text.find(kPlantStored), std::string::npos) << text;
         }
     }
+}
+
+// A password need not stand in the process list: it comes from a file, from standard
+// input, or typed twice without echo on a terminal; nothing prints it.
+TEST_F(CtlTest, PasswordFromAFileStandardInputOrTheTerminal)
+{
+    PosixFileOps files;
+    const Result piped = ctl({"new", "Piped", "--password-file", "-"}, {}, "secret\nnot this\n");
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_TRUE(DataFolder::checkPassword(files, data.string(), "Piped", "secret"));
+
+    const std::string file = (root / "password").string();
+    writeWholeFile(file, "s3cret\r\n");
+    EXPECT_EQ(ctl({"new", "Filed", "--password-file", file}).status, 0);
+    EXPECT_TRUE(DataFolder::checkPassword(files, data.string(), "Filed", "s3cret"));
+
+    const auto before = snapshot(root);
+    struct Case {
+        std::vector<std::string> args;
+        const char* reason;
+    };
+    const Case refused[] = {
+        {{"new", "Other"}, "give --password-file FILE"},
+        {{"new", "Other", "--password-file", (root / "none").string()}, "cannot read"},
+        {{"new", "Other", "--password", "a", "--password-file", file}, "not both"},
+    };
+    for (const Case& c : refused) {
+        const Result run = ctl(c.args);
+        EXPECT_EQ(run.status, 2) << c.reason;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(snapshot(root), before);
+
+    // On a terminal (script(1) makes one), typed after the prompts, twice alike.
+    const auto typed = [&](const std::string& name, const std::string& lines) {
+        std::vector<std::string> environment =
+            ProgramRun::inheritedEnvironment({"R4000_", "XDG_DATA_HOME=", "HOME="});
+        environment.push_back("R4000_DATA_DIR=" + data.string());
+        const std::string command = std::string(R4000CTL_PATH) + " new " + name;
+        return ProgramRun::run("/bin/sh",
+                               {"-c", "(sleep 1; printf '" + lines +
+                                          "') | /usr/bin/script -qefc '" + command + "' /dev/null"},
+                               environment);
+    };
+    const Result asked = typed("Typed", "w0rd\\nw0rd\\n");
+    EXPECT_EQ(asked.status, 0) << asked.out << asked.err;
+    EXPECT_NE(asked.out.find("Password (reentry): "), std::string::npos) << asked.out;
+    EXPECT_EQ(asked.out.find("w0rd"), std::string::npos) << "typed without echo: " << asked.out;
+    EXPECT_TRUE(DataFolder::checkPassword(files, data.string(), "Typed", "w0rd"));
+    const Result differ = typed("Differ", "w0rd\\nword\\n");
+    EXPECT_NE(differ.status, 0);
+    EXPECT_NE(differ.out.find("Enter the same password twice."), std::string::npos) << differ.out;
+    EXPECT_FALSE(fs::exists(data / "Differ"));
+
+    for (const Result& run : {piped, asked, differ})
+        for (const std::string& text : {run.out, run.err})
+            EXPECT_EQ(text.find("secret"), std::string::npos) << text;
 }
 
 TEST_F(CtlTest, CheckSummarisesTheSystemAndEveryUnit)
@@ -283,7 +342,8 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
          "--gain must be one of"},
         {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
         {{"msg", "info", "/dev/zero"}, "cannot be read"},
-        {{"msg", "dance", message.string()}, "ACTION is import, export, info, record, play, list or send"},
+        {{"msg", "dance", message.string()},
+         "ACTION is import, export, info, record, play, list or send"},
     };
     for (const auto& c : bad) {
         const Result run = ctl(c.args);
@@ -538,8 +598,8 @@ TEST_F(CtlTest, PrintWritesTheReportAndRefusesARangeBeyondIt)
     EXPECT_EQ(printed.out, "printed pages 1-" + std::to_string(total) + " of " +
                                std::to_string(total) + " to " + pdf + "\n");
 
-    const Result one = ctl({"print", "Plant", "--pdf", (root / "one.pdf").string(), "--pages", "2"},
-                           headless);
+    const Result one =
+        ctl({"print", "Plant", "--pdf", (root / "one.pdf").string(), "--pages", "2"}, headless);
     EXPECT_EQ(one.status, 0) << one.err;
     EXPECT_EQ(one.out.rfind("printed page 2 of ", 0), 0u) << one.out;
 

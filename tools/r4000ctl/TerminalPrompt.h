@@ -21,8 +21,6 @@ public:
                                    const Credentials& tried) override;
 
 private:
-    bool readLine(std::string& line, bool hidden, std::chrono::steady_clock::time_point deadline);
-
     std::FILE* in_;
     std::FILE* out_;
     std::chrono::milliseconds wait_;

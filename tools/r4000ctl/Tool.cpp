@@ -10,6 +10,7 @@
 #include "PosixFileOps.h"
 #include "PrintCommand.h"
 #include "ScanCommands.h"
+#include "SecretInput.h"
 #include "SystemStore.h"
 #include "TerminalPrompt.h"
 #include "TextRules.h"
@@ -44,6 +45,9 @@ enum class Command {
 using Kind = CommandLine::Kind;
 const CommandLine::Option kNoPrompt{
     "no-prompt", "", "fail a unit that refuses the login instead of asking", Kind::Switch};
+const CommandLine::Option kPasswordFile{
+    "password-file", "FILE", "read the password from the first line of FILE (- for standard input)",
+    Kind::Optional};
 constexpr const char* kUnitsNote =
     "Every registered unit is reached at once, one worker each. Prints one line per unit\n"
     "(number, name, address, ok or failed), then the units that failed on stderr; the\n"
@@ -91,10 +95,13 @@ const std::vector<Entry>& commands()
         {Command::New,
          {"new",
           {"SYSTEM"},
-          {{"password", "P", "the system password: 1 to 15 ASCII characters"}},
+          {{"password", "P", "the system password: 1 to 15 ASCII characters", Kind::Optional},
+           kPasswordFile},
           "create a new, empty system",
           "Creates an empty system named SYSTEM (leading and trailing white space removed;\n"
-          "up to 15 characters, none of \\/:,;*?\"<>|) protected by the password P.\n"}},
+          "up to 15 characters, none of \\/:,;*?\"<>|) protected by a password: from\n"
+          "--password-file, or typed twice without echo on a terminal. --password P also\n"
+          "works, but every user of the machine sees P in the process list meanwhile.\n"}},
         {Command::Add,
          {"add",
           {"SYSTEM", "MODEL"},
@@ -135,7 +142,10 @@ const std::vector<Entry>& commands()
          {"passwd",
           {"SYSTEM"},
           {{"name", "NEW", "the new system name", Kind::Optional},
-           {"password", "NEW", "the new system password", Kind::Optional},
+           {"password", "NEW",
+            "the new system password (seen in the process list: prefer --password-file)",
+            Kind::Optional},
+           kPasswordFile,
            {"maintenance", "DIGITS", "the new station-maintenance password (4 digits)",
             Kind::Optional},
            kNoPrompt},
@@ -375,6 +385,16 @@ int Tool::runCommand(const std::vector<std::string>& args)
     const auto optional = [&line](const char* name) {
         return line.has(name) ? std::optional<std::string>(line.option(name)) : std::nullopt;
     };
+    // A password for the system: typed when the command needs one and none was given.
+    const auto newPassword = [&](const std::string& action, bool needed) {
+        const auto password =
+            SecretInput(files, stdin, stderr)
+                .read(action, optional("password"), optional("password-file"), needed);
+        if (needed && !password)
+            throw CommandError(action + ": give --password-file FILE (- for standard input), "
+                                        "or run it on a terminal to type the password");
+        return password;
+    };
     switch (entry->command) {
     case Command::Systems:
         return run.systems();
@@ -385,7 +405,7 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Settings:
         return run.settings(line.operand(0), line.operand(1));
     case Command::New:
-        return run.create(line.operand(0), line.option("password"));
+        return run.create(line.operand(0), *newPassword("new", true));
     case Command::Add:
         return run.add(line.operand(0), line.operand(1), line.option("ip"),
                        line.has("name") ? line.option("name") : std::string());
@@ -396,7 +416,7 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Clock:
         return units.clock(line.operand(0));
     case Command::Passwd:
-        return units.passwd(line.operand(0), optional("name"), optional("password"),
+        return units.passwd(line.operand(0), optional("name"), newPassword("passwd", false),
                             optional("maintenance"));
     case Command::Firmware:
         return units.firmware(line.operand(0), line.operand(1), line.operand(2));

@@ -472,6 +472,9 @@ TEST_F(CtlTest, HelpForTheToolAndEveryCommand)
             << run.out;
         EXPECT_EQ(run.err, "");
     }
+    const Result version = ctlRaw({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("r4000ctl 1.", 0), 0u) << version.out;
     EXPECT_FALSE(fs::exists(data));
 }
 

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "address=127.0.0.2,port=18000,dir=DIR/other"},
                      "taken"}));
 
-TEST_F(CommandLineTest, HelpDescribesTheSpec)
+TEST_F(CommandLineTest, HelpDescribesEveryKeyAndVersionNamesTheTool)
 {
     UnitSimProcess process(UnitSimProcess::Arguments{{"--help"}});
     EXPECT_EQ(process.wait(), 0);
@@ -66,6 +66,9 @@ TEST_F(CommandLineTest, HelpDescribesTheSpec)
          {"usage: r4000-unitsim --unit UNIT", "address=", "restart-ms=", "busy-end=", "unreachable",
           "requests.log", "mac=", "udp-restart-ms=", "udp-long-name", "no-reset-ack", "udp.log"})
         EXPECT_NE(process.output().find(word), std::string::npos) << word;
+    UnitSimProcess version(UnitSimProcess::Arguments{{"--version"}});
+    EXPECT_EQ(version.wait(), 0);
+    EXPECT_EQ(version.output().rfind("r4000-unitsim 1.", 0), 0u) << version.output();
 }
 
 // What the unit tells on the discovery protocol, as state.txt records it.

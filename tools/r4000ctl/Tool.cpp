@@ -259,6 +259,7 @@ long restartWait(const std::optional<std::string>& value)
 struct GlobalOptions {
     std::string dataFolder;
     bool help = false;
+    bool version = false;
     // The place of the command word; args.size() when there is none.
     std::size_t command = 0;
 };
@@ -271,6 +272,10 @@ GlobalOptions readGlobalOptions(const std::vector<std::string>& args)
         const std::string& word = args[i];
         if (word == "--help" || word == "-h") {
             options.help = true;
+            return options;
+        }
+        if (word == "--version") {
+            options.version = true;
             return options;
         }
         if (word == "--data-dir")
@@ -326,6 +331,7 @@ std::string Tool::help() const
             "                                  $XDG_DATA_HOME/ZUN/R-4000 or\n"
             "                                  ~/.local/share/ZUN/R-4000\n"
             "  -h, --help                      this help; 'r4000ctl COMMAND --help' for a command\n"
+            "  --version                       the version of r4000ctl\n"
             "\n"
             "Exit status: 0 success, 1 some units failed, 2 bad usage or bad input.\n";
     return text;
@@ -355,6 +361,10 @@ int Tool::runCommand(const std::vector<std::string>& args)
     const GlobalOptions options = readGlobalOptions(args);
     if (options.help) {
         out_ << help();
+        return Success;
+    }
+    if (options.version) {
+        out_ << "r4000ctl " R4000_VERSION "\n";
         return Success;
     }
     const std::string& dataFolder = options.dataFolder;

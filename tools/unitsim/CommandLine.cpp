@@ -10,6 +10,10 @@ CommandLine::CommandLine(const std::vector<std::string>& args)
             outcome_ = Outcome::Help;
             return;
         }
+        if (arg == "--version") {
+            outcome_ = Outcome::Version;
+            return;
+        }
     }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -64,6 +68,7 @@ std::string CommandLine::help()
 {
     return std::string(
                "usage: r4000-unitsim --unit UNIT [--unit UNIT ...]\n"
+               "       r4000-unitsim --help | --version\n"
                "\n"
                "Simulated R-4000 units for tests and demos: each UNIT is one unit, an HTTP\n"
                "server with the unit's CGI programs, its system name as user name and its\n"

@@ -9,7 +9,7 @@
 class CommandLine
 {
 public:
-    enum class Outcome { Run, Help, Error };
+    enum class Outcome { Run, Help, Version, Error };
 
     explicit CommandLine(const std::vector<std::string>& args);
 

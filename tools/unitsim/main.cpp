@@ -15,6 +15,10 @@ int main(int argc, char** argv)
         std::fputs(CommandLine::help().c_str(), stdout);
         return 0;
     }
+    if (commandLine.outcome() == CommandLine::Outcome::Version) {
+        std::puts("r4000-unitsim " R4000_VERSION);
+        return 0;
+    }
     if (commandLine.outcome() == CommandLine::Outcome::Error) {
         std::fprintf(stderr, "r4000-unitsim: %s\nTry 'r4000-unitsim --help'.\n",
                      commandLine.error().c_str());

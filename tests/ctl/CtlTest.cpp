@@ -342,6 +342,9 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
          "--gain must be one of"},
         {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
         {{"msg", "info", "/dev/zero"}, "cannot be read"},
+        {{"msg", "info", message.string(), "--to", (root / "x.wav").string()},
+         "msg info takes no --to"},
+        {{"msg", "play", message.string(), "--seconds", "3"}, "msg play takes no --seconds"},
         {{"msg", "dance", message.string()},
          "ACTION is import, export, info, record, play, list or send"},
     };

@@ -18,8 +18,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <ostream>
+#include <set>
 
 namespace {
 
@@ -290,6 +292,28 @@ GlobalOptions readGlobalOptions(const std::vector<std::string>& args)
     return options;
 }
 
+// The options each msg action takes; the others of the command are refused, not ignored.
+void refuseOtherOptions(const Entry& entry, const CommandLine& line, const std::string& action)
+{
+    static const std::map<std::string, std::set<std::string>> taken = {
+        {"import", {"to", "name", "gain"}},
+        {"export", {"to", "narrowband"}},
+        {"info", {}},
+        {"record", {"seconds", "to", "name"}},
+        {"play", {"narrowband", "gain"}},
+        {"list", {"messages"}},
+        {"send", {"siren", "messages", "no-prompt"}},
+    };
+    const auto options = taken.find(action);
+    if (options == taken.end())
+        return;
+    for (const CommandLine::Option& option : entry.syntax.options) {
+        if (line.has(option.name) && !options->second.count(option.name))
+            throw CommandError("msg " + action + " takes no --" + option.name +
+                               " (see 'r4000ctl msg --help')");
+    }
+}
+
 const Entry* find(const std::string& name)
 {
     const auto& table = commands();
@@ -437,6 +461,7 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Message: {
         MessageCommands messages(files, out_);
         const std::string& action = line.operand(0);
+        refuseOtherOptions(*entry, line, action);
         if (action != "record" && line.operandCount() < 2)
             throw CommandError("msg " + action + ": missing FILE (see 'r4000ctl msg --help')");
         if (action == "import")

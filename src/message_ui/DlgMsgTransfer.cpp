@@ -29,6 +29,8 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <functional>
+#include <iterator>
 
 namespace {
 

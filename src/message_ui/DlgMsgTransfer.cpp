@@ -67,6 +67,7 @@ DlgMsgTransfer::DlgMsgTransfer(ToolHost& host, R4000MessageDoc& document, Folder
         headings << resources.string(StringId::TransferHeadings + column);
     stations_->setHorizontalHeaderLabels(headings);
     stations_->verticalHeader()->hide();
+    stations_->verticalHeader()->setDefaultSectionSize(stations_->fontMetrics().height() + 8);
     stations_->setSelectionBehavior(QAbstractItemView::SelectRows);
     stations_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stations_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -11,6 +11,9 @@
 #include "SystemFolder.h"
 #include "TempFolder.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -226,6 +229,25 @@ TEST_F(CtlTest, CheckSummarisesTheSystemAndEveryUnit)
                        " 2  MI  R-4100MI  Gate      192.168.1.12\n"
                        " 3  IP  R-4700MS  Desk      192.168.1.13\n");
     EXPECT_EQ(run.err, "");
+
+    // The same for scripts, as JSON.
+    const Result json = ctl({"check", "Plant", "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    const QJsonObject summary =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(summary["name"].toString(), QStringLiteral("Plant"));
+    EXPECT_EQ(summary["stationDigits"].toInt(), 3);
+    EXPECT_EQ(summary["accessNumberDigits"].toInt(), 4);
+    const QJsonArray units = summary["units"].toArray();
+    ASSERT_EQ(units.size(), 3);
+    EXPECT_EQ(units[2].toObject(), (QJsonObject{{"number", 3},
+                                                {"type", "IP"},
+                                                {"model", "R-4700MS"},
+                                                {"name", "Desk"},
+                                                {"address", "192.168.1.13"}}));
+    const Result systems = ctl({"systems", "--json"});
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(systems.out)).object(),
+              (QJsonObject{{"systems", QJsonArray{"Plant"}}}));
 }
 
 TEST_F(CtlTest, AddPutsAUnitAfterTheLastOneAndRefusesBadInput)

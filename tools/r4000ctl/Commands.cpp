@@ -13,6 +13,9 @@
 #include "SystemStore.h"
 #include "TextRules.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -32,17 +35,45 @@ Commands::Commands(const SystemStore& store, std::ostream& out, std::ostream& er
 {
 }
 
-int Commands::systems()
+int Commands::systems(bool json)
 {
-    for (const auto& entry : DataFolder::knownSystems(store_.files(), store_.dataFolder()))
-        out_ << entry.first << '\n';
+    QJsonArray names;
+    for (const auto& entry : DataFolder::knownSystems(store_.files(), store_.dataFolder())) {
+        const std::string name = store_.toTerminal(entry.first);
+        if (json)
+            names.append(QString::fromStdString(name));
+        else
+            out_ << name << '\n';
+    }
+    if (json)
+        out_ << QJsonDocument(QJsonObject{{"systems", names}}).toJson().toStdString();
     return 0;
 }
 
-int Commands::check(const std::string& name)
+int Commands::check(const std::string& name, bool json)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
+    if (json) {
+        QJsonArray units;
+        for (int n = 1; n <= system.registeredCount(); ++n) {
+            const Exchange& unit = *system.equipment(n);
+            units.append(QJsonObject{
+                {"number", n},
+                {"type", QString::fromStdString(std::string(EquipmentCounts::typeText(unit)))},
+                {"model", QString::fromStdString(std::string(unit.modelName()))},
+                {"name", QString::fromStdString(store_.toTerminal(unit.exchangeName()))},
+                {"address", QString::fromStdString(unit.ipAddressText())}});
+        }
+        const QJsonObject summary{
+            {"name", QString::fromStdString(store_.toTerminal(system.systemName()))},
+            {"stationDigits", system.stationDigits()},
+            {"pagingDigits", system.pagingDigits()},
+            {"accessNumberDigits", system.controlDigits()},
+            {"units", units}};
+        out_ << QJsonDocument(summary).toJson().toStdString();
+        return 0;
+    }
     out_ << "name: " << system.systemName() << '\n'
          << "station digits: " << system.stationDigits() << '\n'
          << "paging digits: " << system.pagingDigits() << '\n'
@@ -52,7 +83,8 @@ int Commands::check(const std::string& name)
         const Exchange& unit = *system.equipment(n);
         char line[128];
         std::snprintf(line, sizeof line, "%2d  %-2s  %-8s  %-8s  %s\n", n,
-                      std::string(EquipmentCounts::typeText(unit)).c_str(), std::string(unit.modelName()).c_str(),
+                      std::string(EquipmentCounts::typeText(unit)).c_str(),
+                      std::string(unit.modelName()).c_str(),
                       store_.toTerminal(unit.exchangeName()).c_str(), unit.ipAddressText().c_str());
         out_ << line;
     }

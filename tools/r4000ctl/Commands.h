@@ -13,9 +13,10 @@ public:
     Commands(const SystemStore& store, std::ostream& out, std::ostream& err);
 
     // The known systems, one name a line, sorted.
-    int systems();
+    // json: one JSON document instead of lines.
+    int systems(bool json);
     // The system-wide digit counts and one line per unit in use.
-    int check(const std::string& name);
+    int check(const std::string& name, bool json);
     // The system file and the settings files, as a save writes them, into outDir.
     int exportTo(const std::string& name, const std::string& outDir);
     // The settings file of unit (1..count) as an upload sends it.

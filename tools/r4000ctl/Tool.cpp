@@ -47,6 +47,8 @@ enum class Command {
 using Kind = CommandLine::Kind;
 const CommandLine::Option kNoPrompt{
     "no-prompt", "", "fail a unit that refuses the login instead of asking", Kind::Switch};
+const CommandLine::Option kJson{"json", "", "print one JSON document instead of lines",
+                                Kind::Switch};
 const CommandLine::Option kPasswordFile{
     "password-file", "FILE", "read the password from the first line of FILE (- for standard input)",
     Kind::Optional};
@@ -68,17 +70,20 @@ const std::vector<Entry>& commands()
         {Command::Systems,
          {"systems",
           {},
-          {},
+          {kJson},
           "list the known systems",
-          "Lists the systems of the data folder, one name a line, sorted.\n"}},
+          "Lists the systems of the data folder, one name a line, sorted; with --json\n"
+          "{\"systems\": [names]}.\n"}},
         {Command::Check,
          {"check",
           {"SYSTEM"},
-          {},
+          {kJson},
           "load a system and summarise it",
           "Loads SYSTEM and prints its name, its station, paging and access-number digit\n"
           "counts, and one line per unit: number, type (EX exchange, MI multi-interface\n"
-          "unit, IP IP station), model, name and address.\n"}},
+          "unit, IP IP station), model, name and address. --json gives the same as one\n"
+          "object: name, stationDigits, pagingDigits, accessNumberDigits and units\n"
+          "(number, type, model, name, address).\n"}},
         {Command::Export,
          {"export",
           {"SYSTEM"},
@@ -431,9 +436,9 @@ int Tool::runCommand(const std::vector<std::string>& args)
     };
     switch (entry->command) {
     case Command::Systems:
-        return run.systems();
+        return run.systems(line.has("json"));
     case Command::Check:
-        return run.check(line.operand(0));
+        return run.check(line.operand(0), line.has("json"));
     case Command::Export:
         return run.exportTo(line.operand(0), line.option("to"));
     case Command::Settings:

@@ -143,6 +143,37 @@ TEST_F(CtlUnitsTest, PasswordRulesAreCheckedBeforeAnythingIsSent)
     EXPECT_TRUE(loggedIn(1).empty());
 }
 
+// --unit: only the units named, in the order given; a bad list reaches no unit.
+TEST_F(CtlUnitsTest, UnitOptionReachesOnlyTheUnitsNamed)
+{
+    addUnits(4);
+    saveSystem();
+    ASSERT_TRUE(startUnits());
+    for (const char* bad : {"5", "0", "3-2", "x", "1,", "2-"}) {
+        const ProgramRun run = ctl({"login", "Tower", "--unit", bad});
+        EXPECT_EQ(run.status, 2) << bad;
+        EXPECT_NE(run.err.find("--unit takes unit numbers 1..4"), std::string::npos) << run.err;
+    }
+    for (int n = 1; n <= 4; ++n)
+        EXPECT_TRUE(log(n).empty()) << n;
+
+    const ProgramRun run = ctl({"login", "Tower", "--unit", "4,2-3,2", "--no-prompt"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, " 4  EX4       198.18.0.14      ok\n"
+                       " 2  EX2       198.18.0.12      ok\n"
+                       " 3  EX3       198.18.0.13      ok\n");
+    EXPECT_TRUE(log(1).empty()) << "unit 1 was not named";
+    EXPECT_EQ(ctl({"clock", "Tower", "--unit", "1"}).status, 0);
+    const auto setClock = [this](int n) {
+        const auto lines = loggedIn(n);
+        return std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.rfind("POST /time.cgi", 0) == 0;
+        });
+    };
+    EXPECT_TRUE(setClock(1));
+    EXPECT_FALSE(setClock(2));
+}
+
 // msg send: each station its message from msglist.csv (own messages first, then the
 // standard ones), after the new siren went to every unit and into the system file.
 TEST_F(CtlUnitsTest, MsgSendTransfersTheListedMessagesAfterTheSiren)
@@ -158,16 +189,16 @@ TEST_F(CtlUnitsTest, MsgSendTransfersTheListedMessagesAfterTheSiren)
     const std::string bell = standard + "/Chimes/Bell.pmf";
     writeWholeFile(chime, std::string("R-4000 message") + std::string(3000, '\x11'));
     writeWholeFile(bell, std::string("R-4000 message") + std::string(5000, '\x22'));
-    const std::string list = "No.,x,y\r\n1,Chime," + chime + "\r\n3,Bell,/old/Bell.pmf\r\n" +
-                             "2,Gone,/old/Gone.pmf\r\n";
+    const std::string list =
+        "No.,x,y\r\n1,Chime," + chime + "\r\n3,Bell,/old/Bell.pmf\r\n" + "2,Gone,/old/Gone.pmf\r\n";
     writeWholeFile(folder + "/msglist.csv", list);
 
     const ProgramRun listed = ctl({"msg", "list", "Tower", "--messages", standard});
     EXPECT_EQ(listed.status, 0) << listed.err;
     EXPECT_EQ(listed.out, "siren: 1\n"
-                          " 1  EX1       198.18.0.11      Chime  " + chime + "\n" +
-                          " 2  EX2       198.18.0.12      Gone  (not found)\n" +
-                          " 3  EX3       198.18.0.13      Bell  " + bell + "\n");
+                          " 1  EX1       198.18.0.11      Chime  " +
+                              chime + "\n" + " 2  EX2       198.18.0.12      Gone  (not found)\n" +
+                              " 3  EX3       198.18.0.13      Bell  " + bell + "\n");
 
     EXPECT_EQ(ctl({"msg", "send", "Tower", "--siren", "7"}).status, 2);
     const ProgramRun run =

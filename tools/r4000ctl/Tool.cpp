@@ -47,6 +47,8 @@ enum class Command {
 using Kind = CommandLine::Kind;
 const CommandLine::Option kNoPrompt{
     "no-prompt", "", "fail a unit that refuses the login instead of asking", Kind::Switch};
+const CommandLine::Option kUnits{
+    "unit", "N[,M...]", "only these units: numbers and ranges, like 1,3,5-7", Kind::Optional};
 const CommandLine::Option kJson{"json", "", "print one JSON document instead of lines",
                                 Kind::Switch};
 const CommandLine::Option kPasswordFile{
@@ -120,7 +122,7 @@ const std::vector<Entry>& commands()
         {Command::Upload,
          {"upload",
           {"SYSTEM"},
-          {kNoPrompt},
+          {kUnits, kNoPrompt},
           "send every unit its settings",
           std::string("Saves SYSTEM, then sends every unit its settings file; a unit that wants\n"
                       "it is reset. A unit with other credentials takes the system's.\n") +
@@ -141,7 +143,7 @@ const std::vector<Entry>& commands()
         {Command::Clock,
          {"clock",
           {"SYSTEM"},
-          {kNoPrompt},
+          {kUnits, kNoPrompt},
           "set every unit's clock to this computer's",
           std::string("Sets the clock of every unit to this computer's local time (minutes).\n") +
               kUnitsNote}},
@@ -173,7 +175,7 @@ const std::vector<Entry>& commands()
         {Command::Login,
          {"login",
           {"SYSTEM"},
-          {kNoPrompt},
+          {kUnits, kNoPrompt},
           "check that every unit can be logged in to",
           std::string("Logs in to every unit. The credentials that worked are kept in SYSTEM.\n") +
               kUnitsNote}},
@@ -449,18 +451,18 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return run.add(line.operand(0), line.operand(1), line.option("ip"),
                        line.has("name") ? line.option("name") : std::string());
     case Command::Upload:
-        return units.upload(line.operand(0));
+        return units.upload(line.operand(0), optional("unit"));
     case Command::Download:
         return units.download(line.operand(0), restartWait(optional("restart-wait")));
     case Command::Clock:
-        return units.clock(line.operand(0));
+        return units.clock(line.operand(0), optional("unit"));
     case Command::Passwd:
         return units.passwd(line.operand(0), optional("name"), newPassword("passwd", false),
                             optional("maintenance"));
     case Command::Firmware:
         return units.firmware(line.operand(0), line.operand(1), line.operand(2));
     case Command::Login:
-        return units.login(line.operand(0));
+        return units.login(line.operand(0), optional("unit"));
     case Command::ScanUnits:
         return scans.scan(optional("csv"));
     case Command::Message: {

@@ -58,11 +58,42 @@ void UnitCommands::printUnit(const Exchange& unit, bool ok)
     out_ << line;
 }
 
-int UnitCommands::report(const System& system, const AllUnitRun::Report& report)
+int UnitCommands::report(const System& system, const AllUnitRun::Report& report,
+                         const std::vector<int>& units)
 {
     for (std::size_t i = 0; i < report.results.size(); ++i)
-        printUnit(*system.equipment(int(i) + 1), report.results[i]);
+        printUnit(*system.equipment(units.empty() ? int(i) + 1 : units[i]), report.results[i]);
     return reportFailures(report.failures);
+}
+
+std::vector<int> UnitCommands::chosenUnits(const System& system,
+                                           const std::optional<std::string>& spec)
+{
+    std::vector<int> units;
+    if (!spec)
+        return units;
+    const int count = system.registeredCount();
+    const std::string refusal =
+        "--unit takes unit numbers 1.." + std::to_string(count) + " and ranges, like 1,3,5-7";
+    std::size_t at = 0;
+    while (at <= spec->size()) {
+        const std::size_t end = std::min(spec->find(',', at), spec->size());
+        const std::string part = spec->substr(at, end - at);
+        const std::size_t dash = part.find('-');
+        unsigned long first = 0;
+        unsigned long last = 0;
+        if (!TextRules::parseNumber(part.substr(0, dash), static_cast<unsigned long>(count),
+                                    first) ||
+            !TextRules::parseNumber(dash == std::string::npos ? part : part.substr(dash + 1),
+                                    static_cast<unsigned long>(count), last) ||
+            first == 0 || last < first)
+            throw CommandError(refusal);
+        for (unsigned long n = first; n <= last; ++n)
+            if (std::find(units.begin(), units.end(), int(n)) == units.end())
+                units.push_back(int(n));
+        at = end + 1;
+    }
+    return units;
 }
 
 int UnitCommands::reportFailures(const std::string& failures)
@@ -74,25 +105,27 @@ int UnitCommands::reportFailures(const std::string& failures)
 }
 
 int UnitCommands::runRemembering(
-    R4000System& system,
-    const std::function<AllUnitRun::Report(System&, const UnitJobs::Context&)>& run)
+    R4000System& system, const std::vector<int>& units,
+    const std::function<AllUnitRun::Job(const UnitJobs::Context&)>& job)
 {
     const CredentialsList before = credentialsOf(system);
-    const AllUnitRun::Report result = run(system, {system, prompt_, options_});
+    const UnitJobs::Context context{system, prompt_, options_};
+    const AllUnitRun::Report result =
+        units.empty() ? AllUnitRun::runAll(system, job(context), kBlocking)
+                      : AllUnitRun::runOn(system, units, job(context), kBlocking);
     if (credentialsOf(system) != before)
         store_.save(system);
-    return report(system, result);
+    return report(system, result, units);
 }
 
-int UnitCommands::upload(const std::string& name)
+int UnitCommands::upload(const std::string& name, const std::optional<std::string>& units)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
+    const std::vector<int> chosen = chosenUnits(system, units);
     // What is sent is what is saved.
     store_.save(system);
-    return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
-        return SettingsTransfer::uploadAll(units, context, kBlocking);
-    });
+    return runRemembering(system, chosen, UnitJobs::uploadSettings);
 }
 
 int UnitCommands::download(const std::string& name, long restartWaitMs)
@@ -109,22 +142,18 @@ int UnitCommands::download(const std::string& name, long restartWaitMs)
     return status;
 }
 
-int UnitCommands::clock(const std::string& name)
+int UnitCommands::clock(const std::string& name, const std::optional<std::string>& units)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
-        return Maintenance::setClockOnAll(units, context, kBlocking);
-    });
+    return runRemembering(system, chosenUnits(system, units), UnitJobs::setClock);
 }
 
-int UnitCommands::login(const std::string& name)
+int UnitCommands::login(const std::string& name, const std::optional<std::string>& units)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    return runRemembering(system, [](System& units, const UnitJobs::Context& context) {
-        return AllUnitRun::runAll(units, UnitJobs::checkLogin(context), kBlocking);
-    });
+    return runRemembering(system, chosenUnits(system, units), UnitJobs::checkLogin);
 }
 
 int UnitCommands::passwd(const std::string& name, const std::optional<std::string>& newName,
@@ -256,9 +285,9 @@ int UnitCommands::sendMessages(const std::string& name, const std::optional<std:
         store_.save(system);
     for (std::size_t i = 0; i < transfers.size(); ++i)
         printUnit(*system.equipment(transfers[i].unit), result.results[i]);
-    if (plan.stale && !store_.files().writeFile(
-                          MessageFolder::listPath(store_.dataFolder(), name),
-                          MessageListFile::write(plan.assignments.entries(plan.catalog))))
+    if (plan.stale &&
+        !store_.files().writeFile(MessageFolder::listPath(store_.dataFolder(), name),
+                                  MessageListFile::write(plan.assignments.entries(plan.catalog))))
         throw CommandError("msg send: cannot write " +
                            MessageFolder::listPath(store_.dataFolder(), name));
     return std::max(status, reportFailures(missing + result.failures));
@@ -278,10 +307,10 @@ int UnitCommands::listMessages(const std::string& name, const std::string& stand
                       store_.toTerminal(unit.exchangeName()).c_str(),
                       unit.targetAddressText().c_str());
         out_ << line
-             << (row.title.empty() ? std::string("-")
-                                   : store_.toTerminal(row.title) +
-                                         (path.empty() ? "  (not found)"
-                                                       : "  " + store_.toTerminal(path)))
+             << (row.title.empty()
+                     ? std::string("-")
+                     : store_.toTerminal(row.title) +
+                           (path.empty() ? "  (not found)" : "  " + store_.toTerminal(path)))
              << '\n';
     }
     return 0;

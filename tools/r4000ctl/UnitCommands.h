@@ -10,6 +10,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CredentialsPrompt;
 class Exchange;
@@ -27,10 +28,11 @@ public:
     UnitCommands(const SystemStore& store, CredentialsPrompt* prompt, UnitClient::Options options,
                  std::ostream& out, std::ostream& err);
 
-    int upload(const std::string& name);
+    // units: "1,3,5-7", only those units (all when not given).
+    int upload(const std::string& name, const std::optional<std::string>& units);
     int download(const std::string& name, long restartWaitMs);
-    int clock(const std::string& name);
-    int login(const std::string& name);
+    int clock(const std::string& name, const std::optional<std::string>& units);
+    int login(const std::string& name, const std::optional<std::string>& units);
     // A new system name and/or password, or a new maintenance password, on every unit.
     int passwd(const std::string& name, const std::optional<std::string>& newName,
                const std::optional<std::string>& newPassword,
@@ -54,14 +56,19 @@ private:
     MessagePlan messagePlan(const System& system, const std::string& standardFolder) const;
 
     void printUnit(const Exchange& unit, bool ok);
-    int report(const System& system, const AllUnitRun::Report& report);
+    // units: the units of the run in its order; empty for every unit.
+    int report(const System& system, const AllUnitRun::Report& report,
+               const std::vector<int>& units = {});
+    // The units --unit names, in the order given; empty without it.
+    static std::vector<int> chosenUnits(const System& system,
+                                        const std::optional<std::string>& spec);
     // The failure report on stderr; the exit status.
     int reportFailures(const std::string& failures);
-    // Runs a job on every unit of the system and reports it; units that took the system's
-    // credentials, or logged in with others, are remembered.
-    int
-    runRemembering(R4000System& system,
-                   const std::function<AllUnitRun::Report(System&, const UnitJobs::Context&)>& run);
+    // Runs a job on the chosen units of the system (every unit when none is chosen) and
+    // reports it; units that took the system's credentials, or logged in with others, are
+    // remembered.
+    int runRemembering(R4000System& system, const std::vector<int>& units,
+                       const std::function<AllUnitRun::Job(const UnitJobs::Context&)>& job);
 
     const SystemStore& store_;
     CredentialsPrompt* prompt_;

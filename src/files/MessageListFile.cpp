@@ -1,8 +1,12 @@
 #include "MessageListFile.h"
 
+#include "FileOps.h"
 #include "MessageFolder.h"
 
 namespace {
+
+// A line per station: a larger file is none of this program's.
+constexpr std::size_t kLargestFile = 1 << 20;
 
 // "No.,メッセージ名,パス" in code page 932.
 constexpr std::string_view kHeader = "No.,\x83\x81\x83\x62\x83\x5a\x81\x5b\x83\x57\x96\xbc,"
@@ -60,6 +64,17 @@ std::vector<Entry> read(std::string_view text)
             entries.push_back(entryOf(line));
     }
     return entries;
+}
+
+std::vector<Entry> load(FileOps& files, const std::string& path)
+{
+    std::string text;
+    return files.readFile(path, text, kLargestFile) ? read(text) : std::vector<Entry>();
+}
+
+bool save(FileOps& files, const std::string& path, const std::vector<Entry>& entries)
+{
+    return files.writeFile(path, write(entries));
 }
 
 } // namespace MessageListFile

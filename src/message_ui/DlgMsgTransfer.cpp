@@ -38,8 +38,6 @@ enum Control { Explanation = 1000, SirenLabel = 1001, ListenButton = 1002, Trans
 enum Column { NumberColumn, NameColumn, AddressColumn, StationColumn, MessageColumn, Columns };
 
 constexpr auto kPainting = AllUnitRun::WaitMode::ProcessingEvents;
-// msglist.csv is a line per station: a larger file is none of this program's.
-constexpr std::size_t kLargestList = 1 << 20;
 
 QString pathText(const std::string& path)
 {
@@ -123,12 +121,10 @@ void DlgMsgTransfer::reload()
 {
     const System& system = host_.document().system();
     assignments_ = std::make_unique<MessageAssignments>(system);
-    const std::string& name = document_.systemName();
-    std::string text;
-    changed_ = false;
-    if (host_.files().readFile(MessageFolder::listPath(host_.dataFolder(), name), text,
-                               kLargestList))
-        changed_ = assignments_->apply(MessageListFile::read(text), system);
+    changed_ = assignments_->apply(
+        MessageListFile::load(host_.files(),
+                              MessageFolder::listPath(host_.dataFolder(), document_.systemName())),
+        system);
     const int choice = siren_->findData(system.siren());
     siren_->setCurrentIndex(choice >= 0 ? choice : 0);
     showRows();
@@ -295,7 +291,7 @@ bool DlgMsgTransfer::keepList()
 bool DlgMsgTransfer::writeList()
 {
     const std::string path = MessageFolder::listPath(host_.dataFolder(), document_.systemName());
-    if (!host_.files().writeFile(path, MessageListFile::write(assignments_->entries(catalog_)))) {
+    if (!MessageListFile::save(host_.files(), path, assignments_->entries(catalog_))) {
         host_.messages().fail(StringId::MessageListNotWritten, {pathText(path)});
         return false;
     }

@@ -47,8 +47,9 @@ MessageView::~MessageView() = default;
 void MessageView::onShown()
 {
     SystemDocument& system = host().document();
-    document_->newDocument(host().dataFolder(), system.currentSystemName());
-    document_->refreshMessages();
+    // The messages are read again also for the same system: files may have come since.
+    if (!document_->newDocument(host().dataFolder(), system.currentSystemName()))
+        document_->refreshMessages();
     tabs_->setCurrentIndex(List);
     list_->refreshList();
     transfer_->reload();

@@ -16,7 +16,7 @@
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
 #include "TempFolder.h"
-#include "UnitSimProcess.h"
+#include "TowerUnits.h"
 #include "UnitStateFolder.h"
 
 #include <QAction>
@@ -29,13 +29,12 @@ class ConfigTransferTest : public QObject
 private:
     static constexpr int kUnits = 2;
     std::unique_ptr<TempFolder> data_;
-    std::unique_ptr<TempFolder> units_;
-    std::unique_ptr<UnitSimProcess> sim_;
+    std::unique_ptr<TowerUnits> units_;
     ScriptedDialogs dialogs_;
     std::unique_ptr<R4000App> app_;
 
-    static std::string address(int n) { return "198.18.0." + std::to_string(10 + n); }
-    std::string unitDir(int n) const { return units_->path() + "/unit" + std::to_string(n); }
+    static std::string address(int n) { return TowerUnits::address(n); }
+    std::string unitDir(int n) const { return units_->dir(n); }
     std::string localFile(int n) const
     {
         return data_->path() + "/Tower/00" + std::to_string(n) + ".cfg";
@@ -44,17 +43,7 @@ private:
     // Units 1.. answering as the system Tower; extra switches by unit.
     bool startUnits(const std::map<int, std::string>& extra = {})
     {
-        std::vector<std::string> descriptions;
-        for (int n = 1; n <= kUnits; ++n) {
-            std::string description = "address=" + address(n) + ",port=80,dir=" + unitDir(n) +
-                                      ",name=Tower,password=secret,restart-ms=100";
-            if (const auto it = extra.find(n); it != extra.end())
-                description += "," + it->second;
-            descriptions.push_back(description);
-        }
-        sim_.reset();
-        sim_ = std::make_unique<UnitSimProcess>(descriptions);
-        return sim_->ready();
+        return units_->start(kUnits, extra);
     }
 
     ConfigView& view() const { return static_cast<ConfigView&>(*app_->view(ToolId::Config)); }
@@ -95,7 +84,7 @@ private slots:
     void init()
     {
         data_ = std::make_unique<TempFolder>();
-        units_ = std::make_unique<TempFolder>();
+        units_ = std::make_unique<TowerUnits>();
         dialogs_ = ScriptedDialogs();
         // Tower: two exchanges at 198.18.0.11 and .12.
         R4000System system;
@@ -130,7 +119,7 @@ private slots:
     void cleanup()
     {
         app_.reset();
-        sim_.reset();
+        units_.reset();
     }
 
     void uploadSendsWhatTheToolHolds()

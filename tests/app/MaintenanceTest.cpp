@@ -17,7 +17,7 @@
 #include "SystemDocument.h"
 #include "SystemFolder.h"
 #include "TempFolder.h"
-#include "UnitSimProcess.h"
+#include "TowerUnits.h"
 #include "UnitStateFolder.h"
 
 #include <QDir>
@@ -32,25 +32,18 @@ class MaintenanceTest : public QObject
 private:
     static constexpr int kUnits = 3;
     std::unique_ptr<TempFolder> data_;
-    std::unique_ptr<TempFolder> units_;
-    std::unique_ptr<UnitSimProcess> sim_;
+    std::unique_ptr<TowerUnits> units_;
     ScriptedDialogs dialogs_;
     std::unique_ptr<R4000App> app_;
 
-    static std::string address(int n) { return "198.18.0." + std::to_string(10 + n); }
-    std::string unitDir(int n) const { return units_->path() + "/unit" + std::to_string(n); }
+    static std::string address(int n) { return TowerUnits::address(n); }
+    std::string unitDir(int n) const { return units_->dir(n); }
     std::string folder(const std::string& name) const { return data_->path() + "/" + name; }
 
     // The units answering as the system Tower, all but those down.
     bool startUnits(std::initializer_list<int> down = {})
     {
-        std::vector<std::string> descriptions;
-        for (int n = 1; n <= kUnits; ++n)
-            if (std::find(down.begin(), down.end(), n) == down.end())
-                descriptions.push_back("address=" + address(n) + ",port=80,dir=" + unitDir(n) +
-                                       ",name=Tower,password=secret,restart-ms=100");
-        sim_ = std::make_unique<UnitSimProcess>(descriptions);
-        return sim_->ready();
+        return units_->start(kUnits, {}, down);
     }
 
     R4000App::Options options(const std::string& system)
@@ -111,7 +104,7 @@ private slots:
     void init()
     {
         data_ = std::make_unique<TempFolder>();
-        units_ = std::make_unique<TempFolder>();
+        units_ = std::make_unique<TowerUnits>();
         dialogs_ = ScriptedDialogs();
         R4000System system;
         QVERIFY(SystemCredentials::apply(system, "Tower", "secret", "secret").ok());
@@ -130,7 +123,7 @@ private slots:
     void cleanup()
     {
         app_.reset();
-        sim_.reset();
+        units_.reset();
     }
 
     void clockNamesTheUnitsThatAreDownInOneMessage()

@@ -17,6 +17,7 @@
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
 #include "TempFolder.h"
+#include "TowerUnits.h"
 
 #include <QObject>
 #include <QTreeWidget>
@@ -36,7 +37,7 @@ protected:
     ScriptedDialogs dialogs_;
     std::unique_ptr<R4000App> app_;
 
-    static std::string address(int n) { return "198.18.0." + std::to_string(10 + n); }
+    static std::string address(int n) { return TowerUnits::address(n); }
 
     void makeFolders()
     {

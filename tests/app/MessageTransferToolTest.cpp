@@ -6,7 +6,7 @@
 #include "MessageListFile.h"
 #include "MessageToolFixture.h"
 #include "StationDropTable.h"
-#include "UnitSimProcess.h"
+#include "TowerUnits.h"
 #include "UnitStateFolder.h"
 
 #include <QComboBox>
@@ -15,24 +15,15 @@ class MessageTransferToolTest : public MessageToolFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<TempFolder> units_;
-    std::unique_ptr<UnitSimProcess> sim_;
+    std::unique_ptr<TowerUnits> units_;
 
-    std::string unitDir(int n) const { return units_->path() + "/unit" + std::to_string(n); }
+    std::string unitDir(int n) const { return units_->dir(n); }
     std::string received(int n) const
     {
         return UnitStateFolder::file(unitDir(n), "messages/001.pmf");
     }
 
-    bool startUnits(int count)
-    {
-        std::vector<std::string> descriptions;
-        for (int n = 1; n <= count; ++n)
-            descriptions.push_back("address=" + address(n) + ",port=80,dir=" + unitDir(n) +
-                                   ",name=Tower,password=secret,restart-ms=100,model=R-4700MS");
-        sim_ = std::make_unique<UnitSimProcess>(descriptions);
-        return sim_->ready();
-    }
+    bool startUnits(int count) { return units_->start(count, {}, {}, "model=R-4700MS"); }
 
     // Tower of three IP master stations; Bell is its own message, Ding a standard one, and
     // msglist.csv gives 1 Bell, 2 Ding and 3 Bell.
@@ -79,12 +70,12 @@ private slots:
     void init()
     {
         makeFolders();
-        units_ = std::make_unique<TempFolder>();
+        units_ = std::make_unique<TowerUnits>();
     }
     void cleanup()
     {
         app_.reset();
-        sim_.reset();
+        units_.reset();
     }
 
     void transferSendsEachTickedStationItsMessage()

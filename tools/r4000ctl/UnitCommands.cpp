@@ -25,9 +25,6 @@ namespace {
 
 constexpr auto kBlocking = AllUnitRun::WaitMode::Blocking;
 
-// msglist.csv is a line per station: a larger file is none of this program's.
-constexpr std::size_t kLargestMessageList = 1 << 20;
-
 // The first line of the program's failure report.
 constexpr std::string_view kFailureHeading = "Connection failure to the following units.";
 
@@ -67,18 +64,18 @@ int UnitCommands::report(const System& system, const AllUnitRun::Report& report,
 }
 
 std::vector<int> UnitCommands::chosenUnits(const System& system,
-                                           const std::optional<std::string>& spec)
+                                           const std::optional<std::string>& numbers)
 {
     std::vector<int> units;
-    if (!spec)
+    if (!numbers)
         return units;
     const int count = system.registeredCount();
     const std::string refusal =
         "--unit takes unit numbers 1.." + std::to_string(count) + " and ranges, like 1,3,5-7";
     std::size_t at = 0;
-    while (at <= spec->size()) {
-        const std::size_t end = std::min(spec->find(',', at), spec->size());
-        const std::string part = spec->substr(at, end - at);
+    while (at <= numbers->size()) {
+        const std::size_t end = std::min(numbers->find(',', at), numbers->size());
+        const std::string part = numbers->substr(at, end - at);
         const std::size_t dash = part.find('-');
         unsigned long first = 0;
         unsigned long last = 0;
@@ -231,10 +228,9 @@ UnitCommands::MessagePlan UnitCommands::messagePlan(const System& system,
     MessagePlan plan{MessageCatalog::read(store_.files(), standardFolder,
                                           MessageFolder::ownFolder(store_.dataFolder(), name)),
                      MessageAssignments(system), false};
-    std::string text;
-    if (store_.files().readFile(MessageFolder::listPath(store_.dataFolder(), name), text,
-                                kLargestMessageList))
-        plan.stale = plan.assignments.apply(MessageListFile::read(text), system);
+    plan.stale = plan.assignments.apply(
+        MessageListFile::load(store_.files(), MessageFolder::listPath(store_.dataFolder(), name)),
+        system);
     return plan;
 }
 
@@ -285,11 +281,10 @@ int UnitCommands::sendMessages(const std::string& name, const std::optional<std:
         store_.save(system);
     for (std::size_t i = 0; i < transfers.size(); ++i)
         printUnit(*system.equipment(transfers[i].unit), result.results[i]);
+    const std::string list = MessageFolder::listPath(store_.dataFolder(), name);
     if (plan.stale &&
-        !store_.files().writeFile(MessageFolder::listPath(store_.dataFolder(), name),
-                                  MessageListFile::write(plan.assignments.entries(plan.catalog))))
-        throw CommandError("msg send: cannot write " +
-                           MessageFolder::listPath(store_.dataFolder(), name));
+        !MessageListFile::save(store_.files(), list, plan.assignments.entries(plan.catalog)))
+        throw CommandError("msg send: cannot write " + list);
     return std::max(status, reportFailures(missing + result.failures));
 }
 

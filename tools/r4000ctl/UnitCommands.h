@@ -61,7 +61,7 @@ private:
                const std::vector<int>& units = {});
     // The units --unit names, in the order given; empty without it.
     static std::vector<int> chosenUnits(const System& system,
-                                        const std::optional<std::string>& spec);
+                                        const std::optional<std::string>& numbers);
     // The failure report on stderr; the exit status.
     int reportFailures(const std::string& failures);
     // Runs a job on the chosen units of the system (every unit when none is chosen) and

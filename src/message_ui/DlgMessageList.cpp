@@ -251,10 +251,11 @@ void DlgMessageList::onSelectionChanged()
         select(shown_);
         return;
     }
-    if (title.empty()) {
-        shown_.clear();
+    // Saving the recording may have rebuilt the list around another message: the one the user
+    // chose is the one shown and opened.
+    select(title);
+    if (title.empty())
         return;
-    }
     const auto path = document_.messages().find(title);
     const int error = path == document_.messages().end() ? MessageError::FileNotFound
                                                          : document_.open(path->second);
@@ -268,7 +269,6 @@ void DlgMessageList::onSelectionChanged()
         document_.newDocument({}, {});
         select({});
     }
-    shown_ = selectedTitle();
     stopProgress(false);
     updateButtons();
 }

@@ -180,6 +180,9 @@ private slots:
             QCOMPARE(shownTitles(), QStringList({QStringLiteral("Bell"), QStringLiteral("Chime"),
                                                  QStringLiteral("Take 1")}));
             QVERIFY(std::filesystem::exists(ownFolder() + "/Take 1.pmf"));
+            // Then the message chosen is the one shown and opened.
+            QCOMPARE(listWidget().currentItem()->text(0), QStringLiteral("Bell"));
+            QCOMPARE(document().title(), std::string("Bell"));
             break;
         }
     }

@@ -2,9 +2,12 @@
 
 #include "CredentialsPrompt.h"
 #include "PasswordCodec.h"
+#include "UnitFailure.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <curl/curl.h>
 #include <memory>
 #include <mutex>
@@ -150,6 +153,47 @@ struct SlistDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 
+// Why an attempt that brought no usable reply failed.
+UnitFailure attemptFailure(CURL* curl, CURLcode code, const Attempt& a, const Cgi::Options& options)
+{
+    using Reason = UnitFailure::Reason;
+    if (a.refused) {
+        return {Reason::UnexpectedReply,
+                a.contentLength < 0 ? "no Content-Length"
+                                    : "a reply of " + std::to_string(a.contentLength) + " bytes"};
+    }
+    if (a.timedOut) {
+        return {Reason::TimedOut,
+                Clock::now() >= a.deadline
+                    ? "gave up after " + std::to_string(options.watchdogMs) + " ms"
+                    : "nothing for " + std::to_string(options.transferTimeoutMs) + " ms"};
+    }
+    long osError = 0;
+    curl_easy_getinfo(curl, CURLINFO_OS_ERRNO, &osError);
+    curl_off_t connectTime = 0;
+    curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectTime);
+    switch (code) {
+    case CURLE_COULDNT_CONNECT:
+        // A unit that is up but has its web server down (restarting) refuses at once.
+        if (osError == ECONNREFUSED)
+            return {Reason::Restarting, std::strerror(int(osError))};
+        return {Reason::Unreachable,
+                osError ? std::strerror(int(osError)) : curl_easy_strerror(code)};
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return {Reason::Unreachable, curl_easy_strerror(code)};
+    case CURLE_OPERATION_TIMEDOUT:
+        if (connectTime == 0)
+            return {Reason::Unreachable,
+                    "no answer within " + std::to_string(options.connectTimeoutMs) + " ms"};
+        return {Reason::TimedOut, curl_easy_strerror(code)};
+    default:
+        break;
+    }
+    if (code != CURLE_OK)
+        return {Reason::UnexpectedReply, curl_easy_strerror(code)};
+    return {Reason::UnexpectedReply, "HTTP " + std::to_string(a.status)};
+}
+
 bool keptByte(unsigned char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -272,8 +316,10 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
     long scheme = CURLAUTH_BASIC;
     for (int attempt = 0; attempt < 4; ++attempt) {
         std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
-        if (!handle)
+        if (!handle) {
+            UnitFailure::note(UnitFailure::Reason::Other, "libcurl could not start a request");
             return false;
+        }
         CURL* curl = handle.get();
         reply.clear();
         Attempt a;
@@ -301,20 +347,27 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
             curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body->data.size()));
         }
 
+        const Clock::time_point started = Clock::now();
         const CURLcode code = curl_easy_perform(curl);
         // A body cut short, by silence or by the unit closing the connection, counts as it
         // came; the caller can tell it is incomplete (a download then keeps the local file).
         const bool cutShort =
             a.stalled || (code == CURLE_PARTIAL_FILE && a.status == 200 && a.headersDone);
         lastReplyComplete_ = !cutShort;
-        if (cutShort && a.status == 200)
-            return true;
-        if (a.refused || a.timedOut || code != CURLE_OK)
+        const bool failed =
+            !(cutShort && a.status == 200) &&
+            (a.refused || a.timedOut || code != CURLE_OK || (a.status != 200 && a.status != 401));
+        const UnitFailure failure =
+            failed ? attemptFailure(curl, code, a, options_) : UnitFailure();
+        if (options_.log)
+            options_.log({body ? "POST" : "GET", server, port, path, a.status,
+                          milliseconds(Clock::now() - started), failure.text()});
+        if (failed) {
+            UnitFailure::note(failure.reason, failure.detail);
             return false;
+        }
         if (a.status == 200)
             return true;
-        if (a.status != 401)
-            return false;
         if (scheme == CURLAUTH_BASIC && a.offersDigest && !a.offersBasic) {
             scheme = CURLAUTH_DIGEST;
             --attempt;
@@ -325,14 +378,24 @@ bool Cgi::request(std::string& reply, const Body* body, const std::string& serve
             name = kFactoryName;
             password = PasswordCodec::kDefaultPlain;
         } else if (attempt < 3) {
-            if (!prompt_)
+            if (!prompt_) {
+                UnitFailure::note(UnitFailure::Reason::LoginRefused);
                 return false;
+            }
             const auto answer = prompt_->ask(server, port, {name, password});
-            if (!answer || Clock::now() >= deadline)
+            if (!answer) {
+                UnitFailure::note(UnitFailure::Reason::LoginRefused, "cancelled");
                 return false;
+            }
+            if (Clock::now() >= deadline) {
+                UnitFailure::note(UnitFailure::Reason::TimedOut,
+                                  "gave up after " + std::to_string(options_.watchdogMs) + " ms");
+                return false;
+            }
             name = answer->name;
             password = answer->password;
         }
     }
+    UnitFailure::note(UnitFailure::Reason::LoginRefused);
     return false;
 }

@@ -3,6 +3,7 @@
 #include "PostParam.h"
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -17,10 +18,22 @@ class CredentialsPrompt;
 // the reply has no Content-Length or announces more than maxReplyBytes, or the login
 // recovery gives up. On 401 the first retry uses the factory credentials ("R-4000" and the
 // default password), the next two ask the user through the prompt (Cancel fails at once),
-// and a fourth refusal fails. name and password are left at the values used last.
+// and a fourth refusal fails. name and password are left at the values used last. Why a
+// call failed is noted as the unit's UnitFailure.
 class Cgi
 {
 public:
+    // One HTTP request as it ended, for a log: never credentials or bodies.
+    struct Request {
+        const char* method;
+        std::string server;
+        int port;
+        std::string path;
+        long status; // 0 when no reply came
+        long elapsedMs;
+        std::string error; // why the request failed; empty when a reply came
+    };
+
     // Every time limit, in milliseconds; tests shorten them.
     struct Options {
         long connectTimeoutMs = 30000;
@@ -33,6 +46,8 @@ public:
         int stallWaits = 5;
         // Units send small pages and settings files; anything larger is refused unread.
         std::size_t maxReplyBytes = 16 * 1024 * 1024;
+        // Told of every request as it ends, on the calling thread.
+        std::function<void(const Request&)> log;
     };
 
     enum class Encoding { UrlEncoded = 1, Multipart = 0 };

@@ -7,14 +7,14 @@
 namespace Maintenance {
 
 AllUnitRun::Report setClockOnAll(System& system, const UnitJobs::Context& context,
-                                 AllUnitRun::WaitMode wait)
+                                 const AllUnitRun::Waiting& wait)
 {
     return AllUnitRun::runAll(system, UnitJobs::setClock(context), wait);
 }
 
 Outcome changePassword(System& system, const Previous& previous, const UnitJobs::Context& context,
                        FileOps& files, const std::string& dataFolder, const std::string& stamp,
-                       AllUnitRun::WaitMode wait)
+                       const AllUnitRun::Waiting& wait)
 {
     Outcome outcome;
     const bool credentials =

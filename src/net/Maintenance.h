@@ -13,7 +13,7 @@ class System;
 namespace Maintenance {
 
 AllUnitRun::Report setClockOnAll(System& system, const UnitJobs::Context& context,
-                                 AllUnitRun::WaitMode wait);
+                                 const AllUnitRun::Waiting& wait);
 
 // What the system was called and held before the user changed it; the model already
 // holds the new values.
@@ -40,6 +40,6 @@ struct Outcome {
 // name the user gives it.
 Outcome changePassword(System& system, const Previous& previous, const UnitJobs::Context& context,
                        FileOps& files, const std::string& dataFolder, const std::string& stamp,
-                       AllUnitRun::WaitMode wait);
+                       const AllUnitRun::Waiting& wait);
 
 } // namespace Maintenance

@@ -12,12 +12,12 @@
 namespace MessageTransfer {
 
 AllUnitRun::Report changeSiren(System& system, int siren, const UnitJobs::Context& context,
-                               AllUnitRun::WaitMode wait, long settleMs)
+                               const AllUnitRun::Waiting& wait, long settleMs)
 {
     system.setSiren(siren);
     AllUnitRun::Report report =
         AllUnitRun::runAll(system, UnitJobs::uploadMessagePaging(context), wait);
-    if (wait == AllUnitRun::WaitMode::Blocking) {
+    if (wait.mode == AllUnitRun::WaitMode::Blocking) {
         std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
     } else {
         const QDeadlineTimer settled(settleMs);
@@ -30,7 +30,8 @@ AllUnitRun::Report changeSiren(System& system, int siren, const UnitJobs::Contex
 }
 
 AllUnitRun::Report send(System& system, const std::vector<MessageAssignments::Transfer>& transfers,
-                        const UnitJobs::Context& context, FileOps& files, AllUnitRun::WaitMode wait)
+                        const UnitJobs::Context& context, FileOps& files,
+                        const AllUnitRun::Waiting& wait)
 {
     std::vector<int> units;
     std::map<int, std::string> paths;

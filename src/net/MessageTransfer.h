@@ -19,12 +19,12 @@ constexpr long kSirenSettleMs = 2000;
 // Makes siren the system's and sends the message-paging settings to every unit, then waits
 // settleMs. The caller saves the system.
 AllUnitRun::Report changeSiren(System& system, int siren, const UnitJobs::Context& context,
-                               AllUnitRun::WaitMode wait, long settleMs = kSirenSettleMs);
+                               const AllUnitRun::Waiting& wait, long settleMs = kSirenSettleMs);
 
 // Sends every unit of transfers its message file, all at once; one result per transfer, in
 // their order.
 AllUnitRun::Report send(System& system, const std::vector<MessageAssignments::Transfer>& transfers,
                         const UnitJobs::Context& context, FileOps& files,
-                        AllUnitRun::WaitMode wait);
+                        const AllUnitRun::Waiting& wait);
 
 } // namespace MessageTransfer

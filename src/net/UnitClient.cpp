@@ -6,6 +6,7 @@
 #include "SettingsFileWriter.h"
 #include "TextRules.h"
 #include "Timestamp.h"
+#include "UnitFailure.h"
 #include "UnitFileReader.h"
 
 #include <chrono>
@@ -24,6 +25,24 @@ void sleepMs(long ms)
 std::string firstLine(const std::string& text)
 {
     return text.substr(0, text.find_first_of("\r\n"));
+}
+
+// A reply the job cannot go on with: noted with its first line (shortened), and false.
+bool unexpected(const std::string& reply)
+{
+    std::string shown = firstLine(reply).substr(0, 40);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7e)
+            c = '?';
+    }
+    UnitFailure::note(UnitFailure::Reason::UnexpectedReply, "answered \"" + shown + "\"");
+    return false;
+}
+
+bool unreadable(const std::string& path)
+{
+    UnitFailure::note(UnitFailure::Reason::LocalFile, "cannot read " + path);
+    return false;
 }
 
 } // namespace
@@ -105,7 +124,7 @@ bool UnitClient::finishUpload(bool sent, const std::string& reply, Login& login)
         return false;
     if (TextRules::equalsIgnoreCase(reply, "RESET"))
         return resetAfterWait(login);
-    return TextRules::equalsIgnoreCase(reply, "OK");
+    return TextRules::equalsIgnoreCase(reply, "OK") || unexpected(reply);
 }
 
 std::vector<PostParam> UnitClient::clockFields(const std::tm& t)
@@ -156,10 +175,26 @@ bool UnitClient::downloadSettings(FileOps& files, const std::string& path)
     std::string body;
     Cgi cgi(prompt_, options_.cgi);
     // Only a whole settings file of this very unit may replace the local one.
-    return cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name,
-                   login.password, "/file_download.cgi") &&
-           cgi.lastReplyComplete() && UnitFileReader::unitNumber(body) == unit_.exchangeNumber() &&
-           files.writeFile(path, body);
+    if (!cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name, login.password,
+                 "/file_download.cgi"))
+        return false;
+    using Reason = UnitFailure::Reason;
+    if (!cgi.lastReplyComplete()) {
+        UnitFailure::note(Reason::TimedOut, "the settings file stopped coming");
+        return false;
+    }
+    const int number = UnitFileReader::unitNumber(body);
+    if (number != unit_.exchangeNumber()) {
+        UnitFailure::note(Reason::UnexpectedReply,
+                          number > 0 ? "the settings file of unit " + std::to_string(number)
+                                     : "no settings file");
+        return false;
+    }
+    if (!files.writeFile(path, body)) {
+        UnitFailure::note(Reason::LocalFile, "cannot write " + path);
+        return false;
+    }
+    return true;
 }
 
 bool UnitClient::uploadSettings(const std::string& name, const std::string& storedPassword)
@@ -243,28 +278,35 @@ bool UnitClient::uploadFirmware(const std::string& image)
             std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.busyPollLimitMs);
         bool polled = true;
         while (polled && TextRules::equalsIgnoreCase(reply, "BUSY")) {
-            if (std::chrono::steady_clock::now() >= giveUp)
+            if (std::chrono::steady_clock::now() >= giveUp) {
+                UnitFailure::note(UnitFailure::Reason::Busy,
+                                  "still BUSY after " + std::to_string(options_.busyPollLimitMs) +
+                                      " ms");
                 return false;
+            }
             polled = get(login, "/prg_upload.cgi?access=APP", &reply);
             if (polled && TextRules::equalsIgnoreCase(reply, "BUSY"))
                 sleepMs(options_.busyPollWaitMs);
         }
-        if (!polled || !TextRules::equalsIgnoreCase(reply, "OK"))
+        if (!polled)
             return false;
+        if (!TextRules::equalsIgnoreCase(reply, "OK"))
+            return unexpected(reply);
         return resetOwnUnit();
     }
     if (TextRules::equalsIgnoreCase(reply, "RESET"))
         return resetAfterWait(login);
-    if (TextRules::equalsIgnoreCase(reply, "OK")) {
+    if (TextRules::equalsIgnoreCase(reply, "OK"))
         return resetOwnUnit();
-    }
-    return false;
+    return unexpected(reply);
 }
 
 bool UnitClient::uploadFirmwareFile(FileOps& files, const std::string& path)
 {
     std::string image;
-    return files.readFile(path, image) && uploadFirmware(image);
+    if (!files.readFile(path, image))
+        return unreadable(path);
+    return uploadFirmware(image);
 }
 
 bool UnitClient::uploadMessage(const std::string& data)
@@ -279,7 +321,9 @@ bool UnitClient::uploadMessageFile(FileOps& files, const std::string& path)
     if (!files.exists(path))
         return true;
     std::string data;
-    return files.readFile(path, data) && uploadMessage(data);
+    if (!files.readFile(path, data))
+        return unreadable(path);
+    return uploadMessage(data);
 }
 
 bool UnitClient::uploadMessagePaging(const std::string& name, const std::string& storedPassword)

@@ -4,6 +4,7 @@
 #include "FileOps.h"
 #include "System.h"
 #include "TextRules.h"
+#include "UnitFailure.h"
 
 #include <chrono>
 #include <thread>
@@ -106,9 +107,13 @@ AllUnitRun::Job transferMessage(const Context& context, FileOps& files,
         // A message that cannot be read is a failure of this unit, never an empty upload.
         const auto path = pathByUnit.find(unit.exchangeNumber());
         std::string data;
-        const bool sent = path != pathByUnit.end() &&
-                          files.readFile(path->second, data, kLargestMessageFile) &&
-                          client.uploadMessage(data);
+        bool sent = false;
+        if (path == pathByUnit.end())
+            UnitFailure::note(UnitFailure::Reason::LocalFile, "no message for this unit");
+        else if (!files.readFile(path->second, data, kLargestMessageFile))
+            UnitFailure::note(UnitFailure::Reason::LocalFile, "cannot read " + path->second);
+        else
+            sent = client.uploadMessage(data);
         if (differsFromSystem(unit, context.system))
             client.changeSystemPassword(context.system.systemName(), context.system.password());
         return sent;

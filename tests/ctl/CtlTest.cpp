@@ -558,7 +558,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CtlBadUsage,
     testing::Values(
         BadCase{{}, "missing command"}, BadCase{{"frobnicate"}, "unknown command 'frobnicate'"},
-        BadCase{{"--verbose", "systems"}, "unknown option '--verbose'"},
+        BadCase{{"--quiet", "systems"}, "unknown option '--quiet'"},
         BadCase{{"--data-dir"}, "'--data-dir' needs a value", {}, false},
         BadCase{{"check"}, "check: missing SYSTEM"},
         BadCase{{"check", "Nowhere"}, "unknown system 'Nowhere'"},

@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -64,6 +65,72 @@ TEST_F(AllUnitRunTest, EveryUnitHasItsOwnWorkerAtTheSameTime)
     run.run(AllUnitRun::WaitMode::Blocking);
     EXPECT_TRUE(run.report().failures.empty());
     EXPECT_EQ(run.report().results.size(), 80u);
+}
+
+// The listener hears each unit as it ends, on the waiting thread, while others still run:
+// unit 2 only ends once unit 1 has been heard of.
+TEST_F(AllUnitRunTest, ListenerHearsEachUnitAsItEnds)
+{
+    addUnits(2);
+    struct Heard : AllUnitRun::Listener {
+        void unitEnded(const Exchange& unit, bool ok, const UnitFailure& failure, long) override
+        {
+            EXPECT_EQ(std::this_thread::get_id(), waiting);
+            const std::lock_guard<std::mutex> lock(mutex);
+            units.push_back(unit.exchangeNumber());
+            reasons.push_back(ok ? "" : failure.text());
+            signal.notify_all();
+        }
+        std::thread::id waiting = std::this_thread::get_id();
+        std::mutex mutex;
+        std::condition_variable signal;
+        std::vector<int> units;
+        std::vector<std::string> reasons;
+    } heard;
+    for (const auto mode :
+         {AllUnitRun::WaitMode::Blocking, AllUnitRun::WaitMode::ProcessingEvents}) {
+        heard.units.clear();
+        heard.reasons.clear();
+        const auto report = AllUnitRun::runAll(
+            system,
+            [&heard](Exchange& unit) {
+                if (unit.exchangeNumber() == 1) {
+                    UnitFailure::note(UnitFailure::Reason::LoginRefused);
+                    return false;
+                }
+                std::unique_lock<std::mutex> lock(heard.mutex);
+                return heard.signal.wait_for(lock, std::chrono::seconds(10),
+                                             [&heard] { return !heard.units.empty(); });
+            },
+            {mode, &heard});
+        EXPECT_EQ(heard.units, (std::vector<int>{1, 2}));
+        EXPECT_EQ(heard.reasons, (std::vector<std::string>{"login refused", ""}));
+        EXPECT_EQ(report.results, (std::vector<bool>{false, true}));
+        EXPECT_EQ(report.reasons[0].reason, UnitFailure::Reason::LoginRefused);
+        EXPECT_EQ(report.reasons[1].reason, UnitFailure::Reason::None);
+    }
+}
+
+// One at a time: the next unit starts only when the one before has ended.
+TEST_F(AllUnitRunTest, OneAtATimeRunsTheUnitsInTurn)
+{
+    addUnits(4);
+    std::atomic<int> inside{0};
+    std::atomic<int> most{0};
+    std::vector<int> order;
+    const auto report = AllUnitRun::runOn(
+        system, {3, 1, 4},
+        [&](Exchange& unit) {
+            most = std::max(most.load(), ++inside);
+            order.push_back(unit.exchangeNumber());
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            --inside;
+            return true;
+        },
+        AllUnitRun::WaitMode::Blocking, AllUnitRun::Pace::OneAtATime);
+    EXPECT_EQ(most.load(), 1);
+    EXPECT_EQ(order, (std::vector<int>{3, 1, 4}));
+    EXPECT_EQ(report.results.size(), 3u);
 }
 
 TEST_F(AllUnitRunTest, NoUnitsNothingToDo)

@@ -6,7 +6,28 @@
 #include "SystemFolder.h"
 #include "UnitsFixture.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
 namespace {
+
+// The lines of text sorted, for output whose lines come in the order the units end.
+std::string sortedLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line + "\n");
+    std::sort(lines.begin(), lines.end());
+    std::string sorted;
+    for (const std::string& line : lines)
+        sorted += line;
+    return sorted;
+}
 
 class CtlUnitsTest : public UnitsFixture
 {
@@ -66,8 +87,9 @@ TEST_F(CtlUnitsTest, LoginListsEveryUnitAndReportsTheFailedOnes)
     ASSERT_TRUE(startUnits({{2, "refuse-login"}}));
     const ProgramRun run = ctl({"login", "Tower", "--no-prompt"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, " 1  EX1       198.18.0.11      ok\n"
-                       " 2  EX2       198.18.0.12      failed\n");
+    EXPECT_EQ(sortedLines(run.out), " 1  EX1       198.18.0.11      ok\n"
+                                    " 2  EX2       198.18.0.12      failed: login refused\n"
+                                    "2 units: 1 ok, 1 failed\n");
     EXPECT_EQ(run.err, "Connection failure to the following units.\n"
                        "\nEX2 (id=2 ,198.18.0.12)\n");
 }
@@ -159,9 +181,10 @@ TEST_F(CtlUnitsTest, UnitOptionReachesOnlyTheUnitsNamed)
 
     const ProgramRun run = ctl({"login", "Tower", "--unit", "4,2-3,2", "--no-prompt"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, " 4  EX4       198.18.0.14      ok\n"
-                       " 2  EX2       198.18.0.12      ok\n"
-                       " 3  EX3       198.18.0.13      ok\n");
+    EXPECT_EQ(sortedLines(run.out), " 2  EX2       198.18.0.12      ok\n"
+                                    " 3  EX3       198.18.0.13      ok\n"
+                                    " 4  EX4       198.18.0.14      ok\n"
+                                    "3 units: 3 ok, 0 failed\n");
     EXPECT_TRUE(log(1).empty()) << "unit 1 was not named";
     EXPECT_EQ(ctl({"clock", "Tower", "--unit", "1"}).status, 0);
     const auto setClock = [this](int n) {
@@ -172,6 +195,101 @@ TEST_F(CtlUnitsTest, UnitOptionReachesOnlyTheUnitsNamed)
     };
     EXPECT_TRUE(setClock(1));
     EXPECT_FALSE(setClock(2));
+}
+
+// --json: one document with every unit's result and reason; -v: each request, never the
+// password.
+TEST_F(CtlUnitsTest, JsonAndVerboseRequestLog)
+{
+    addUnits(3);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{2, "refuse-login"}, {3, "unreachable"}}));
+    const ProgramRun run = ctl({"-v", "login", "Tower", "--json", "--no-prompt"});
+    EXPECT_EQ(run.status, 1);
+    QJsonParseError error{};
+    const QJsonObject document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    EXPECT_EQ(document["command"].toString(), "login");
+    EXPECT_EQ(document["system"].toString(), "Tower");
+    EXPECT_EQ(document["ok"].toInt(), 1);
+    EXPECT_EQ(document["failed"].toInt(), 2);
+    std::map<int, QJsonObject> units;
+    for (const QJsonValue& unit : document["units"].toArray())
+        units[unit["number"].toInt()] = unit.toObject();
+    ASSERT_EQ(units.size(), 3u);
+    EXPECT_EQ(units[1]["result"].toString(), "ok");
+    EXPECT_EQ(units[1]["reason"].toString(), "");
+    EXPECT_EQ(units[2]["result"].toString(), "failed");
+    EXPECT_EQ(units[2]["reason"].toString(), "login-refused");
+    EXPECT_EQ(units[3]["reason"].toString(), "restarting");
+    EXPECT_EQ(units[3]["address"].toString(), "198.18.0.13");
+    EXPECT_EQ(units[3]["name"].toString(), "EX3");
+    EXPECT_TRUE(units[3]["elapsedMs"].isDouble());
+
+    EXPECT_NE(run.err.find("http 198.18.0.11:80 GET / 200 "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("http 198.18.0.12:80 GET / 401 "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("http 198.18.0.13:80 GET / 000 "), std::string::npos) << run.err;
+    for (const std::string& text : {run.out, run.err}) {
+        EXPECT_EQ(text.find("secret"), std::string::npos);
+        EXPECT_EQ(text.find("r4000"), std::string::npos);
+    }
+}
+
+// Each unit's line comes out as the unit ends, not when the slowest is done.
+TEST_F(CtlUnitsTest, LinesComeAsTheUnitsEnd)
+{
+    addUnits(2);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{2, "delay-ms=2500"}}));
+    const std::string command =
+        std::string(R4000CTL_PATH) + " --data-dir '" + data() + "' login Tower --no-prompt";
+    const auto start = std::chrono::steady_clock::now();
+    FILE* out = popen(command.c_str(), "r");
+    ASSERT_NE(out, nullptr);
+    char line[256];
+    ASSERT_NE(std::fgets(line, sizeof line, out), nullptr);
+    const auto first = std::chrono::steady_clock::now() - start;
+    std::string rest;
+    while (std::fgets(line + 0, sizeof line, out))
+        rest += line;
+    const auto all = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(pclose(out), 0);
+    EXPECT_NE(rest.find(" 2  EX2"), std::string::npos) << rest;
+    EXPECT_GT(all - first, std::chrono::milliseconds(1500));
+}
+
+// download and firmware take lists of units too; only those are reached.
+TEST_F(CtlUnitsTest, DownloadAndFirmwareToTheUnitsNamed)
+{
+    addUnits(3);
+    saveSystem();
+    ASSERT_TRUE(startUnits());
+    // A unit holds a settings file once it has been sent one.
+    ASSERT_EQ(ctl({"upload", "Tower", "--unit", "2", "--no-prompt"}).status, 0);
+    ASSERT_TRUE(restarted(2, 1));
+    const ProgramRun downloaded =
+        ctl({"download", "Tower", "--unit", "2", "--restart-wait", "0", "--no-prompt"});
+    EXPECT_EQ(downloaded.status, 0) << downloaded.err;
+    EXPECT_EQ(downloaded.out, " 2  EX2       198.18.0.12      ok\n1 unit: 1 ok, 0 failed\n");
+    const auto downloads = [this](int n) {
+        const auto lines = loggedIn(n);
+        return std::count(lines.begin(), lines.end(), "GET /file_download.cgi auth=Tower");
+    };
+    EXPECT_EQ(downloads(1), 0);
+    EXPECT_EQ(downloads(2), 1);
+
+    const std::string image = temp.path() + "/image.bin";
+    writeWholeFile(image, "version=2.00\r\nimage");
+    const ProgramRun flashed = ctl({"firmware", "Tower", "3,1", image, "--no-prompt"});
+    EXPECT_EQ(flashed.status, 0) << flashed.err;
+    EXPECT_EQ(flashed.out, " 3  EX3       198.18.0.13      ok\n"
+                           " 1  EX1       198.18.0.11      ok\n"
+                           "2 units: 2 ok, 0 failed\n");
+    EXPECT_TRUE(restarted(1, 1));
+    EXPECT_TRUE(restarted(3, 1));
+    EXPECT_EQ(state(2, "resets"), "1");
+    EXPECT_EQ(ctl({"firmware", "Tower", "4", image}).status, 2);
 }
 
 // msg send: each station its message from msglist.csv (own messages first, then the
@@ -204,14 +322,20 @@ TEST_F(CtlUnitsTest, MsgSendTransfersTheListedMessagesAfterTheSiren)
     const ProgramRun run =
         ctl({"msg", "send", "Tower", "--messages", standard, "--siren", "34", "--no-prompt"});
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_EQ(run.out, "siren 34:\n"
-                       " 1  EX1       198.18.0.11      ok\n"
-                       " 2  EX2       198.18.0.12      ok\n"
-                       " 3  EX3       198.18.0.13      ok\n"
-                       "messages:\n"
-                       " 2  EX2       198.18.0.12      failed\n"
-                       " 1  EX1       198.18.0.11      ok\n"
-                       " 3  EX3       198.18.0.13      ok\n");
+    // Each run's lines come as its units end; the runs themselves one after the other.
+    const std::size_t messages = run.out.find("messages:\n");
+    ASSERT_NE(messages, std::string::npos) << run.out;
+    EXPECT_EQ(sortedLines(run.out.substr(0, messages)), " 1  EX1       198.18.0.11      ok\n"
+                                                        " 2  EX2       198.18.0.12      ok\n"
+                                                        " 3  EX3       198.18.0.13      ok\n"
+                                                        "siren 34:\n");
+    EXPECT_EQ(sortedLines(run.out.substr(messages)),
+              " 1  EX1       198.18.0.11      ok\n"
+              " 2  EX2       198.18.0.12      failed: local file (no message \"Gone\")\n"
+              " 3  EX3       198.18.0.13      ok\n"
+              "messages:\n"
+              "messages: 3 units: 2 ok, 1 failed\n"
+              "siren 34: 3 units: 3 ok, 0 failed\n");
     EXPECT_EQ(run.err, "Connection failure to the following units.\n"
                        "\nEX2 (id=2 ,198.18.0.12): no message \"Gone\"\n");
     EXPECT_EQ(file(1, "messages/001.pmf"), readWholeFile(chime));

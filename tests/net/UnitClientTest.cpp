@@ -1,5 +1,6 @@
 // One unit at a time against simulated units: what goes over the wire, the reply rules,
 // the login recovery and the time limits.
+#include "AllUnitRun.h"
 #include "Cgi.h"
 #include "PasswordCodec.h"
 #include "PosixFileOps.h"
@@ -226,6 +227,57 @@ TEST_F(UnitClientTest, WatchdogEndsACallThatTakesTooLong)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(client(1).checkLogin());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900));
+}
+
+// Each way a unit can fail a job is told apart, in the words an installer acts on.
+TEST_F(UnitClientTest, EachMisbehaviourFailsWithItsReason)
+{
+    using Reason = UnitFailure::Reason;
+    enum class Job { Login, Upload, Download, Firmware };
+    const struct {
+        const char* switches;
+        Job job;
+        Reason reason;
+        const char* detail; // a part of it
+    } cases[] = {
+        {"refuse-login", Job::Login, Reason::LoginRefused, ""},
+        {"unreachable", Job::Login, Reason::Restarting, "Connection refused"},
+        {"delay-ms=2000", Job::Login, Reason::TimedOut, "nothing for 300 ms"},
+        {"no-length", Job::Login, Reason::UnexpectedReply, "no Content-Length"},
+        {"garbage", Job::Upload, Reason::UnexpectedReply, "answered \""},
+        {"stall", Job::Download, Reason::TimedOut, ""},
+        {"busy=100000", Job::Firmware, Reason::Busy, "still BUSY"},
+    };
+    addUnits(1);
+    PosixFileOps files;
+    const std::string image = temp.path() + "/image.bin";
+    ASSERT_TRUE(files.writeFile(image, "version=2.00\r\nimage"));
+    options.cgi.transferTimeoutMs = 300;
+    options.busyPollLimitMs = 200;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.switches);
+        std::filesystem::remove_all(dir(1));
+        ASSERT_TRUE(startUnits({{1, c.switches}}));
+        AllUnitRun run(system, [&](Exchange& unit) {
+            UnitClient client(unit, nullptr, options);
+            switch (c.job) {
+            case Job::Login:
+                return client.checkLogin();
+            case Job::Upload:
+                return client.uploadOwnSettings();
+            case Job::Download:
+                return client.downloadSettings(files, temp.path() + "/download.txt");
+            case Job::Firmware:
+                return client.uploadFirmwareFile(files, image);
+            }
+            return true;
+        });
+        run.run(AllUnitRun::WaitMode::Blocking);
+        ASSERT_EQ(run.report().reasons.size(), 1u);
+        const UnitFailure& failure = run.report().reasons[0];
+        EXPECT_EQ(failure.reason, c.reason) << failure.text();
+        EXPECT_NE(failure.detail.find(c.detail), std::string::npos) << failure.text();
+    }
 }
 
 TEST_F(UnitClientTest, FirmwarePollsWhileBusyButNotForever)

@@ -17,11 +17,14 @@
 #include "UnitCommands.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <set>
+#include <unistd.h>
 
 namespace {
 
@@ -55,9 +58,14 @@ const CommandLine::Option kPasswordFile{
     "password-file", "FILE", "read the password from the first line of FILE (- for standard input)",
     Kind::Optional};
 constexpr const char* kUnitsNote =
-    "Every registered unit is reached at once, one worker each. Prints one line per unit\n"
-    "(number, name, address, ok or failed), then the units that failed on stderr; the\n"
-    "exit status is 1 when any failed. A unit that refuses the system's credentials is\n"
+    "Every registered unit is reached at once, one worker each. Prints one line per unit as\n"
+    "it ends (number, name, address, ok, or failed with the reason: unreachable, refused\n"
+    "the connection (still restarting?), login refused, timed out, unexpected reply, busy,\n"
+    "local file), then a recap of the counts, then the units that failed on stderr; the\n"
+    "exit status is 1 when any failed. On a terminal a counter of the units done and\n"
+    "failed stands on stderr meanwhile. --json prints one document instead: command,\n"
+    "system, units (number, name, address, result, reason, detail, elapsedMs), and the\n"
+    "counts ok, failed and unchanged. A unit that refuses the system's credentials is\n"
     "tried with the factory ones (R-4000, r4000), then the name and password are asked\n"
     "for on the terminal, twice at most.\n";
 
@@ -122,7 +130,7 @@ const std::vector<Entry>& commands()
         {Command::Upload,
          {"upload",
           {"SYSTEM"},
-          {kUnits, kNoPrompt},
+          {kUnits, kJson, kNoPrompt},
           "send every unit its settings",
           std::string("Saves SYSTEM, then sends every unit its settings file; a unit that wants\n"
                       "it is reset. A unit with other credentials takes the system's.\n") +
@@ -134,6 +142,8 @@ const std::vector<Entry>& commands()
             "how long a unit given the system's credentials may take to restart "
             "(default 30000)",
             Kind::Optional},
+           kUnits,
+           kJson,
            kNoPrompt},
           "fetch every unit's settings into the system",
           std::string("Gives every unit with other credentials the system's, then fetches the\n"
@@ -143,7 +153,7 @@ const std::vector<Entry>& commands()
         {Command::Clock,
          {"clock",
           {"SYSTEM"},
-          {kUnits, kNoPrompt},
+          {kUnits, kJson, kNoPrompt},
           "set every unit's clock to this computer's",
           std::string("Sets the clock of every unit to this computer's local time (minutes).\n") +
               kUnitsNote}},
@@ -157,6 +167,7 @@ const std::vector<Entry>& commands()
            kPasswordFile,
            {"maintenance", "DIGITS", "the new station-maintenance password (4 digits)",
             Kind::Optional},
+           kJson,
            kNoPrompt},
           "change the system or maintenance password on every unit",
           std::string(
@@ -168,14 +179,20 @@ const std::vector<Entry>& commands()
         {Command::Firmware,
          {"firmware",
           {"SYSTEM", "N", "FILE"},
-          {kNoPrompt},
-          "send a firmware image to unit N",
-          "Sends the firmware image FILE to unit N of SYSTEM, waits while the unit answers\n"
-          "BUSY, and resets it when the unit took the image.\n"}},
+          {{"all-at-once", "", "send to every unit named at the same time", Kind::Switch},
+           kJson,
+           kNoPrompt},
+          "send a firmware image to units",
+          std::string(
+              "Sends the firmware image FILE to the units N of SYSTEM: a number, numbers and\n"
+              "ranges like 1,3,5-7, or all. Each unit is sent the image, waited for while it\n"
+              "answers BUSY, and reset when it took the image; one unit after the other, or\n"
+              "all of them at once with --all-at-once.\n") +
+              kUnitsNote}},
         {Command::Login,
          {"login",
           {"SYSTEM"},
-          {kUnits, kNoPrompt},
+          {kUnits, kJson, kNoPrompt},
           "check that every unit can be logged in to",
           std::string("Logs in to every unit. The credentials that worked are kept in SYSTEM.\n") +
               kUnitsNote}},
@@ -221,6 +238,7 @@ const std::vector<Entry>& commands()
            {"messages", "DIR",
             "send, list: the standard messages (default: the folder Message beside r4000ctl)",
             Kind::Optional},
+           {"json", "", "send: one JSON document instead of lines", Kind::Switch},
            kNoPrompt},
           "make, describe and send voice messages",
           "ACTION is one of:\n"
@@ -267,6 +285,7 @@ long restartWait(const std::optional<std::string>& value)
 // The options before the command word: the data folder, or a request for help.
 struct GlobalOptions {
     std::string dataFolder;
+    bool verbose = false;
     bool help = false;
     bool version = false;
     // The place of the command word; args.size() when there is none.
@@ -286,6 +305,10 @@ GlobalOptions readGlobalOptions(const std::vector<std::string>& args)
         if (word == "--version") {
             options.version = true;
             return options;
+        }
+        if (word == "-v" || word == "--verbose") {
+            options.verbose = true;
+            continue;
         }
         if (word == "--data-dir")
             options.dataFolder = i + 1 < args.size() ? args[++i] : std::string();
@@ -309,7 +332,7 @@ void refuseOtherOptions(const Entry& entry, const CommandLine& line, const std::
         {"record", {"seconds", "to", "name"}},
         {"play", {"narrowband", "gain"}},
         {"list", {"messages"}},
-        {"send", {"siren", "messages", "no-prompt"}},
+        {"send", {"siren", "messages", "json", "no-prompt"}},
     };
     const auto options = taken.find(action);
     if (options == taken.end())
@@ -343,7 +366,7 @@ bool Tool::draws(const std::vector<std::string>& args)
 
 std::string Tool::help() const
 {
-    std::string text = "usage: r4000ctl [--data-dir DIR] <command> [options]\n"
+    std::string text = "usage: r4000ctl [-v] [--data-dir DIR] <command> [options]\n"
                        "\n"
                        "Sets up and maintains an R-4000 intercom system.\n"
                        "\n"
@@ -361,6 +384,9 @@ std::string Tool::help() const
             "  --data-dir DIR                  the data folder; default $R4000_DATA_DIR, else\n"
             "                                  $XDG_DATA_HOME/ZUN/R-4000 or\n"
             "                                  ~/.local/share/ZUN/R-4000\n"
+            "  -v, --verbose                   every HTTP request to a unit on stderr: unit,\n"
+            "                                  method, path, status, time (never credentials\n"
+            "                                  or contents)\n"
             "  -h, --help                      this help; 'r4000ctl COMMAND --help' for a command\n"
             "  --version                       the version of r4000ctl\n"
             "\n"
@@ -421,8 +447,20 @@ int Tool::runCommand(const std::vector<std::string>& args)
     Commands run(store, out_, err_);
     TerminalPrompt terminal(stdin, stderr, UnitClient::Options().cgi.watchdogMs);
     ScanCommands scans(files, locale, out_, err_);
-    UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, UnitClient::Options(),
-                       out_, err_);
+    UnitClient::Options unitOptions;
+    std::mutex logMutex;
+    if (options.verbose)
+        unitOptions.cgi.log = [this, &logMutex](const Cgi::Request& request) {
+            char line[512];
+            std::snprintf(line, sizeof line, "http %s:%d %s %s %03ld %ld ms%s%s\n",
+                          request.server.c_str(), request.port, request.method,
+                          request.path.c_str(), request.status, request.elapsedMs,
+                          request.error.empty() ? "" : "  ", request.error.c_str());
+            const std::lock_guard<std::mutex> lock(logMutex);
+            err_ << line << std::flush;
+        };
+    UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, unitOptions,
+                       {line.has("json"), isatty(STDERR_FILENO) != 0}, out_, err_);
     const auto optional = [&line](const char* name) {
         return line.has(name) ? std::optional<std::string>(line.option(name)) : std::nullopt;
     };
@@ -453,14 +491,16 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Upload:
         return units.upload(line.operand(0), optional("unit"));
     case Command::Download:
-        return units.download(line.operand(0), restartWait(optional("restart-wait")));
+        return units.download(line.operand(0), restartWait(optional("restart-wait")),
+                              optional("unit"));
     case Command::Clock:
         return units.clock(line.operand(0), optional("unit"));
     case Command::Passwd:
         return units.passwd(line.operand(0), optional("name"), newPassword("passwd", false),
                             optional("maintenance"));
     case Command::Firmware:
-        return units.firmware(line.operand(0), line.operand(1), line.operand(2));
+        return units.firmware(line.operand(0), line.operand(1), line.operand(2),
+                              line.has("all-at-once"));
     case Command::Login:
         return units.login(line.operand(0), optional("unit"));
     case Command::ScanUnits:

@@ -13,6 +13,7 @@
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
 #include "SystemStore.h"
+#include "TerminalColumns.h"
 #include "TextRules.h"
 
 #include <algorithm>
@@ -41,37 +42,35 @@ CredentialsList credentialsOf(const System& system)
 } // namespace
 
 UnitCommands::UnitCommands(const SystemStore& store, CredentialsPrompt* prompt,
-                           UnitClient::Options options, std::ostream& out, std::ostream& err)
-    : store_(store), prompt_(prompt), options_(std::move(options)), out_(out), err_(err)
+                           UnitClient::Options options, Output output, std::ostream& out,
+                           std::ostream& err)
+    : store_(store), prompt_(prompt), options_(std::move(options)), output_(output), out_(out),
+      err_(err)
 {
 }
 
-void UnitCommands::printUnit(const Exchange& unit, bool ok)
+RunReporter UnitCommands::reporter() const
 {
-    char line[160];
-    std::snprintf(line, sizeof line, "%2d  %-8s  %-15s  %s\n", unit.exchangeNumber(),
-                  store_.toTerminal(unit.exchangeName()).c_str(), unit.targetAddressText().c_str(),
-                  ok ? "ok" : "failed");
-    out_ << line;
+    return RunReporter(store_, out_, err_, output_.json, output_.counter);
 }
 
-int UnitCommands::report(const System& system, const AllUnitRun::Report& report,
-                         const std::vector<int>& units)
+int UnitCommands::finish(RunReporter& reporter, const std::string& command,
+                         const std::string& system, const std::string& failures)
 {
-    for (std::size_t i = 0; i < report.results.size(); ++i)
-        printUnit(*system.equipment(units.empty() ? int(i) + 1 : units[i]), report.results[i]);
-    return reportFailures(report.failures);
+    reporter.finish(command, system);
+    return reportFailures(failures);
 }
 
 std::vector<int> UnitCommands::chosenUnits(const System& system,
-                                           const std::optional<std::string>& numbers)
+                                           const std::optional<std::string>& numbers,
+                                           const std::string& what)
 {
     std::vector<int> units;
     if (!numbers)
         return units;
     const int count = system.registeredCount();
     const std::string refusal =
-        "--unit takes unit numbers 1.." + std::to_string(count) + " and ranges, like 1,3,5-7";
+        what + " takes unit numbers 1.." + std::to_string(count) + " and ranges, like 1,3,5-7";
     std::size_t at = 0;
     while (at <= numbers->size()) {
         const std::size_t end = std::min(numbers->find(',', at), numbers->size());
@@ -102,17 +101,20 @@ int UnitCommands::reportFailures(const std::string& failures)
 }
 
 int UnitCommands::runRemembering(
-    R4000System& system, const std::vector<int>& units,
+    const std::string& command, R4000System& system, const std::vector<int>& units,
     const std::function<AllUnitRun::Job(const UnitJobs::Context&)>& job)
 {
     const CredentialsList before = credentialsOf(system);
     const UnitJobs::Context context{system, prompt_, options_};
-    const AllUnitRun::Report result =
-        units.empty() ? AllUnitRun::runAll(system, job(context), kBlocking)
-                      : AllUnitRun::runOn(system, units, job(context), kBlocking);
+    RunReporter progress = reporter();
+    progress.beginRun(units.empty() ? std::size_t(system.registeredCount()) : units.size());
+    const AllUnitRun::Waiting waiting{kBlocking, &progress};
+    const AllUnitRun::Report result = units.empty()
+                                          ? AllUnitRun::runAll(system, job(context), waiting)
+                                          : AllUnitRun::runOn(system, units, job(context), waiting);
     if (credentialsOf(system) != before)
         store_.save(system);
-    return report(system, result, units);
+    return finish(progress, command, system.systemName(), result.failures);
 }
 
 int UnitCommands::upload(const std::string& name, const std::optional<std::string>& units)
@@ -122,18 +124,22 @@ int UnitCommands::upload(const std::string& name, const std::optional<std::strin
     const std::vector<int> chosen = chosenUnits(system, units);
     // What is sent is what is saved.
     store_.save(system);
-    return runRemembering(system, chosen, UnitJobs::uploadSettings);
+    return runRemembering("upload", system, chosen, UnitJobs::uploadSettings);
 }
 
-int UnitCommands::download(const std::string& name, long restartWaitMs)
+int UnitCommands::download(const std::string& name, long restartWaitMs,
+                           const std::optional<std::string>& units)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
+    const std::vector<int> chosen = chosenUnits(system, units);
+    RunReporter progress = reporter();
+    progress.beginRun(chosen.empty() ? std::size_t(system.registeredCount()) : chosen.size());
     std::string error;
-    const auto result =
-        SettingsTransfer::downloadAll(system, {system, prompt_, options_}, store_.files(),
-                                      store_.dataFolder(), kBlocking, restartWaitMs, error);
-    const int status = report(system, result);
+    const auto result = SettingsTransfer::downloadAll(
+        system, {system, prompt_, options_}, store_.files(), store_.dataFolder(),
+        {kBlocking, &progress}, restartWaitMs, error, chosen);
+    const int status = finish(progress, "download", name, result.failures);
     if (!error.empty())
         throw CommandError("download: " + error);
     return status;
@@ -143,14 +149,14 @@ int UnitCommands::clock(const std::string& name, const std::optional<std::string
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    return runRemembering(system, chosenUnits(system, units), UnitJobs::setClock);
+    return runRemembering("clock", system, chosenUnits(system, units), UnitJobs::setClock);
 }
 
 int UnitCommands::login(const std::string& name, const std::optional<std::string>& units)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    return runRemembering(system, chosenUnits(system, units), UnitJobs::checkLogin);
+    return runRemembering("login", system, chosenUnits(system, units), UnitJobs::checkLogin);
 }
 
 int UnitCommands::passwd(const std::string& name, const std::optional<std::string>& newName,
@@ -189,36 +195,47 @@ int UnitCommands::passwd(const std::string& name, const std::optional<std::strin
             throw CommandError("passwd: " + refusal);
     }
 
-    const auto outcome =
-        Maintenance::changePassword(system, previous, {system, prompt_, options_}, store_.files(),
-                                    store_.dataFolder(), SystemStore::stamp(), kBlocking);
+    RunReporter progress = reporter();
+    progress.beginRun(std::size_t(system.registeredCount()));
+    const auto outcome = Maintenance::changePassword(system, previous, {system, prompt_, options_},
+                                                     store_.files(), store_.dataFolder(),
+                                                     SystemStore::stamp(), {kBlocking, &progress});
     if (!outcome.sent) {
         out_ << "nothing changed; nothing sent\n";
         return 0;
     }
-    const int status = report(system, outcome.report);
+    const int status = finish(progress, "passwd", system.systemName(), outcome.report.failures);
     if (!outcome.error.empty())
         throw CommandError("passwd: " + outcome.error);
     return status;
 }
 
-int UnitCommands::firmware(const std::string& name, const std::string& unit,
-                           const std::string& file)
+int UnitCommands::firmware(const std::string& name, const std::string& units,
+                           const std::string& file, bool allAtOnce)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    const int count = system.registeredCount();
-    unsigned long n = 0;
-    if (!TextRules::parseNumber(unit, static_cast<unsigned long>(count), n) || n == 0)
-        throw CommandError("firmware: unit '" + unit + "' must be 1.." + std::to_string(count));
-    if (!store_.files().exists(file))
+    std::vector<int> chosen = chosenUnits(
+        system, units == "all" ? std::nullopt : std::optional<std::string>(units), "firmware: N");
+    if (chosen.empty()) {
+        for (int n = 1; n <= system.registeredCount(); ++n)
+            chosen.push_back(n);
+    }
+    std::string image;
+    if (!store_.files().readFile(file, image))
         throw CommandError("firmware: cannot read " + file);
-    Exchange& target = *system.equipment(int(n));
-    UnitClient client(target, prompt_, options_);
-    const bool ok = client.uploadFirmwareFile(store_.files(), file);
-    printUnit(target, ok);
-    return reportFailures(
-        ok ? std::string() : AllUnitRun::failureLine(target, AllUnitRun::FailureFormat::WithBlank));
+    RunReporter progress = reporter();
+    progress.beginRun(chosen.size());
+    const UnitClient::Options options = options_;
+    CredentialsPrompt* prompt = prompt_;
+    const AllUnitRun::Report result = AllUnitRun::runOn(
+        system, chosen,
+        [&image, options, prompt](Exchange& unit) {
+            return UnitClient(unit, prompt, options).uploadFirmware(image);
+        },
+        {kBlocking, &progress},
+        allAtOnce ? AllUnitRun::Pace::AllAtOnce : AllUnitRun::Pace::OneAtATime);
+    return finish(progress, "firmware", name, result.failures);
 }
 
 UnitCommands::MessagePlan UnitCommands::messagePlan(const System& system,
@@ -245,47 +262,49 @@ int UnitCommands::sendMessages(const std::string& name, const std::optional<std:
     R4000System system(store_.locale());
     store_.load(name, system);
 
-    int status = 0;
-    if (siren && int(sirenValue) != system.siren()) {
-        out_ << "siren " << sirenValue << ":\n";
-        const auto result = MessageTransfer::changeSiren(system, int(sirenValue),
-                                                         {system, prompt_, options_}, kBlocking);
+    RunReporter progress = reporter();
+    std::string failures;
+    const bool sirenChanges = siren && int(sirenValue) != system.siren();
+    if (sirenChanges) {
+        progress.beginRun(std::size_t(system.registeredCount()),
+                          "siren " + std::to_string(sirenValue));
+        failures = MessageTransfer::changeSiren(system, int(sirenValue),
+                                                {system, prompt_, options_}, {kBlocking, &progress})
+                       .failures;
         store_.save(system);
-        status = report(system, result);
-        out_ << "messages:\n";
     }
 
     MessagePlan plan = messagePlan(system, standardFolder);
+    const auto transfers = [&plan] {
+        for (std::size_t row = 0; row < plan.assignments.rows().size(); ++row)
+            plan.assignments.setChecked(int(row), true);
+        return plan.assignments.transfers(plan.catalog);
+    }();
+    progress.beginRun(transfers.size(), sirenChanges ? "messages" : "");
     // Every station with a message is sent it; one whose message is gone fails by name.
-    std::string missing;
-    for (std::size_t row = 0; row < plan.assignments.rows().size(); ++row) {
-        const MessageAssignments::Row& station = plan.assignments.rows()[row];
-        if (station.title.empty())
+    for (const MessageAssignments::Row& station : plan.assignments.rows()) {
+        if (station.title.empty() || !plan.catalog.find(station.title).empty())
             continue;
-        if (plan.catalog.find(station.title).empty()) {
-            const Exchange& unit = *system.equipment(station.unit);
-            printUnit(unit, false);
-            missing += AllUnitRun::failureLine(unit, AllUnitRun::FailureFormat::WithBlank) +
-                       ": no message \"" + station.title + "\"";
-        }
-        plan.assignments.setChecked(int(row), true);
+        const Exchange& unit = *system.equipment(station.unit);
+        progress.failed(unit, {UnitFailure::Reason::LocalFile,
+                               "no message \"" + store_.toTerminal(station.title) + "\""});
+        failures += AllUnitRun::failureLine(unit, AllUnitRun::FailureFormat::WithBlank) +
+                    ": no message \"" + station.title + "\"";
     }
-    const auto transfers = plan.assignments.transfers(plan.catalog);
-    if (transfers.empty() && missing.empty())
+    if (transfers.empty() && progress.failedCount() == 0 && !output_.json)
         out_ << "no station of " << store_.toTerminal(name) << " is given a message\n";
 
     const CredentialsList before = credentialsOf(system);
-    const AllUnitRun::Report result = MessageTransfer::send(
-        system, transfers, {system, prompt_, options_}, store_.files(), kBlocking);
+    failures += MessageTransfer::send(system, transfers, {system, prompt_, options_},
+                                      store_.files(), {kBlocking, &progress})
+                    .failures;
     if (credentialsOf(system) != before)
         store_.save(system);
-    for (std::size_t i = 0; i < transfers.size(); ++i)
-        printUnit(*system.equipment(transfers[i].unit), result.results[i]);
     const std::string list = MessageFolder::listPath(store_.dataFolder(), name);
     if (plan.stale &&
         !MessageListFile::save(store_.files(), list, plan.assignments.entries(plan.catalog)))
         throw CommandError("msg send: cannot write " + list);
-    return std::max(status, reportFailures(missing + result.failures));
+    return finish(progress, "msg send", name, failures);
 }
 
 int UnitCommands::listMessages(const std::string& name, const std::string& standardFolder)
@@ -297,11 +316,10 @@ int UnitCommands::listMessages(const std::string& name, const std::string& stand
     for (const MessageAssignments::Row& row : plan.assignments.rows()) {
         const Exchange& unit = *system.equipment(row.unit);
         const std::string path = row.title.empty() ? std::string() : plan.catalog.find(row.title);
-        char line[160];
-        std::snprintf(line, sizeof line, "%2d  %-8s  %-15s  ", unit.exchangeNumber(),
-                      store_.toTerminal(unit.exchangeName()).c_str(),
-                      unit.targetAddressText().c_str());
-        out_ << line
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d", unit.exchangeNumber());
+        out_ << number << "  " << TerminalColumns::padded(store_.toTerminal(unit.exchangeName()), 8)
+             << "  " << TerminalColumns::padded(unit.targetAddressText(), 15) << "  "
              << (row.title.empty()
                      ? std::string("-")
                      : store_.toTerminal(row.title) +

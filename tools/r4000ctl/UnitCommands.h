@@ -3,6 +3,7 @@
 #include "AllUnitRun.h"
 #include "MessageAssignments.h"
 #include "MessageCatalog.h"
+#include "RunReporter.h"
 #include "UnitClient.h"
 #include "UnitJobs.h"
 
@@ -19,25 +20,36 @@ class System;
 class SystemStore;
 
 // The r4000ctl commands that talk to the units of a system. Each prints one line per unit
-// (number, name, address, ok or failed), then on stderr the failure report as the program
-// shows it, and returns 1 when any unit failed.
+// as the unit ends (number, name, address, ok or failed with the reason) and a recap, or
+// one JSON document; then on stderr the failure report as the program shows it. Each
+// returns 1 when any unit failed.
 class UnitCommands
 {
 public:
+    struct Output {
+        bool json = false;
+        // A counter of the units done while waiting (stderr is a terminal).
+        bool counter = false;
+    };
+
     // prompt: asks for credentials a unit wants; null to fail instead.
     UnitCommands(const SystemStore& store, CredentialsPrompt* prompt, UnitClient::Options options,
-                 std::ostream& out, std::ostream& err);
+                 Output output, std::ostream& out, std::ostream& err);
 
     // units: "1,3,5-7", only those units (all when not given).
     int upload(const std::string& name, const std::optional<std::string>& units);
-    int download(const std::string& name, long restartWaitMs);
+    int download(const std::string& name, long restartWaitMs,
+                 const std::optional<std::string>& units);
     int clock(const std::string& name, const std::optional<std::string>& units);
     int login(const std::string& name, const std::optional<std::string>& units);
     // A new system name and/or password, or a new maintenance password, on every unit.
     int passwd(const std::string& name, const std::optional<std::string>& newName,
                const std::optional<std::string>& newPassword,
                const std::optional<std::string>& newMaintenance);
-    int firmware(const std::string& name, const std::string& unit, const std::string& file);
+    // The firmware image to the units named ("all", or numbers and ranges), one after the
+    // other unless allAtOnce.
+    int firmware(const std::string& name, const std::string& units, const std::string& file,
+                 bool allAtOnce);
     // msg send: every message msglist.csv assigns, each to its unit; with siren (a value the
     // system takes), first the new siren on every unit. standardFolder: the standard messages.
     int sendMessages(const std::string& name, const std::optional<std::string>& siren,
@@ -55,24 +67,28 @@ private:
     // The system's stations with the messages msglist.csv gives them.
     MessagePlan messagePlan(const System& system, const std::string& standardFolder) const;
 
-    void printUnit(const Exchange& unit, bool ok);
-    // units: the units of the run in its order; empty for every unit.
-    int report(const System& system, const AllUnitRun::Report& report,
-               const std::vector<int>& units = {});
-    // The units --unit names, in the order given; empty without it.
-    static std::vector<int> chosenUnits(const System& system,
-                                        const std::optional<std::string>& numbers);
+    RunReporter reporter() const;
+    // The recap (or JSON document) and the failure report; the exit status.
+    int finish(RunReporter& reporter, const std::string& command, const std::string& system,
+               const std::string& failures);
     // The failure report on stderr; the exit status.
     int reportFailures(const std::string& failures);
+    // The units --unit names, in the order given; empty without it. what: the option or
+    // operand, for the refusal.
+    static std::vector<int> chosenUnits(const System& system,
+                                        const std::optional<std::string>& numbers,
+                                        const std::string& what = "--unit");
     // Runs a job on the chosen units of the system (every unit when none is chosen) and
     // reports it; units that took the system's credentials, or logged in with others, are
     // remembered.
-    int runRemembering(R4000System& system, const std::vector<int>& units,
+    int runRemembering(const std::string& command, R4000System& system,
+                       const std::vector<int>& units,
                        const std::function<AllUnitRun::Job(const UnitJobs::Context&)>& job);
 
     const SystemStore& store_;
     CredentialsPrompt* prompt_;
     UnitClient::Options options_;
+    Output output_;
     std::ostream& out_;
     std::ostream& err_;
 };

@@ -1,0 +1,218 @@
+#include "RunReporter.h"
+
+#include "Exchange.h"
+#include "SystemStore.h"
+#include "TerminalColumns.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+namespace {
+
+QString text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+RunReporter::RunReporter(const SystemStore& store, std::ostream& out, std::ostream& err, bool json,
+                         bool counter)
+    : store_(store), out_(out), err_(err), json_(json), counter_(counter)
+{
+}
+
+void RunReporter::beginRun(std::size_t units, const std::string& step)
+{
+    step_ = step;
+    runUnits_ = units;
+    runEnded_ = 0;
+    runFailed_ = 0;
+    runStarted_ = std::chrono::steady_clock::now();
+    if (!json_ && !step.empty())
+        out_ << step << ":\n" << std::flush;
+    drawCounter();
+}
+
+void RunReporter::unitEnded(const Exchange& unit, bool ok, const UnitFailure& failure,
+                            long elapsedMs)
+{
+    ++runEnded_;
+    if (!ok)
+        ++runFailed_;
+    add({unit.exchangeNumber(),
+         store_.toTerminal(unit.exchangeName()),
+         unit.targetAddressText(),
+         ok ? "ok" : "failed",
+         ok ? UnitFailure() : failure,
+         elapsedMs,
+         step_,
+         {}});
+    drawCounter();
+}
+
+void RunReporter::stillRunning()
+{
+    drawCounter();
+}
+
+void RunReporter::failed(const Exchange& unit, const UnitFailure& failure)
+{
+    add({unit.exchangeNumber(),
+         store_.toTerminal(unit.exchangeName()),
+         unit.targetAddressText(),
+         "failed",
+         failure,
+         0,
+         step_,
+         {}});
+}
+
+void RunReporter::unchanged(const Exchange& unit)
+{
+    add({unit.exchangeNumber(),
+         store_.toTerminal(unit.exchangeName()),
+         unit.targetAddressText(),
+         "unchanged",
+         {},
+         0,
+         step_,
+         {}});
+}
+
+void RunReporter::changes(const Exchange& unit, std::vector<Change> changes)
+{
+    const auto entry = std::find_if(entries_.rbegin(), entries_.rend(), [&unit](const Entry& e) {
+        return e.number == unit.exchangeNumber();
+    });
+    if (!json_) {
+        clearCounter();
+        for (const Change& change : changes)
+            out_ << "      [" << change.section << "] " << change.key << ": " << change.unitValue
+                 << " -> " << change.systemValue << '\n';
+        out_ << std::flush;
+        drawCounter();
+    }
+    if (entry != entries_.rend())
+        entry->changes = std::move(changes);
+}
+
+void RunReporter::add(Entry entry)
+{
+    if (!json_) {
+        clearCounter();
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d", entry.number);
+        out_ << number << "  " << TerminalColumns::padded(entry.name, 8) << "  "
+             << TerminalColumns::padded(entry.address, 15) << "  " << entry.result;
+        if (entry.result == "failed")
+            out_ << ": " << entry.failure.text();
+        out_ << '\n' << std::flush;
+    }
+    entries_.push_back(std::move(entry));
+}
+
+void RunReporter::drawCounter()
+{
+    if (!counter_ || runEnded_ >= runUnits_) {
+        clearCounter();
+        return;
+    }
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                             std::chrono::steady_clock::now() - runStarted_)
+                             .count();
+    err_ << "\r\033[K" << runEnded_ << '/' << runUnits_ << " done, " << runFailed_ << " failed, "
+         << seconds << " s" << std::flush;
+    counterShown_ = true;
+}
+
+void RunReporter::clearCounter()
+{
+    if (!counterShown_)
+        return;
+    err_ << "\r\033[K" << std::flush;
+    counterShown_ = false;
+}
+
+std::size_t RunReporter::failedCount() const
+{
+    return std::size_t(std::count_if(entries_.begin(), entries_.end(),
+                                     [](const Entry& e) { return e.result == "failed"; }));
+}
+
+void RunReporter::finish(const std::string& command, const std::string& system)
+{
+    clearCounter();
+    if (!json_) {
+        // One recap per run of its own name, in the order they ran.
+        std::vector<std::string> steps;
+        for (const Entry& entry : entries_) {
+            if (std::find(steps.begin(), steps.end(), entry.step) == steps.end())
+                steps.push_back(entry.step);
+        }
+        for (const std::string& step : steps)
+            out_ << (step.empty() ? std::string() : step + ": ") << recap(step) << '\n';
+        out_ << std::flush;
+        return;
+    }
+    QJsonArray units;
+    for (const Entry& entry : entries_) {
+        QJsonObject unit{{"number", entry.number},
+                         {"name", text(entry.name)},
+                         {"address", text(entry.address)},
+                         {"result", text(entry.result)},
+                         {"reason", UnitFailure::key(entry.failure.reason)},
+                         {"detail", text(entry.failure.detail)},
+                         {"elapsedMs", qint64(entry.elapsedMs)}};
+        if (!entry.step.empty())
+            unit.insert("step", text(entry.step));
+        if (!entry.changes.empty()) {
+            QJsonArray changes;
+            for (const Change& change : entry.changes)
+                changes.append(QJsonObject{{"section", text(change.section)},
+                                           {"key", text(change.key)},
+                                           {"unit", text(change.unitValue)},
+                                           {"system", text(change.systemValue)}});
+            unit.insert("changes", changes);
+        }
+        units.append(unit);
+    }
+    const auto count = [this](const char* result) {
+        return qint64(std::count_if(entries_.begin(), entries_.end(),
+                                    [result](const Entry& e) { return e.result == result; }));
+    };
+    out_ << QJsonDocument(QJsonObject{{"command", text(command)},
+                                      {"system", text(store_.toTerminal(system))},
+                                      {"units", units},
+                                      {"ok", count("ok")},
+                                      {"failed", count("failed")},
+                                      {"unchanged", count("unchanged")}})
+                .toJson()
+                .toStdString()
+         << std::flush;
+}
+
+std::string RunReporter::recap(const std::string& step) const
+{
+    std::size_t units = 0;
+    std::size_t ok = 0;
+    std::size_t failures = 0;
+    std::size_t unchanged = 0;
+    for (const Entry& entry : entries_) {
+        if (entry.step != step)
+            continue;
+        ++units;
+        ok += entry.result == "ok";
+        failures += entry.result == "failed";
+        unchanged += entry.result == "unchanged";
+    }
+    std::string line = std::to_string(units) + (units == 1 ? " unit: " : " units: ") +
+                       std::to_string(ok) + " ok, " + std::to_string(failures) + " failed";
+    if (unchanged)
+        line += ", " + std::to_string(unchanged) + " unchanged";
+    return line;
+}

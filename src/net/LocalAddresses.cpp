@@ -11,6 +11,14 @@ namespace LocalAddresses {
 std::vector<std::string> list()
 {
     std::vector<std::string> addresses;
+    for (const Interface& interface : interfaces())
+        addresses.push_back(interface.address);
+    return addresses;
+}
+
+std::vector<Interface> interfaces()
+{
+    std::vector<Interface> addresses;
     ifaddrs* all = nullptr;
     if (::getifaddrs(&all) != 0)
         return addresses;
@@ -24,7 +32,7 @@ std::vector<std::string> list()
             continue;
         char text[INET_ADDRSTRLEN] = {};
         ::inet_ntop(AF_INET, &address, text, sizeof text);
-        addresses.push_back(text);
+        addresses.push_back({entry->ifa_name, text});
     }
     ::freeifaddrs(all);
     return addresses;

@@ -7,6 +7,13 @@
 // that is up, loopback (127.x) left out, in the order the system lists them.
 namespace LocalAddresses {
 
+struct Interface {
+    std::string name; // "eth0"
+    std::string address;
+};
+
 std::vector<std::string> list();
+// The same with the interfaces' names.
+std::vector<Interface> interfaces();
 
 } // namespace LocalAddresses

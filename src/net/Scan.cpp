@@ -37,6 +37,8 @@ int Scan::scaled(int ms) const
 
 int Scan::scanDuration() const
 {
+    if (options_.allAtOnce)
+        return localAddresses_.empty() ? 0 : scaled(kStaggerMs);
     return int(localAddresses_.size()) * scaled(kStaggerMs);
 }
 
@@ -98,7 +100,7 @@ bool Scan::postStaggered(
     const std::function<std::unique_ptr<ScanCommand>(const std::string&)>& make)
 {
     for (std::size_t i = addresses.size(); i-- > 0;)
-        post(make(addresses[i]), int(i) * scaled(kStaggerMs));
+        post(make(addresses[i]), options_.allAtOnce ? 0 : int(i) * scaled(kStaggerMs));
     return !addresses.empty();
 }
 

@@ -30,6 +30,9 @@ public:
         double timeScale = 1.0;
         // Reports are untrusted: a flood of made-up units stops filling the table here.
         std::size_t maxUnits = 4096;
+        // Every interface at the same time, so a scan takes one reply time in all, instead
+        // of one interface after the other.
+        bool allAtOnce = false;
     };
 
     Scan();
@@ -41,7 +44,8 @@ public:
     // Empties the table and broadcasts a request from every local interface; a scan still
     // running is dropped. False when there is no local interface (nothing is sent).
     bool startScan();
-    // How long a scan takes: 3 s per local interface (of the last scan).
+    // How long a scan takes: 3 s per local interface (of the last scan), or 3 s in all when
+    // the interfaces go at once.
     int scanDuration() const;
     int writeTime() const;
     int resetTime() const;
@@ -76,7 +80,8 @@ public:
 
 private:
     int scaled(int ms) const;
-    // Posts the command built for each address; the i-th goes i x 3 s after the first.
+    // Posts the command built for each address; the i-th goes i x 3 s after the first, or
+    // all at once.
     bool postStaggered(const std::vector<std::string>& addresses,
                        const std::function<std::unique_ptr<ScanCommand>(const std::string&)>& make);
     void post(std::unique_ptr<ScanCommand> command, int delayMs);

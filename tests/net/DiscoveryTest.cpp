@@ -1,6 +1,6 @@
 // Finding units by broadcast and setting their network, across real interfaces: the
-// program's namespace has two, each joined by a veth pair to the simulated units' side
-// (scripts/in-netns --units-side 2), so no packet leaves the test's own namespaces.
+// program's namespace has three, each joined by a veth pair to the simulated units' side
+// (scripts/in-netns --units-side 3), so no packet leaves the test's own namespaces.
 #include "EventLoop.h"
 #include "FileText.h"
 #include "LocalAddresses.h"
@@ -12,8 +12,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 #include <unistd.h>
 
@@ -32,7 +36,7 @@ protected:
     void SetUp() override
     {
         if (UnitSimProcess::unitsNamespace().empty())
-            GTEST_SKIP() << "runs under scripts/in-netns --units-side 2";
+            GTEST_SKIP() << "runs under scripts/in-netns --units-side 3";
         std::vector<std::string> descriptions;
         for (const char* unit : {
                  "address=198.18.1.11,mac=00-00-00-00-01-11,unitname=Office",
@@ -40,6 +44,7 @@ protected:
                  "address=198.18.2.11,mac=00-00-00-00-02-11,model=R-4100MI,udp-long-name",
                  "address=198.18.2.12,mac=00-00-00-00-02-12,udp-silent",
                  "address=198.18.2.13,mac=00-00-00-00-02-13,no-write-ack",
+                 "address=198.18.3.11,mac=00-00-00-00-03-11,model=R-4700MS,unitname=Desk",
              })
             descriptions.push_back(std::string(unit) + ",udp-restart-ms=500,dir=" + temp.path() +
                                    "/" + std::to_string(descriptions.size() + 1));
@@ -56,20 +61,21 @@ protected:
     std::unique_ptr<UnitSimProcess> sim;
 };
 
-TEST_F(DiscoveryTest, ScanGoesOutOnBothInterfacesAndFinishesOnce)
+TEST_F(DiscoveryTest, ScanGoesOutOnEveryInterfaceAndFinishesOnce)
 {
-    EXPECT_EQ(LocalAddresses::list(), (std::vector<std::string>{"198.18.1.1", "198.18.2.1"}));
+    EXPECT_EQ(LocalAddresses::list(),
+              (std::vector<std::string>{"198.18.1.1", "198.18.2.1", "198.18.3.1"}));
     Scan::Options options;
     options.timeScale = 0.1;
     Scan scan(options);
     FinishCounter counter;
     scan.addListener(&counter);
     ASSERT_TRUE(scan.startScan());
-    EXPECT_EQ(scan.scanDuration(), 600);
-    runFor(1500);
+    EXPECT_EQ(scan.scanDuration(), 900);
+    runFor(1800);
     EXPECT_EQ(counter.finished, 1);
 
-    EXPECT_EQ(scan.count(), 4u);
+    EXPECT_EQ(scan.count(), 5u);
     EXPECT_EQ(scan.find("00-00-00-00-02-12"), nullptr);
     EXPECT_EQ(scan.find("00-00-00-00-01-12")->modelName, "QG-210");
     EXPECT_EQ(scan.find("00-00-00-00-02-11")->unitName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345");
@@ -82,14 +88,100 @@ TEST_F(DiscoveryTest, CommandLineScanWritesTheCsvFile)
     const std::string csv = temp.path() + "/scan.csv";
     const ProgramRun run = ctl({"scan", "--csv", csv});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("4 unit(s) found.\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("5 unit(s) found.\n"), std::string::npos) << run.out;
     EXPECT_EQ(readWholeFile(csv),
               "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
               "00-00-00-00-01-11,R-4100EX,198.18.1.11,255.255.255.0,0.0.0.0,80,Office\r\n"
               "00-00-00-00-01-12,QG-210,198.18.1.12,255.255.255.0,0.0.0.0,80,EX12\r\n"
               "00-00-00-00-02-11,R-4100MI,198.18.2.11,255.255.255.0,0.0.0.0,80,"
               "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345\r\n"
-              "00-00-00-00-02-13,R-4100EX,198.18.2.13,255.255.255.0,0.0.0.0,80,EX13\r\n");
+              "00-00-00-00-02-13,R-4100EX,198.18.2.13,255.255.255.0,0.0.0.0,80,EX13\r\n"
+              "00-00-00-00-03-11,R-4700MS,198.18.3.11,255.255.255.0,0.0.0.0,80,Desk\r\n");
+}
+
+// r4000ctl asks every interface at once: one reply time however many there are, or only
+// the interfaces named.
+TEST_F(DiscoveryTest, CommandLineScanAsksEveryInterfaceAtOnce)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const ProgramRun run = ctl({"scan", "--json"});
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_EQ(run.status, 0) << run.err;
+    // One after the other, three interfaces take 9 s.
+    EXPECT_LT(elapsed, 6000);
+    const QJsonArray units =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out))["units"].toArray();
+    ASSERT_EQ(units.size(), 5) << run.out;
+    EXPECT_EQ(units[4]["mac"].toString(), "00-00-00-00-03-11");
+    EXPECT_EQ(units[4]["name"].toString(), "Desk");
+    EXPECT_EQ(units[4]["interface"].toString(), "198.18.3.1");
+
+    // The simulated units answer a broadcast on any of their links: what tells the
+    // interfaces asked is where the answers came in.
+    const ProgramRun some = ctl({"scan", "--json", "--interface", "r4k2"});
+    EXPECT_EQ(some.status, 0) << some.err;
+    std::set<QString> interfaces;
+    for (const QJsonValue& unit :
+         QJsonDocument::fromJson(QByteArray::fromStdString(some.out))["units"].toArray())
+        interfaces.insert(unit["interface"].toString());
+    EXPECT_EQ(interfaces, (std::set<QString>{"198.18.3.1"})) << some.out;
+    EXPECT_EQ(ctl({"scan", "--interface", "r4k1", "--interface", "r4k2"}).status, 0);
+
+    const ProgramRun unknown = ctl({"scan", "--interface", "nope0"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("no interface 'nope0'"), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("r4k0, r4k1, r4k2"), std::string::npos) << unknown.err;
+}
+
+// The installer's first question on site: which units of the system answer where they
+// should, and what else is there.
+TEST_F(DiscoveryTest, SurveyHoldsTheSiteAgainstTheSystem)
+{
+    const std::string data = temp.path() + "/data";
+    const auto inData = [&](std::vector<std::string> args, const std::string& input = {}) {
+        args.insert(args.begin(), {"--data-dir", data});
+        return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment(), input);
+    };
+    ASSERT_EQ(inData({"new", "Site", "--password-file", "-"}, "secret\n").status, 0);
+    for (const std::vector<std::string>& unit : {
+             std::vector<std::string>{"R-4100EX", "198.18.1.11", "Office"},
+             std::vector<std::string>{"R-4100EX", "198.18.1.12", "Annex"},
+             std::vector<std::string>{"R-4100EX", "198.18.1.99", "EX13"},
+             std::vector<std::string>{"R-4100EX", "198.18.1.77", "Store"},
+         })
+        ASSERT_EQ(inData({"add", "Site", unit[0], "--ip", unit[1], "--name", unit[2]}).status, 0);
+
+    const ProgramRun run = inData({"survey", "Site"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out,
+              " 1  Office    198.18.1.11      found (00-00-00-00-01-11)\n"
+              " 2  Annex     198.18.1.12      model differs: R-4100EX in the system, QG-210 "
+              "answered (00-00-00-00-01-12)\n"
+              " 3  EX13      198.18.1.99      at another address: 198.18.2.13 "
+              "(00-00-00-00-02-13), found by its name\n"
+              " 4  Store     198.18.1.77      missing\n"
+              "not in the system:\n"
+              "    00-00-00-00-02-11  R-4100MI    198.18.2.11      "
+              "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345\n"
+              "    00-00-00-00-03-11  R-4700MS    198.18.3.11      Desk\n"
+              "4 units: 1 found, 1 of another model, 1 at another address, 1 missing; 2 not in "
+              "the system, 0 address(es) shared\n");
+
+    const ProgramRun json = inData({"survey", "Site", "--json"});
+    EXPECT_EQ(json.status, 1);
+    const QJsonObject document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    const QJsonArray units = document["units"].toArray();
+    ASSERT_EQ(units.size(), 4) << json.out;
+    EXPECT_EQ(units[0]["status"].toString(), "found");
+    EXPECT_EQ(units[1]["status"].toString(), "model-differs");
+    EXPECT_EQ(units[1]["found"]["model"].toString(), "QG-210");
+    EXPECT_EQ(units[2]["status"].toString(), "elsewhere");
+    EXPECT_EQ(units[2]["found"]["address"].toString(), "198.18.2.13");
+    EXPECT_EQ(units[3]["status"].toString(), "missing");
+    EXPECT_EQ(document["notInSystem"].toArray().size(), 2);
+    EXPECT_TRUE(document["differs"].toBool());
 }
 
 TEST_F(DiscoveryTest, NetsetGivesAUnitItsNewAddressAndTellsWhenOneDoesNotAnswer)
@@ -114,7 +206,7 @@ TEST_F(DiscoveryTest, NetsetGivesAUnitItsNewAddressAndTellsWhenOneDoesNotAnswer)
 TEST(DiscoveryBroadcastReplies, UnitIsFoundWrittenAndReset)
 {
     if (UnitSimProcess::unitsNamespace().empty())
-        GTEST_SKIP() << "runs under scripts/in-netns --units-side 2";
+        GTEST_SKIP() << "runs under scripts/in-netns --units-side 3";
     TempFolder temp;
     const auto sim = UnitSimProcess::inUnitsNamespace(
         {"address=198.18.1.21,mac=00-00-00-00-01-21,udp-broadcast-reply,udp-restart-ms=500,dir=" +

@@ -59,7 +59,9 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
             throw CommandError(context + "option '--" + name + "' needs a value (" + option->value +
                                ")");
         }
-        if (!options_.emplace(name, value).second)
+        if (option->kind == Kind::Repeated)
+            repeated_[name].push_back(value);
+        if (!options_.emplace(name, value).second && option->kind != Kind::Repeated)
             throw CommandError(context + "option '--" + name + "' given twice");
     }
 
@@ -73,6 +75,12 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
     }
 }
 
+std::vector<std::string> CommandLine::all(const std::string& name) const
+{
+    const auto values = repeated_.find(name);
+    return values == repeated_.end() ? std::vector<std::string>() : values->second;
+}
+
 std::string CommandLine::usage(const Syntax& syntax)
 {
     std::string text = "usage: r4000ctl [--data-dir DIR] " + syntax.name;
@@ -83,7 +91,9 @@ std::string CommandLine::usage(const Syntax& syntax)
     for (const Option& option : syntax.options) {
         const std::string word =
             "--" + option.name + (option.kind == Kind::Switch ? "" : " " + option.value);
-        text += option.kind == Kind::Required ? " " + word : " [" + word + "]";
+        text += option.kind == Kind::Required   ? " " + word
+                : option.kind == Kind::Repeated ? " [" + word + "]..."
+                                                : " [" + word + "]";
     }
     return text;
 }

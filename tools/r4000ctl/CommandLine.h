@@ -12,7 +12,8 @@
 class CommandLine
 {
 public:
-    enum class Kind { Required, Optional, Switch };
+    // Repeated: optional, and may be given more than once.
+    enum class Kind { Required, Optional, Switch, Repeated };
     struct Option {
         std::string name;  // without the dashes
         std::string value; // what the help calls the value; empty for a switch
@@ -39,6 +40,8 @@ public:
     const std::string& option(const std::string& name) const { return options_.at(name); }
     // Whether an optional option or a switch was given.
     bool has(const std::string& name) const { return options_.count(name) > 0; }
+    // Every value of a repeated option, in the order given.
+    std::vector<std::string> all(const std::string& name) const;
 
     // "usage: r4000ctl [--data-dir DIR] NAME OPERANDS --OPTION VALUE"
     static std::string usage(const Syntax& syntax);
@@ -49,4 +52,5 @@ private:
     bool help_ = false;
     std::vector<std::string> operands_;
     std::map<std::string, std::string> options_;
+    std::map<std::string, std::vector<std::string>> repeated_;
 };

@@ -2,15 +2,26 @@
 
 #include "CodePageText.h"
 #include "CommandError.h"
+#include "Exchange.h"
 #include "FileOps.h"
+#include "LocalAddresses.h"
 #include "Locale.h"
+#include "R4000System.h"
 #include "ScanCellRules.h"
 #include "ScanCsv.h"
 #include "ScanSession.h"
+#include "SiteSurvey.h"
+#include "SystemStore.h"
+#include "TerminalColumns.h"
 #include "TextRules.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <ostream>
 
 namespace {
@@ -38,6 +49,20 @@ void printUnits(std::ostream& out, const Scan& scan, const Locale& locale)
     out << scan.count() << " unit(s) found.\n";
 }
 
+// A unit as it reported itself, for --json; its name as the terminal shows it.
+QJsonObject unitObject(const ScanElement& unit, const Locale& locale)
+{
+    return QJsonObject{{"mac", QString::fromStdString(ScanElement::macText(unit.macAddress))},
+                       {"model", QString::fromStdString(TextRules::escapeControls(unit.modelName))},
+                       {"address", QString::fromStdString(unit.ipAddress.toText())},
+                       {"mask", QString::fromStdString(unit.subnetMask.toText())},
+                       {"gateway", QString::fromStdString(unit.gateway.toText())},
+                       {"port", int(unit.webPort)},
+                       {"name", QString::fromStdString(TextRules::escapeControls(
+                                    CodePageText::toUtf8(unit.unitName, locale.codePage())))},
+                       {"interface", QString::fromStdString(unit.localAddress)}};
+}
+
 // Refuses the value with what the scan list says of it.
 void check(int messageId)
 {
@@ -63,17 +88,53 @@ void check(int messageId)
 
 } // namespace
 
-ScanCommands::ScanCommands(FileOps& files, Locale locale, std::ostream& out, std::ostream& err)
-    : files_(files), locale_(std::move(locale)), out_(out), err_(err)
+ScanCommands::ScanCommands(FileOps& files, Locale locale, std::vector<std::string> interfaces,
+                           std::ostream& out, std::ostream& err)
+    : files_(files), locale_(std::move(locale)), interfaces_(std::move(interfaces)), out_(out),
+      err_(err)
 {
 }
 
-int ScanCommands::scan(const std::optional<std::string>& csvPath)
+Scan::Options ScanCommands::scanOptions(const std::string& command) const
 {
-    ScanSession session;
+    Scan::Options options;
+    options.allAtOnce = true;
+    if (interfaces_.empty())
+        return options;
+    const std::vector<LocalAddresses::Interface> present = LocalAddresses::interfaces();
+    std::vector<std::string> addresses;
+    for (const std::string& name : interfaces_) {
+        const auto interface =
+            std::find_if(present.begin(), present.end(),
+                         [&name](const LocalAddresses::Interface& i) { return i.name == name; });
+        if (interface == present.end()) {
+            std::string usable;
+            for (const LocalAddresses::Interface& i : present)
+                usable += (usable.empty() ? "" : ", ") + i.name;
+            throw CommandError(command + ": no interface '" + name +
+                               "' that is up with an IPv4 address (usable: " +
+                               (usable.empty() ? "none" : usable) + ")");
+        }
+        if (std::find(addresses.begin(), addresses.end(), interface->address) == addresses.end())
+            addresses.push_back(interface->address);
+    }
+    options.localAddresses = [addresses] { return addresses; };
+    return options;
+}
+
+int ScanCommands::scan(const std::optional<std::string>& csvPath, bool json)
+{
+    ScanSession session(scanOptions("scan"));
     if (!session.scan())
         throw CommandError(std::string("scan: ") + kNoInterface);
-    printUnits(out_, session.table(), locale_);
+    if (json) {
+        QJsonArray units;
+        for (const auto& [mac, unit] : session.table().units())
+            units.append(unitObject(unit, locale_));
+        out_ << QJsonDocument(QJsonObject{{"units", units}}).toJson().toStdString();
+    } else {
+        printUnits(out_, session.table(), locale_);
+    }
     if (csvPath) {
         if (!files_.writeFile(*csvPath, ScanCsv::write(session.table().csvRows())))
             throw CommandError("scan: cannot write " + *csvPath);
@@ -108,7 +169,7 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
                   : ScanCellRules::kEnterUpTo8);
     }
 
-    ScanSession session;
+    ScanSession session(scanOptions("netset"));
     if (!session.scan())
         throw CommandError(std::string("netset: ") + kNoInterface);
     const ScanElement* found = session.table().find(ScanElement::macText(target));
@@ -151,4 +212,105 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
         return 1;
     }
     return 0;
+}
+
+int ScanCommands::survey(const SystemStore& store, const std::string& name, bool json)
+{
+    R4000System system(store.locale());
+    store.load(name, system);
+    ScanSession session(scanOptions("survey"));
+    if (!session.scan())
+        throw CommandError(std::string("survey: ") + kNoInterface);
+    const SiteSurvey survey(system, session.table().units());
+    const auto unitName = [this](const ScanElement& unit) {
+        return TextRules::escapeControls(CodePageText::toUtf8(unit.unitName, locale_.codePage()));
+    };
+
+    if (json) {
+        QJsonArray units;
+        for (const SiteSurvey::UnitResult& result : survey.units()) {
+            const Exchange& unit = *system.equipment(result.number);
+            QJsonObject entry{
+                {"number", result.number},
+                {"name", QString::fromStdString(store.toTerminal(unit.exchangeName()))},
+                {"model", QString::fromStdString(std::string(unit.modelName()))},
+                {"address", QString::fromStdString(unit.ipAddressText())},
+                {"status", SiteSurvey::key(result.status)}};
+            if (result.status != SiteSurvey::Status::Missing)
+                entry.insert("found", unitObject(result.found, locale_));
+            units.append(entry);
+        }
+        QJsonArray unknown;
+        for (const ScanElement& unit : survey.unknown())
+            unknown.append(unitObject(unit, locale_));
+        QJsonArray shared;
+        for (const SiteSurvey::SharedAddress& address : survey.sharedAddresses()) {
+            QJsonArray macs;
+            for (const std::string& mac : address.macs)
+                macs.append(QString::fromStdString(mac));
+            shared.append(
+                QJsonObject{{"address", QString::fromStdString(address.address)}, {"macs", macs}});
+        }
+        out_ << QJsonDocument(
+                    QJsonObject{{"system", QString::fromStdString(store.toTerminal(name))},
+                                {"units", units},
+                                {"notInSystem", unknown},
+                                {"sharedAddresses", shared},
+                                {"differs", survey.differs()}})
+                    .toJson()
+                    .toStdString();
+        return survey.differs() ? 1 : 0;
+    }
+
+    std::map<SiteSurvey::Status, int> counts;
+    for (const SiteSurvey::UnitResult& result : survey.units()) {
+        ++counts[result.status];
+        const Exchange& unit = *system.equipment(result.number);
+        const ScanElement& found = result.found;
+        const std::string mac = ScanElement::macText(found.macAddress);
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d", result.number);
+        out_ << number << "  " << TerminalColumns::padded(store.toTerminal(unit.exchangeName()), 8)
+             << "  " << TerminalColumns::padded(unit.ipAddressText(), 15) << "  ";
+        switch (result.status) {
+        case SiteSurvey::Status::Found:
+            out_ << "found (" << mac << ")";
+            break;
+        case SiteSurvey::Status::ModelDiffers:
+            out_ << "model differs: " << unit.modelName() << " in the system, "
+                 << TextRules::escapeControls(found.modelName) << " answered (" << mac << ")";
+            break;
+        case SiteSurvey::Status::Elsewhere:
+            out_ << "at another address: " << found.ipAddress.toText() << " (" << mac
+                 << "), found by its name";
+            break;
+        case SiteSurvey::Status::Missing:
+            out_ << "missing";
+            break;
+        }
+        out_ << '\n';
+    }
+    if (!survey.unknown().empty()) {
+        out_ << "not in the system:\n";
+        for (const ScanElement& unit : survey.unknown())
+            out_ << "    " << ScanElement::macText(unit.macAddress) << "  "
+                 << TerminalColumns::padded(TextRules::escapeControls(unit.modelName), 10) << "  "
+                 << TerminalColumns::padded(unit.ipAddress.toText(), 15) << "  " << unitName(unit)
+                 << '\n';
+    }
+    if (!survey.sharedAddresses().empty()) {
+        out_ << "one address, more than one unit:\n";
+        for (const SiteSurvey::SharedAddress& address : survey.sharedAddresses()) {
+            out_ << "    " << address.address << ":";
+            for (std::size_t i = 0; i < address.macs.size(); ++i)
+                out_ << (i ? ", " : " ") << address.macs[i];
+            out_ << '\n';
+        }
+    }
+    out_ << survey.units().size() << " units: " << counts[SiteSurvey::Status::Found] << " found, "
+         << counts[SiteSurvey::Status::ModelDiffers] << " of another model, "
+         << counts[SiteSurvey::Status::Elsewhere] << " at another address, "
+         << counts[SiteSurvey::Status::Missing] << " missing; " << survey.unknown().size()
+         << " not in the system, " << survey.sharedAddresses().size() << " address(es) shared\n";
+    return survey.differs() ? 1 : 0;
 }

@@ -35,8 +35,9 @@ bool ScanSession::waitFor(const std::function<bool()>& done, int ms)
 
 int ScanSession::commandTime(const ScanElement& element, int oneInterfaceMs) const
 {
-    const int interfaces =
-        element.localAddress.empty() ? int(scan_.options().localAddresses().size()) : 1;
+    const int interfaces = element.localAddress.empty() && !scan_.options().allAtOnce
+                               ? int(scan_.options().localAddresses().size())
+                               : 1;
     return std::max(interfaces, 1) * oneInterfaceMs + kMarginMs;
 }
 

@@ -42,6 +42,7 @@ enum class Command {
     Firmware,
     Login,
     ScanUnits,
+    Survey,
     Netset,
     Message,
     Print
@@ -54,6 +55,8 @@ const CommandLine::Option kUnits{
     "unit", "N[,M...]", "only these units: numbers and ranges, like 1,3,5-7", Kind::Optional};
 const CommandLine::Option kJson{"json", "", "print one JSON document instead of lines",
                                 Kind::Switch};
+const CommandLine::Option kInterface{
+    "interface", "IF", "broadcast from this interface only (again for more)", Kind::Repeated};
 const CommandLine::Option kPasswordFile{
     "password-file", "FILE", "read the password from the first line of FILE (- for standard input)",
     Kind::Optional};
@@ -199,11 +202,29 @@ const std::vector<Entry>& commands()
         {Command::ScanUnits,
          {"scan",
           {},
-          {{"csv", "FILE", "also write the units found into FILE (scan.csv form)", Kind::Optional}},
+          {{"csv", "FILE", "also write the units found into FILE (scan.csv form)", Kind::Optional},
+           kInterface,
+           kJson},
           "find the units on the local networks",
-          "Broadcasts a request from every local interface (3 s each, one after the other)\n"
-          "and lists every unit that answered: MAC address, model, IP address, subnet mask,\n"
-          "default gateway, web port and name. Exit status 2 without a usable interface.\n"}},
+          "Broadcasts a request from every local interface that is up (or from each\n"
+          "--interface), all at the same time, waits 3 s for the answers and lists every unit\n"
+          "that answered: MAC address, model, IP address, subnet mask, default gateway, web\n"
+          "port and name. --json gives {\"units\": [...]} with mac, model, address, mask,\n"
+          "gateway, port, name and interface (the local address the answer came in on).\n"
+          "Exit status 2 without a usable interface.\n"}},
+        {Command::Survey,
+         {"survey",
+          {"SYSTEM"},
+          {kInterface, kJson},
+          "scan the site and hold it against a system",
+          "Scans as scan does and holds the units that answered against SYSTEM. Each unit of\n"
+          "the system is found (at its address, of its model), of another model (at its\n"
+          "address), at another address (found by its unit name), or missing. Then the\n"
+          "units that answered and are not in the system, and any address more than one\n"
+          "unit answered from. Exit status 1 when anything differs. --json gives system,\n"
+          "units (number, name, model, address, status: found, model-differs, elsewhere or\n"
+          "missing, and found: what answered), notInSystem, sharedAddresses (address, macs)\n"
+          "and differs.\n"}},
         {Command::Netset,
          {"netset",
           {"MAC"},
@@ -214,7 +235,8 @@ const std::vector<Entry>& commands()
             Kind::Optional},
            {"port", "PORT", "the new web port (default: kept)", Kind::Optional},
            {"restart-wait", "MS", "how long the unit may take to restart (default 30000)",
-            Kind::Optional}},
+            Kind::Optional},
+           kInterface},
           "give a unit found by scan a new address",
           "Scans, writes the new settings into the unit with that MAC address (like\n"
           "00-1A-2B-3C-4D-5E), resets it, waits for it to restart and scans again to show\n"
@@ -446,7 +468,7 @@ int Tool::runCommand(const std::vector<std::string>& args)
     const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder, locale);
     Commands run(store, out_, err_);
     TerminalPrompt terminal(stdin, stderr, UnitClient::Options().cgi.watchdogMs);
-    ScanCommands scans(files, locale, out_, err_);
+    ScanCommands scans(files, locale, line.all("interface"), out_, err_);
     UnitClient::Options unitOptions;
     std::mutex logMutex;
     if (options.verbose)
@@ -504,7 +526,9 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Login:
         return units.login(line.operand(0), optional("unit"));
     case Command::ScanUnits:
-        return scans.scan(optional("csv"));
+        return scans.scan(optional("csv"), line.has("json"));
+    case Command::Survey:
+        return scans.survey(store, line.operand(0), line.has("json"));
     case Command::Message: {
         MessageCommands messages(files, out_);
         const std::string& action = line.operand(0);

@@ -171,11 +171,22 @@ bool UnitClient::checkLogin()
 
 bool UnitClient::downloadSettings(FileOps& files, const std::string& path)
 {
-    Login login = own();
     std::string body;
+    if (!fetchSettings(body))
+        return false;
+    if (!files.writeFile(path, body)) {
+        UnitFailure::note(UnitFailure::Reason::LocalFile, "cannot write " + path);
+        return false;
+    }
+    return true;
+}
+
+bool UnitClient::fetchSettings(std::string& file)
+{
+    Login login = own();
     Cgi cgi(prompt_, options_.cgi);
-    // Only a whole settings file of this very unit may replace the local one.
-    if (!cgi.get(body, unit_.targetAddressText(), unit_.targetWebPort(), login.name, login.password,
+    // Only a whole settings file of this very unit may stand for its settings.
+    if (!cgi.get(file, unit_.targetAddressText(), unit_.targetWebPort(), login.name, login.password,
                  "/file_download.cgi"))
         return false;
     using Reason = UnitFailure::Reason;
@@ -183,15 +194,11 @@ bool UnitClient::downloadSettings(FileOps& files, const std::string& path)
         UnitFailure::note(Reason::TimedOut, "the settings file stopped coming");
         return false;
     }
-    const int number = UnitFileReader::unitNumber(body);
+    const int number = UnitFileReader::unitNumber(file);
     if (number != unit_.exchangeNumber()) {
         UnitFailure::note(Reason::UnexpectedReply,
                           number > 0 ? "the settings file of unit " + std::to_string(number)
                                      : "no settings file");
-        return false;
-    }
-    if (!files.writeFile(path, body)) {
-        UnitFailure::note(Reason::LocalFile, "cannot write " + path);
         return false;
     }
     return true;

@@ -42,6 +42,9 @@ public:
     // The unit's settings file into path. A failed or cut-short download, or an answer that
     // is no settings file of a unit, leaves any file at path as it was.
     bool downloadSettings(FileOps& files, const std::string& path);
+    // The unit's settings file, whole and its own, into file; false (file unspecified)
+    // otherwise.
+    bool fetchSettings(std::string& file);
     bool uploadSettings(const std::string& name, const std::string& storedPassword);
     bool uploadOwnSettings();
     // Sends the new name and password, authenticated with the old ones, then resets the

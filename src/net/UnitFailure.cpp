@@ -23,6 +23,8 @@ const char* UnitFailure::key(Reason reason)
         return "unexpected-reply";
     case Reason::Busy:
         return "busy";
+    case Reason::NotTaken:
+        return "not-taken";
     case Reason::LocalFile:
         return "local-file";
     case Reason::Other:
@@ -54,6 +56,9 @@ std::string UnitFailure::text() const
         break;
     case Reason::Busy:
         words = "busy";
+        break;
+    case Reason::NotTaken:
+        words = "settings did not take";
         break;
     case Reason::LocalFile:
         words = "local file";

@@ -17,6 +17,7 @@ struct UnitFailure {
         TimedOut,        // connected, then nothing came in time
         UnexpectedReply, // an HTTP status, a reply or a file that is not what the job wants
         Busy,            // the unit kept answering BUSY
+        NotTaken,        // the unit answered, but its settings are not what it was sent
         LocalFile,       // a file on this computer could not be read or written
         Other,           // the job failed without saying why
     };
@@ -26,7 +27,7 @@ struct UnitFailure {
     std::string detail;
 
     // A fixed word for scripts: "unreachable", "restarting", "login-refused", "timed-out",
-    // "unexpected-reply", "busy", "local-file", "failed"; empty for None.
+    // "unexpected-reply", "busy", "not-taken", "local-file", "failed"; empty for None.
     static const char* key(Reason reason);
     // The reason in words with its detail: "unreachable (No route to host)".
     std::string text() const;

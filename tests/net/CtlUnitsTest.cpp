@@ -292,6 +292,88 @@ TEST_F(CtlUnitsTest, DownloadAndFirmwareToTheUnitsNamed)
     EXPECT_EQ(ctl({"firmware", "Tower", "4", image}).status, 2);
 }
 
+// upload --diff shows what each unit will take and sends only to the units that differ;
+// --dry-run stops there; --verify fails a unit that silently keeps its old settings;
+// download --check tells drift without changing anything.
+TEST_F(CtlUnitsTest, DiffDryRunVerifyAndCheck)
+{
+    addUnits(3);
+    saveSystem();
+    ASSERT_TRUE(startUnits());
+    ASSERT_EQ(ctl({"upload", "Tower", "--no-prompt"}).status, 0);
+    for (int n = 1; n <= 3; ++n)
+        ASSERT_TRUE(restarted(n, 1));
+    const ProgramRun same = ctl({"download", "Tower", "--check", "--no-prompt"});
+    EXPECT_EQ(same.status, 0) << same.out << same.err;
+    EXPECT_EQ(sortedLines(same.out), " 1  EX1       198.18.0.11      unchanged\n"
+                                     " 2  EX2       198.18.0.12      unchanged\n"
+                                     " 3  EX3       198.18.0.13      unchanged\n"
+                                     "3 units: 3 unchanged, 0 differ, 0 failed\n");
+
+    ASSERT_TRUE(unit(2).setSubnetMaskText("255.255.0.0"));
+    ASSERT_TRUE(unit(3).setExchangeName("Hall"));
+    saveSystem();
+    const std::string folder = data() + "/Tower";
+    const std::string systemFile = readWholeFile(folder + "/Tower.sys");
+    const std::string unitFile = readWholeFile(folder + "/002.cfg");
+    const auto uploads = [this](int n) {
+        const auto lines = loggedIn(n);
+        return std::count(lines.begin(), lines.end(), "POST /file_upload.cgi auth=Tower");
+    };
+    // Exactly the settings that changed, under the unit they change on.
+    const auto expectDiff = [](const std::string& out) {
+        EXPECT_NE(out.find(" 1  EX1       198.18.0.11      unchanged\n"), std::string::npos) << out;
+        EXPECT_NE(out.find(" 2  EX2       198.18.0.12      differs\n"
+                           "      [network] subnet: \"0.0.0.0\" -> \"255.255.0.0\"\n"),
+                  std::string::npos)
+            << out;
+        EXPECT_NE(out.find(" 3  Hall      198.18.0.13      differs\n"
+                           "      [system] ex_name: \"EX3\" -> \"Hall\"\n"),
+                  std::string::npos)
+            << out;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '['), 2) << out;
+    };
+
+    const ProgramRun dry = ctl({"upload", "Tower", "--dry-run", "--no-prompt"});
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    expectDiff(dry.out);
+    EXPECT_NE(dry.out.find("diff: 3 units: 1 unchanged, 2 differ, 0 failed\n"), std::string::npos);
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(uploads(n), 1) << "a dry run sends nothing";
+    EXPECT_EQ(readWholeFile(folder + "/Tower.sys"), systemFile);
+    EXPECT_EQ(readWholeFile(folder + "/002.cfg"), unitFile);
+
+    const ProgramRun drift = ctl({"download", "Tower", "--check", "--no-prompt"});
+    EXPECT_EQ(drift.status, 1);
+    expectDiff(drift.out);
+    EXPECT_EQ(readWholeFile(folder + "/002.cfg"), unitFile);
+
+    // Unit 3 answers the upload as usual and keeps its old settings.
+    ASSERT_TRUE(startUnits({{3, "ignore-uploads"}}));
+    const ProgramRun run = ctl({"upload", "Tower", "--diff", "--verify", "--restart-wait", "3000",
+                                "--no-prompt", "--json"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(uploads(1), 1) << "unit 1 had nothing to take";
+    EXPECT_EQ(uploads(2), 2);
+    EXPECT_EQ(uploads(3), 2);
+    std::map<std::string, QJsonObject> results; // "step unit"
+    for (const QJsonValue& unit :
+         QJsonDocument::fromJson(QByteArray::fromStdString(run.out))["units"].toArray())
+        results[unit["step"].toString().toStdString() + " " +
+                std::to_string(unit["number"].toInt())] = unit.toObject();
+    EXPECT_EQ(results["diff 1"]["result"].toString(), "unchanged");
+    EXPECT_EQ(results["diff 2"]["result"].toString(), "differs");
+    EXPECT_EQ(results["diff 2"]["changes"][0]["after"].toString(), "\"255.255.0.0\"");
+    EXPECT_EQ(results["upload 2"]["result"].toString(), "ok");
+    EXPECT_EQ(results["upload 3"]["result"].toString(), "ok");
+    EXPECT_EQ(results["verify 2"]["result"].toString(), "ok");
+    EXPECT_EQ(results["verify 3"]["result"].toString(), "failed");
+    EXPECT_EQ(results["verify 3"]["reason"].toString(), "not-taken");
+    EXPECT_EQ(results["verify 3"]["changes"][0]["key"].toString(), "ex_name");
+    EXPECT_EQ(results.count("upload 1"), 0u);
+    EXPECT_NE(run.err.find("\nHall (id=3 ,198.18.0.13)"), std::string::npos) << run.err;
+}
+
 // msg send: each station its message from msglist.csv (own messages first, then the
 // standard ones), after the new siren went to every unit and into the system file.
 TEST_F(CtlUnitsTest, MsgSendTransfersTheListedMessagesAfterTheSiren)

@@ -26,9 +26,26 @@ RunReporter::RunReporter(const SystemStore& store, std::ostream& out, std::ostre
 {
 }
 
+void RunReporter::beginComparing(std::size_t units, const std::string& step,
+                                 const Comparisons* found)
+{
+    beginRun(units, step);
+    comparisons_ = found;
+    comparing_ = true;
+}
+
+void RunReporter::beginVerifying(std::size_t units, const std::string& step,
+                                 const Comparisons* found)
+{
+    beginRun(units, step);
+    comparisons_ = found;
+}
+
 void RunReporter::beginRun(std::size_t units, const std::string& step)
 {
     step_ = step;
+    comparisons_ = nullptr;
+    comparing_ = false;
     runUnits_ = units;
     runEnded_ = 0;
     runFailed_ = 0;
@@ -44,14 +61,22 @@ void RunReporter::unitEnded(const Exchange& unit, bool ok, const UnitFailure& fa
     ++runEnded_;
     if (!ok)
         ++runFailed_;
-    add({unit.exchangeNumber(),
-         store_.toTerminal(unit.exchangeName()),
-         unit.targetAddressText(),
-         ok ? "ok" : "failed",
-         ok ? UnitFailure() : failure,
-         elapsedMs,
-         step_,
-         {}});
+    Entry entry{unit.exchangeNumber(),
+                store_.toTerminal(unit.exchangeName()),
+                unit.targetAddressText(),
+                ok ? "ok" : "failed",
+                ok ? UnitFailure() : failure,
+                elapsedMs,
+                step_,
+                {}};
+    if (comparisons_) {
+        const auto found = comparisons_->find(unit.exchangeNumber());
+        if (found != comparisons_->end())
+            entry.changes = found->second;
+        if (ok && comparing_)
+            entry.result = entry.changes.empty() ? "unchanged" : "differs";
+    }
+    add(std::move(entry));
     drawCounter();
 }
 
@@ -72,35 +97,6 @@ void RunReporter::failed(const Exchange& unit, const UnitFailure& failure)
          {}});
 }
 
-void RunReporter::unchanged(const Exchange& unit)
-{
-    add({unit.exchangeNumber(),
-         store_.toTerminal(unit.exchangeName()),
-         unit.targetAddressText(),
-         "unchanged",
-         {},
-         0,
-         step_,
-         {}});
-}
-
-void RunReporter::changes(const Exchange& unit, std::vector<Change> changes)
-{
-    const auto entry = std::find_if(entries_.rbegin(), entries_.rend(), [&unit](const Entry& e) {
-        return e.number == unit.exchangeNumber();
-    });
-    if (!json_) {
-        clearCounter();
-        for (const Change& change : changes)
-            out_ << "      [" << change.section << "] " << change.key << ": " << change.unitValue
-                 << " -> " << change.systemValue << '\n';
-        out_ << std::flush;
-        drawCounter();
-    }
-    if (entry != entries_.rend())
-        entry->changes = std::move(changes);
-}
-
 void RunReporter::add(Entry entry)
 {
     if (!json_) {
@@ -111,9 +107,28 @@ void RunReporter::add(Entry entry)
              << TerminalColumns::padded(entry.address, 15) << "  " << entry.result;
         if (entry.result == "failed")
             out_ << ": " << entry.failure.text();
-        out_ << '\n' << std::flush;
+        out_ << '\n';
+        for (const SettingsDiff::Change& change : entry.changes) {
+            const Shown shown = this->shown(change);
+            out_ << "      " << shown.section << ' ' << shown.key << ": " << shown.before << " -> "
+                 << shown.after << '\n';
+        }
+        out_ << std::flush;
     }
     entries_.push_back(std::move(entry));
+}
+
+RunReporter::Shown RunReporter::shown(const SettingsDiff::Change& change) const
+{
+    // Passwords stay off the screen, even in the stored form, which decodes.
+    const bool secret = change.key.find("passwd") != std::string::npos;
+    const auto value = [&](const std::string& bytes, bool missing) {
+        if (missing)
+            return std::string("(none)");
+        return secret ? std::string("(hidden)") : "\"" + store_.toTerminal(bytes) + "\"";
+    };
+    return {change.section, store_.toTerminal(change.key), value(change.before, change.onlyAfter),
+            value(change.after, change.onlyBefore)};
 }
 
 void RunReporter::drawCounter()
@@ -172,11 +187,13 @@ void RunReporter::finish(const std::string& command, const std::string& system)
             unit.insert("step", text(entry.step));
         if (!entry.changes.empty()) {
             QJsonArray changes;
-            for (const Change& change : entry.changes)
-                changes.append(QJsonObject{{"section", text(change.section)},
-                                           {"key", text(change.key)},
-                                           {"unit", text(change.unitValue)},
-                                           {"system", text(change.systemValue)}});
+            for (const SettingsDiff::Change& change : entry.changes) {
+                const Shown shown = this->shown(change);
+                changes.append(QJsonObject{{"section", text(shown.section)},
+                                           {"key", text(shown.key)},
+                                           {"before", text(shown.before)},
+                                           {"after", text(shown.after)}});
+            }
             unit.insert("changes", changes);
         }
         units.append(unit);
@@ -190,7 +207,8 @@ void RunReporter::finish(const std::string& command, const std::string& system)
                                       {"units", units},
                                       {"ok", count("ok")},
                                       {"failed", count("failed")},
-                                      {"unchanged", count("unchanged")}})
+                                      {"unchanged", count("unchanged")},
+                                      {"differs", count("differs")}})
                 .toJson()
                 .toStdString()
          << std::flush;
@@ -202,6 +220,7 @@ std::string RunReporter::recap(const std::string& step) const
     std::size_t ok = 0;
     std::size_t failures = 0;
     std::size_t unchanged = 0;
+    std::size_t differ = 0;
     for (const Entry& entry : entries_) {
         if (entry.step != step)
             continue;
@@ -209,10 +228,12 @@ std::string RunReporter::recap(const std::string& step) const
         ok += entry.result == "ok";
         failures += entry.result == "failed";
         unchanged += entry.result == "unchanged";
+        differ += entry.result == "differs";
     }
-    std::string line = std::to_string(units) + (units == 1 ? " unit: " : " units: ") +
-                       std::to_string(ok) + " ok, " + std::to_string(failures) + " failed";
-    if (unchanged)
-        line += ", " + std::to_string(unchanged) + " unchanged";
-    return line;
+    std::string line = std::to_string(units) + (units == 1 ? " unit: " : " units: ");
+    if (unchanged || differ)
+        line += std::to_string(unchanged) + " unchanged, " + std::to_string(differ) + " differ, ";
+    else
+        line += std::to_string(ok) + " ok, ";
+    return line + std::to_string(failures) + " failed";
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "AllUnitRun.h"
+#include "SettingsDiff.h"
 #include "UnitFailure.h"
 
 #include <chrono>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,13 +20,9 @@ class SystemStore;
 class RunReporter : public AllUnitRun::Listener
 {
 public:
-    // A setting a diff found: where, and its value on the unit and in the system.
-    struct Change {
-        std::string section;
-        std::string key;
-        std::string unitValue;
-        std::string systemValue;
-    };
+    // What a comparing run found on each unit (by number), written by the unit's worker
+    // before its job ends.
+    using Comparisons = std::map<int, std::vector<SettingsDiff::Change>>;
 
     // counter: show the counter (stderr is a terminal).
     RunReporter(const SystemStore& store, std::ostream& out, std::ostream& err, bool json,
@@ -33,15 +31,17 @@ public:
     // The next run, of units units; step names it when a command makes more than one run
     // ("siren", "messages"), and heads its lines.
     void beginRun(std::size_t units, const std::string& step = {});
+    // A run that compares settings: a unit that ends well is "unchanged" or "differs", with
+    // the settings that differ under its line.
+    void beginComparing(std::size_t units, const std::string& step, const Comparisons* found);
+    // A run that checks settings: a unit that fails has the settings that differ under its
+    // line.
+    void beginVerifying(std::size_t units, const std::string& step, const Comparisons* found);
     void unitEnded(const Exchange& unit, bool ok, const UnitFailure& failure,
                    long elapsedMs) override;
     void stillRunning() override;
     // A unit that fails before any run reaches it.
     void failed(const Exchange& unit, const UnitFailure& failure);
-    // A unit whose settings already are the system's: nothing is sent to it.
-    void unchanged(const Exchange& unit);
-    // The settings a unit would take, printed under its line.
-    void changes(const Exchange& unit, std::vector<Change> changes);
 
     // The recap line, or the JSON document of command on system.
     void finish(const std::string& command, const std::string& system);
@@ -52,12 +52,21 @@ private:
         int number;
         std::string name; // as the terminal shows it
         std::string address;
-        std::string result; // "ok", "failed" or "unchanged"
+        std::string result; // "ok", "failed", "unchanged" or "differs"
         UnitFailure failure;
         long elapsedMs;
         std::string step;
-        std::vector<Change> changes;
+        std::vector<SettingsDiff::Change> changes;
     };
+    // A change as the user sees it: in the terminal's characters, values quoted, passwords
+    // hidden.
+    struct Shown {
+        std::string section;
+        std::string key;
+        std::string before;
+        std::string after;
+    };
+    Shown shown(const SettingsDiff::Change& change) const;
     void add(Entry entry);
     // "3 units: 2 ok, 1 failed", of the entries of one step.
     std::string recap(const std::string& step) const;
@@ -71,6 +80,8 @@ private:
     bool counter_;
     bool counterShown_ = false;
     std::string step_;
+    const Comparisons* comparisons_ = nullptr;
+    bool comparing_ = false;
     std::size_t runUnits_ = 0;
     std::size_t runEnded_ = 0;
     std::size_t runFailed_ = 0;

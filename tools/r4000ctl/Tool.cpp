@@ -133,10 +133,29 @@ const std::vector<Entry>& commands()
         {Command::Upload,
          {"upload",
           {"SYSTEM"},
-          {kUnits, kJson, kNoPrompt},
+          {kUnits,
+           {"diff", "", "first show each unit's settings that will change; send only those",
+            Kind::Switch},
+           {"dry-run", "", "show what would change, and send nothing", Kind::Switch},
+           {"verify", "", "after the units restart, check that they took what was sent",
+            Kind::Switch},
+           {"restart-wait", "MS",
+            "--verify: how long a unit may take to restart and show its new settings "
+            "(default 30000)",
+            Kind::Optional},
+           kJson,
+           kNoPrompt},
           "send every unit its settings",
-          std::string("Saves SYSTEM, then sends every unit its settings file; a unit that wants\n"
-                      "it is reset. A unit with other credentials takes the system's.\n") +
+          std::string(
+              "Saves SYSTEM, then sends every unit its settings file; a unit that wants it is\n"
+              "reset. A unit with other credentials takes the system's.\n"
+              "--diff first fetches each unit's settings and lists, under its line, each\n"
+              "setting that will change: [section] (and record) key: \"unit's\" -> \"system's\"\n"
+              "(the header's time left out, passwords hidden); a unit is then unchanged or\n"
+              "differs, and only the units that differ are sent their settings. --dry-run stops\n"
+              "after that list and changes nothing. --verify fetches the settings of each unit\n"
+              "that was sent them once it has restarted, and fails a unit whose settings are\n"
+              "not what was sent (\"settings did not take\"), listing the ones that differ.\n") +
               kUnitsNote}},
         {Command::Download,
          {"download",
@@ -145,13 +164,18 @@ const std::vector<Entry>& commands()
             "how long a unit given the system's credentials may take to restart "
             "(default 30000)",
             Kind::Optional},
+           {"check", "", "compare the units' settings with the system's, and change nothing",
+            Kind::Switch},
            kUnits,
            kJson,
            kNoPrompt},
           "fetch every unit's settings into the system",
           std::string("Gives every unit with other credentials the system's, then fetches the\n"
                       "settings file of each unit into the system folder and loads the system\n"
-                      "from it. A unit that fails keeps its local file.\n") +
+                      "from it. A unit that fails keeps its local file.\n"
+                      "--check fetches each unit's settings and holds them against what the\n"
+                      "system would send it, as upload --diff shows them, changing nothing; the\n"
+                      "exit status is 1 when any unit differs or failed.\n") +
               kUnitsNote}},
         {Command::Clock,
          {"clock",
@@ -510,9 +534,24 @@ int Tool::runCommand(const std::vector<std::string>& args)
     case Command::Add:
         return run.add(line.operand(0), line.operand(1), line.option("ip"),
                        line.has("name") ? line.option("name") : std::string());
-    case Command::Upload:
-        return units.upload(line.operand(0), optional("unit"));
+    case Command::Upload: {
+        UnitCommands::UploadChecks checks;
+        checks.diff = line.has("diff");
+        checks.dryRun = line.has("dry-run");
+        checks.verify = line.has("verify");
+        checks.restartWaitMs = restartWait(optional("restart-wait"));
+        if (checks.dryRun && checks.verify)
+            throw CommandError("upload: --dry-run sends nothing to verify");
+        if (line.has("restart-wait") && !checks.verify)
+            throw CommandError("upload: --restart-wait goes with --verify");
+        return units.upload(line.operand(0), optional("unit"), checks);
+    }
     case Command::Download:
+        if (line.has("check")) {
+            if (line.has("restart-wait"))
+                throw CommandError("download: --check gives no unit new credentials to wait for");
+            return units.check(line.operand(0), optional("unit"));
+        }
         return units.download(line.operand(0), restartWait(optional("restart-wait")),
                               optional("unit"));
     case Command::Clock:

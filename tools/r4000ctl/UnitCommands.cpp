@@ -9,6 +9,8 @@
 #include "MessageTransfer.h"
 #include "PasswordCodec.h"
 #include "R4000System.h"
+#include "SettingsDiff.h"
+#include "SettingsFileWriter.h"
 #include "SettingsTransfer.h"
 #include "SystemCredentials.h"
 #include "SystemFolder.h"
@@ -17,8 +19,10 @@
 #include "TextRules.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <ostream>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -30,6 +34,28 @@ constexpr auto kBlocking = AllUnitRun::WaitMode::Blocking;
 constexpr std::string_view kFailureHeading = "Connection failure to the following units.";
 
 using CredentialsList = std::vector<std::pair<std::string, std::string>>;
+
+std::vector<int> everyUnit(const System& system)
+{
+    std::vector<int> units;
+    for (int n = 1; n <= system.registeredCount(); ++n)
+        units.push_back(n);
+    return units;
+}
+
+// The settings file an upload sends the unit: under the system's credentials, which the
+// upload gives a unit that has others.
+std::string settingsToSend(Exchange& unit, const System& system, const std::string& stamp)
+{
+    const std::string name = unit.systemName();
+    const std::string password = unit.password();
+    unit.setSystemName(system.systemName());
+    unit.setPassword(system.password());
+    std::string file = SettingsFileWriter::write(unit, stamp);
+    unit.setSystemName(name);
+    unit.setPassword(password);
+    return file;
+}
 
 CredentialsList credentialsOf(const System& system)
 {
@@ -117,14 +143,129 @@ int UnitCommands::runRemembering(
     return finish(progress, command, system.systemName(), result.failures);
 }
 
-int UnitCommands::upload(const std::string& name, const std::optional<std::string>& units)
+AllUnitRun::Report UnitCommands::compare(System& system, const std::vector<int>& units,
+                                         RunReporter& progress, const std::string& step,
+                                         RunReporter::Comparisons& found)
+{
+    // What a save would write, and so what an upload sends.
+    system.applyModelRules();
+    for (const int n : units)
+        found[n];
+    progress.beginComparing(units.size(), step, &found);
+    const UnitJobs::Context context{system, prompt_, options_};
+    return AllUnitRun::runOn(system, units,
+                             [&context, &found](Exchange& unit) {
+                                 UnitClient client(unit, context.prompt, context.options);
+                                 std::string current;
+                                 if (!client.checkLogin() || !client.fetchSettings(current))
+                                     return false;
+                                 found[unit.exchangeNumber()] = SettingsDiff::compare(
+                                     current,
+                                     settingsToSend(unit, context.system, context.options.stamp));
+                                 return true;
+                             },
+                             {kBlocking, &progress});
+}
+
+int UnitCommands::upload(const std::string& name, const std::optional<std::string>& units,
+                         const UploadChecks& checks)
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    const std::vector<int> chosen = chosenUnits(system, units);
-    // What is sent is what is saved.
+    std::vector<int> chosen = chosenUnits(system, units);
+    const bool comparing = checks.diff || checks.dryRun;
+    if (!comparing && !checks.verify) {
+        // What is sent is what is saved.
+        store_.save(system);
+        return runRemembering("upload", system, chosen, UnitJobs::uploadSettings);
+    }
+    if (chosen.empty())
+        chosen = everyUnit(system);
+
+    RunReporter progress = reporter();
+    std::string failures;
+    RunReporter::Comparisons differences;
+    std::vector<int> sending = chosen;
+    if (comparing) {
+        const AllUnitRun::Report found = compare(system, chosen, progress, "diff", differences);
+        failures += found.failures;
+        sending.clear();
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            if (found.results[i] && !differences[chosen[i]].empty())
+                sending.push_back(chosen[i]);
+        }
+        if (checks.dryRun)
+            return finish(progress, "upload", name, failures);
+    }
+
     store_.save(system);
-    return runRemembering("upload", system, chosen, UnitJobs::uploadSettings);
+    const CredentialsList before = credentialsOf(system);
+    const UnitJobs::Context context{system, prompt_, options_};
+    std::vector<int> sent;
+    if (!sending.empty()) {
+        progress.beginRun(sending.size(), "upload");
+        const AllUnitRun::Report uploaded = AllUnitRun::runOn(
+            system, sending, UnitJobs::uploadSettings(context), {kBlocking, &progress});
+        failures += uploaded.failures;
+        for (std::size_t i = 0; i < sending.size(); ++i) {
+            if (uploaded.results[i])
+                sent.push_back(sending[i]);
+        }
+    }
+    if (credentialsOf(system) != before)
+        store_.save(system);
+
+    if (checks.verify && !sent.empty()) {
+        RunReporter::Comparisons leftovers;
+        for (const int n : sent)
+            leftovers[n];
+        progress.beginVerifying(sent.size(), "verify", &leftovers);
+        const long waitMs = checks.restartWaitMs;
+        const AllUnitRun::Report verified = AllUnitRun::runOn(
+            system, sent,
+            [&context, &leftovers, waitMs](Exchange& unit) {
+                // The unit restarts to take its settings: until the wait is over, a unit
+                // that does not answer, or answers with its old settings, is asked again.
+                const auto deadline =
+                    std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+                const std::string expected =
+                    settingsToSend(unit, context.system, context.options.stamp);
+                UnitClient client(unit, context.prompt, context.options);
+                for (;;) {
+                    std::string back;
+                    if (client.fetchSettings(back)) {
+                        auto changes = SettingsDiff::compare(expected, back);
+                        if (changes.empty())
+                            return true;
+                        UnitFailure::note(UnitFailure::Reason::NotTaken,
+                                          std::to_string(changes.size()) + " settings differ");
+                        leftovers[unit.exchangeNumber()] = std::move(changes);
+                    }
+                    if (std::chrono::steady_clock::now() >= deadline)
+                        return false;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                }
+            },
+            {kBlocking, &progress});
+        failures += verified.failures;
+    }
+    return finish(progress, "upload", name, failures);
+}
+
+int UnitCommands::check(const std::string& name, const std::optional<std::string>& units)
+{
+    R4000System system(store_.locale());
+    store_.load(name, system);
+    std::vector<int> chosen = chosenUnits(system, units);
+    if (chosen.empty())
+        chosen = everyUnit(system);
+    RunReporter progress = reporter();
+    RunReporter::Comparisons differences;
+    const AllUnitRun::Report found = compare(system, chosen, progress, "", differences);
+    const int status = finish(progress, "download --check", name, found.failures);
+    const bool drift = std::any_of(differences.begin(), differences.end(),
+                                   [](const auto& unit) { return !unit.second.empty(); });
+    return std::max(status, drift ? 1 : 0);
 }
 
 int UnitCommands::download(const std::string& name, long restartWaitMs,

@@ -36,10 +36,27 @@ public:
     UnitCommands(const SystemStore& store, CredentialsPrompt* prompt, UnitClient::Options options,
                  Output output, std::ostream& out, std::ostream& err);
 
+    // What an upload does besides sending.
+    struct UploadChecks {
+        // First fetch each unit's settings and show what will change; send only to the
+        // units whose settings differ.
+        bool diff = false;
+        // Stop after the diff: nothing is sent, nothing saved.
+        bool dryRun = false;
+        // After the units restart, fetch their settings back and fail those that did not
+        // take what was sent.
+        bool verify = false;
+        long restartWaitMs = 30000;
+    };
+
     // units: "1,3,5-7", only those units (all when not given).
-    int upload(const std::string& name, const std::optional<std::string>& units);
+    int upload(const std::string& name, const std::optional<std::string>& units,
+               const UploadChecks& checks);
     int download(const std::string& name, long restartWaitMs,
                  const std::optional<std::string>& units);
+    // download --check: each unit's settings held against the system's, nothing changed;
+    // 1 when any differ or failed.
+    int check(const std::string& name, const std::optional<std::string>& units);
     int clock(const std::string& name, const std::optional<std::string>& units);
     int login(const std::string& name, const std::optional<std::string>& units);
     // A new system name and/or password, or a new maintenance password, on every unit.
@@ -68,6 +85,10 @@ private:
     MessagePlan messagePlan(const System& system, const std::string& standardFolder) const;
 
     RunReporter reporter() const;
+    // Each unit's settings fetched and held against what the system would send it; the
+    // differences into found (a slot for each unit beforehand, so workers need no lock).
+    AllUnitRun::Report compare(System& system, const std::vector<int>& units, RunReporter& progress,
+                               const std::string& step, RunReporter::Comparisons& found);
     // The recap (or JSON document) and the failure report; the exit status.
     int finish(RunReporter& reporter, const std::string& command, const std::string& system,
                const std::string& failures);

@@ -577,7 +577,7 @@ SimUnit::Reply SimUnit::settingsUpload(MHD_Connection* connection, const Request
         reply = "ERROR";
     } else {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (!state_.addPending(form.field("file")))
+        if (!config_.ignoreUploads && !state_.addPending(form.field("file")))
             reply = "ERROR";
         else if (config_.resetLower)
             reply = "reset";

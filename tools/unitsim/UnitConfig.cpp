@@ -57,6 +57,7 @@ constexpr struct {
     {"reset-lower", &UnitConfig::resetLower},
     {"ok-crlf", &UnitConfig::okCrlf},
     {"garbage", &UnitConfig::garbage},
+    {"ignore-uploads", &UnitConfig::ignoreUploads},
     {"unreachable", &UnitConfig::unreachable},
     {"udp-silent", &UnitConfig::udpSilent},
     {"udp-duplicate", &UnitConfig::udpDuplicate},
@@ -222,6 +223,7 @@ const char* UnitConfig::keysHelp()
            "  busy=N             firmware upload answers BUSY, and N-1 polls after it\n"
            "  busy-end=OK|ERROR  poll answer after the busy ones (default OK)\n"
            "  garbage            answer every upload with an unexpected text\n"
+           "  ignore-uploads     answer settings uploads as usual but keep the old settings\n"
            "  unreachable        do not listen for HTTP at all\n"
            "Discovery (UDP port 15000; a unit's address, web port, mask, gateway and unit name\n"
            "are those of a new state folder: a resumed one keeps what a discovery write set):\n"

@@ -30,6 +30,7 @@ struct UnitConfig {
     unsigned busy = 0;
     std::string busyEnd = "OK";
     bool garbage = false;
+    bool ignoreUploads = false;
     bool unreachable = false;
 
     // The unit on the discovery protocol (UDP port 15000). After parse() mac and unitName

@@ -1,5 +1,6 @@
 #include "ScanCsv.h"
 
+#include "TextLines.h"
 #include "TextRules.h"
 
 namespace ScanCsv {
@@ -25,6 +26,36 @@ std::string field(const std::string& value)
     return quoted + '"';
 }
 
+// The fields of one line; false when a quoted field does not end.
+bool splitFields(std::string_view line, std::vector<std::string>& fields)
+{
+    fields.assign(1, {});
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c != '"')
+                fields.back() += c;
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                fields.back() += line[++i];
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    for (std::string& field : fields) {
+        if (field.size() > 1 && field[0] == '\'' &&
+            std::string_view("=+-@").find(field[1]) != std::string_view::npos)
+            field.erase(0, 1);
+    }
+    return !quoted;
+}
+
 } // namespace
 
 std::string write(const std::vector<Row>& rows)
@@ -36,6 +67,51 @@ std::string write(const std::vector<Row>& rows)
                 std::to_string(row.webPort) + ',' + field(row.name) + "\r\n";
     }
     return text;
+}
+
+bool read(std::string_view text, std::vector<Row>& rows, std::string& error)
+{
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (text.substr(0, bom.size()) == bom)
+        text.remove_prefix(bom.size());
+    rows.clear();
+    error.clear();
+    int number = 0;
+    bool header = false;
+    TextLines::forEach(text, [&](std::string_view line) {
+        ++number;
+        if (!error.empty() || line.find_first_not_of(" \t,") == std::string_view::npos)
+            return;
+        std::vector<std::string> fields;
+        const std::string where = "line " + std::to_string(number) + ": ";
+        if (!splitFields(line, fields)) {
+            error = where + "a quoted value does not end";
+            return;
+        }
+        if (!header) {
+            header = true;
+            if (fields.empty() || fields[0] != "MAC Address")
+                error = where + "no scan list: the first line must be its header (MAC Address,...)";
+            return;
+        }
+        if (fields.size() != 7) {
+            error = where +
+                    "7 values expected (MAC address, type, IP address, subnet mask, "
+                    "default gateway, web port, name), not " +
+                    std::to_string(fields.size());
+            return;
+        }
+        unsigned long port = 0;
+        if (!TextRules::parseNumber(fields[5], 65535, port)) {
+            error = where + "the web port '" + fields[5] + "' is no number up to 65535";
+            return;
+        }
+        rows.push_back(
+            {fields[0], fields[1], fields[2], fields[3], fields[4], unsigned(port), fields[6]});
+    });
+    if (error.empty() && !header)
+        error = "the file is empty";
+    return error.empty();
 }
 
 } // namespace ScanCsv

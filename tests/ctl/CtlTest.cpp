@@ -505,8 +505,9 @@ TEST_F(CtlTest, HelpForTheToolAndEveryCommand)
 // --- Bad usage and bad input ------------------------------------------------------------
 
 struct BadCase {
-    // "@OUT", "@PLANT", "@OTHER" (the folder of a second system) and "@FULL" (a folder of
-    // somebody's files) stand for folders of the test
+    // "@OUT", "@PLANT", "@OTHER" (the folder of a second system), "@FULL" (a folder of
+    // somebody's files), "@NOTES" (a file in it) and "@SCAN" (a scan list with a bad row)
+    // stand for paths of the test
     std::vector<std::string> args;
     const char* error; // part of the one line on stderr
     std::vector<std::string> env = {};
@@ -535,12 +536,20 @@ TEST_P(CtlBadUsage, ExitsWithTwoAndWritesNothing)
     ASSERT_TRUE(SystemFolder(files, (data / "Other").string(), "Other").save(other, kStamp, error));
     fs::create_directories(root / "full");
     ASSERT_TRUE(files.writeFile((root / "full" / "notes.txt").string(), "mine"));
+    // A scan list whose second unit was given a mask no unit takes.
+    ASSERT_TRUE(
+        files.writeFile((root / "scan.csv").string(),
+                        "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
+                        "02-00-00-00-00-01,R-4100EX,198.18.1.5,255.255.255.0,0.0.0.0,80,EX1\r\n"
+                        "02-00-00-00-00-02,R-4100EX,198.18.1.6,255.0.255.0,0.0.0.0,80,EX2\r\n"));
     std::vector<std::string> args;
     for (const std::string& arg : c.args) {
         args.push_back(arg == "@OUT"     ? (root / "out").string()
                        : arg == "@PLANT" ? (data / "Plant").string()
                        : arg == "@OTHER" ? (data / "Other").string()
                        : arg == "@FULL"  ? (root / "full").string()
+                       : arg == "@SCAN"  ? (root / "scan.csv").string()
+                       : arg == "@NOTES" ? (root / "full" / "notes.txt").string()
                                          : arg);
     }
     const auto before = snapshot(root);
@@ -605,7 +614,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5", "--mask", "255.255.255.0",
                  "--gateway", "0.0.0.0", "--name", "受付"},
                 "netset: Enter using up to 8 characters.\n",
-                {"LC_ALL=ja_JP.UTF-8"}}));
+                {"LC_ALL=ja_JP.UTF-8"}},
+        BadCase{{"netset", "02-00-00-00-00-01", "--ip", "198.18.1.5"}, "missing option '--mask'"},
+        BadCase{{"netset", "--from", "@SCAN"},
+                "scan.csv: unit 2 (02-00-00-00-00-02): Invalid subnet mask.\n"},
+        BadCase{{"netset", "--from", "@SCAN", "--ip", "198.18.1.5"}, "not from --ip"},
+        BadCase{{"netset", "02-00-00-00-00-01", "--from", "@SCAN"}, "not both"},
+        BadCase{{"netset", "--from", "@NOTES"}, "line 1: no scan list"}));
 
 } // namespace
 

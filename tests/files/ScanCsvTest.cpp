@@ -32,4 +32,55 @@ TEST(ScanCsv, ValuesFromUnitsCannotBreakTheFileOrRunAsFormulas)
     }
 }
 
+// A list written, edited in a spreadsheet and saved again reads back as the rows it holds.
+TEST(ScanCsv, ReadsWhatWasWrittenAndEdited)
+{
+    const std::vector<ScanCsv::Row> rows = {
+        {"02-00-00-00-00-0B", "R-4100EX", "198.18.1.11", "255.255.255.0", "0.0.0.0", 80, "Hall, 2"},
+        {"02-00-00-00-00-0C", "R-4700MS", "198.18.1.12", "255.255.255.0", "198.18.1.1", 8080,
+         "-Desk"},
+    };
+    std::vector<ScanCsv::Row> read;
+    std::string error;
+    ASSERT_TRUE(ScanCsv::read(ScanCsv::write(rows), read, error)) << error;
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].name, "Hall, 2");
+    EXPECT_EQ(read[1].name, "-Desk");
+    EXPECT_EQ(read[1].gateway, "198.18.1.1");
+    EXPECT_EQ(read[1].webPort, 8080u);
+
+    // A byte order mark, LF line ends, quotes where none were needed and a blank line.
+    ASSERT_TRUE(ScanCsv::read("\xEF\xBB\xBFMAC Address,Type,IP Address,Subnet mask,Default "
+                              "gateway,Web port,Name\n\n\"02-00-00-00-00-0B\",R-4100EX,"
+                              "198.18.1.21,255.255.255.0,0.0.0.0,80,Lobby\n",
+                              read, error))
+        << error;
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].mac, "02-00-00-00-00-0B");
+    EXPECT_EQ(read[0].ipAddress, "198.18.1.21");
+}
+
+TEST(ScanCsv, RefusesWhatIsNoScanList)
+{
+    const std::string header =
+        "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n";
+    const struct {
+        std::string text;
+        const char* error;
+    } cases[] = {
+        {"", "empty"},
+        {"02-00-00-00-00-0B,R-4100EX\r\n", "line 1: no scan list"},
+        {header + "02-00-00-00-00-0B,R-4100EX,198.18.1.11\r\n", "line 2: 7 values expected"},
+        {header + "02-00-00-00-00-0B,R-4100EX,198.18.1.11,255.255.255.0,0.0.0.0,http,A\r\n",
+         "line 2: the web port 'http'"},
+        {header + "02-00-00-00-00-0B,\"R-4100EX,198.18.1.11\r\n", "line 2: a quoted value"},
+    };
+    for (const auto& c : cases) {
+        std::vector<ScanCsv::Row> rows;
+        std::string error;
+        EXPECT_FALSE(ScanCsv::read(c.text, rows, error)) << c.text;
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
+    }
+}
+
 } // namespace

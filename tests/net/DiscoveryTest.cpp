@@ -201,6 +201,38 @@ TEST_F(DiscoveryTest, NetsetGivesAUnitItsNewAddressAndTellsWhenOneDoesNotAnswer)
     EXPECT_EQ(silent.err, "r4000ctl: netset: the unit did not acknowledge the new settings\n");
 }
 
+// A scan list, edited, gives many units their new settings in one run: the units left as
+// they are stay untouched, and a unit that does not take its settings is named.
+TEST_F(DiscoveryTest, NetsetFromAnEditedScanList)
+{
+    const std::string csv = temp.path() + "/scan.csv";
+    ASSERT_EQ(ctl({"scan", "--csv", csv}).status, 0);
+    std::string list = readWholeFile(csv);
+    const auto edit = [&list](const std::string& from, const std::string& to) {
+        const std::size_t at = list.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        list.replace(at, from.size(), to);
+    };
+    edit("198.18.1.11,255.255.255.0,0.0.0.0,80,Office",
+         "198.18.1.51,255.255.255.0,0.0.0.0,80,Lobby");
+    edit("198.18.2.13,255.255.255.0", "198.18.2.53,255.255.255.0");
+    // The long name a unit reported is no name a unit can be given: that row goes.
+    const std::size_t longName = list.find("00-00-00-00-02-11");
+    list.erase(longName, list.find("\r\n", longName) + 2 - longName);
+    writeWholeFile(csv, list);
+
+    const ProgramRun run = ctl({"netset", "--from", csv, "--restart-wait", "1500"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "00-00-00-00-01-11  198.18.1.51      Lobby     ok\n"
+                       "00-00-00-00-01-12  198.18.1.12      EX12      unchanged\n"
+                       "00-00-00-00-02-13  198.18.2.53      EX13      failed: did not acknowledge "
+                       "the new settings\n"
+                       "00-00-00-00-03-11  198.18.3.11      Desk      unchanged\n"
+                       "4 units: 1 ok, 2 unchanged, 1 failed\n");
+    const std::string log = readWholeFile(temp.path() + "/2/udp.log");
+    EXPECT_EQ(log.find("write: stored"), std::string::npos) << "an unchanged unit is not written";
+}
+
 // A unit outside the PC's subnet answers by broadcast to the sender's port: it is found, and
 // its write and reset are acknowledged, as for a unit that answers directly.
 TEST(DiscoveryBroadcastReplies, UnitIsFoundWrittenAndReset)

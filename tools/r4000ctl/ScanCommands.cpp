@@ -30,6 +30,9 @@ constexpr const char* kNoInterface =
     "no usable network interface: the units are found by broadcast from an interface that is "
     "up and has an IPv4 address (loopback does not count)";
 
+// A scan list of the most units a site can answer with is far smaller.
+constexpr std::size_t kLargestScanList = 4 * 1024 * 1024;
+
 void printUnits(std::ostream& out, const Scan& scan, const Locale& locale)
 {
     char line[512];
@@ -63,8 +66,9 @@ QJsonObject unitObject(const ScanElement& unit, const Locale& locale)
                        {"interface", QString::fromStdString(unit.localAddress)}};
 }
 
-// Refuses the value with what the scan list says of it.
-void check(int messageId)
+// Refuses the value with what the scan list says of it; where: the command, and the line
+// of a file.
+void check(int messageId, const std::string& where = "netset: ")
 {
     if (messageId == 0)
         return;
@@ -83,7 +87,14 @@ void check(int messageId)
         text = "Enter number. (1-65535)";
         break;
     }
-    throw CommandError(std::string("netset: ") + text);
+    throw CommandError(where + text);
+}
+
+// Whether the unit reports the settings it was given.
+bool sameNetwork(const ScanElement& a, const ScanElement& b)
+{
+    return a.ipAddress == b.ipAddress && a.subnetMask == b.subnetMask && a.gateway == b.gateway &&
+           a.webPort == b.webPort && a.unitName == b.unitName;
 }
 
 } // namespace
@@ -204,10 +215,7 @@ int ScanCommands::netset(const std::string& mac, const std::string& ip, const st
         return 1;
     }
     printUnits(out_, session.table(), locale_);
-    const bool taken = back->ipAddress == element.ipAddress &&
-                       back->subnetMask == element.subnetMask && back->gateway == element.gateway &&
-                       back->webPort == element.webPort && back->unitName == element.unitName;
-    if (!taken) {
+    if (!sameNetwork(*back, element)) {
         err_ << "r4000ctl: netset: the unit came back with other settings\n";
         return 1;
     }
@@ -313,4 +321,101 @@ int ScanCommands::survey(const SystemStore& store, const std::string& name, bool
          << counts[SiteSurvey::Status::Missing] << " missing; " << survey.unknown().size()
          << " not in the system, " << survey.sharedAddresses().size() << " address(es) shared\n";
     return survey.differs() ? 1 : 0;
+}
+
+int ScanCommands::netsetFrom(const std::string& csvPath, long restartWaitMs)
+{
+    std::string text;
+    if (!files_.readFile(csvPath, text, kLargestScanList))
+        throw CommandError("netset: cannot read " + csvPath);
+    std::vector<ScanCsv::Row> rows;
+    std::string error;
+    if (!ScanCsv::read(text, rows, error))
+        throw CommandError("netset: " + csvPath + ": " + error);
+
+    // Every row is checked before any unit is touched, by the rules of the scan list's cells.
+    std::vector<ScanElement> wanted;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ScanCsv::Row& row = rows[i];
+        const std::string where = "netset: " + csvPath + ": unit " + std::to_string(i + 1) + " (" +
+                                  TextRules::escapeControls(row.mac) + "): ";
+        ScanElement element;
+        if (!ScanElement::macFromText(row.mac, element.macAddress))
+            throw CommandError(where + "no MAC address (like 00-1A-2B-3C-4D-5E)");
+        for (const ScanElement& other : wanted) {
+            if (other.macAddress == element.macAddress)
+                throw CommandError(where + "listed twice");
+        }
+        if (!Ipv4Address::fromText(row.subnetMask, element.subnetMask) ||
+            !element.subnetMask.isValidMask())
+            check(ScanCellRules::kInvalidSubnetMask, where);
+        check(ScanCellRules::ipAddress(row.ipAddress, element.subnetMask, element.ipAddress),
+              where);
+        check(ScanCellRules::gateway(row.gateway, element.subnetMask, element.gateway), where);
+        unsigned port = 0;
+        check(ScanCellRules::webPort(std::to_string(row.webPort), port), where);
+        element.webPort = std::uint16_t(port);
+        // The list holds the names in the units' code page, as scan wrote them.
+        check(ScanCellRules::unitName(row.name, locale_, element.unitName), where);
+        wanted.push_back(std::move(element));
+    }
+
+    ScanSession session(scanOptions("netset"));
+    if (!session.scan())
+        throw CommandError(std::string("netset: ") + kNoInterface);
+    std::vector<std::string> results(wanted.size());
+    std::vector<std::size_t> written;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        const std::string mac = ScanElement::macText(wanted[i].macAddress);
+        const ScanElement* found = session.table().find(mac);
+        if (!found) {
+            results[i] = "failed: did not answer the scan";
+            continue;
+        }
+        ScanElement element = *found;
+        element.ipAddress = wanted[i].ipAddress;
+        element.subnetMask = wanted[i].subnetMask;
+        element.gateway = wanted[i].gateway;
+        element.webPort = wanted[i].webPort;
+        element.unitName = wanted[i].unitName;
+        if (sameNetwork(element, *found))
+            results[i] = "unchanged";
+        else if (!session.write(element))
+            results[i] = "failed: did not acknowledge the new settings";
+        else if (!session.reset(element))
+            results[i] = "failed: did not acknowledge the reset";
+        else
+            written.push_back(i);
+    }
+    if (!written.empty()) {
+        err_ << "r4000ctl: netset: " << written.size() << " unit(s) written; waiting for them to "
+             << "restart\n"
+             << std::flush;
+        QThread::msleep(static_cast<unsigned long>(restartWaitMs));
+        session.scan();
+        for (const std::size_t i : written) {
+            const ScanElement* back =
+                session.table().find(ScanElement::macText(wanted[i].macAddress));
+            results[i] = !back ? "failed: did not come back after its restart"
+                         : !sameNetwork(*back, wanted[i]) ? "failed: came back with other settings"
+                                                          : "ok";
+        }
+    }
+
+    std::size_t ok = 0;
+    std::size_t unchanged = 0;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        ok += results[i] == "ok";
+        unchanged += results[i] == "unchanged";
+        out_ << ScanElement::macText(wanted[i].macAddress) << "  "
+             << TerminalColumns::padded(wanted[i].ipAddress.toText(), 15) << "  "
+             << TerminalColumns::padded(TextRules::escapeControls(CodePageText::toUtf8(
+                                            wanted[i].unitName, locale_.codePage())),
+                                        8)
+             << "  " << results[i] << '\n';
+    }
+    const std::size_t failed = wanted.size() - ok - unchanged;
+    out_ << wanted.size() << (wanted.size() == 1 ? " unit: " : " units: ") << ok << " ok, "
+         << unchanged << " unchanged, " << failed << " failed\n";
+    return failed ? 1 : 0;
 }

@@ -30,6 +30,11 @@ public:
                const std::string& gateway, const std::optional<std::string>& name,
                const std::optional<std::string>& port, long restartWaitMs);
 
+    // The same for every unit of a scan list (as scan --csv writes it, edited): the rows are
+    // all checked first, units already so set are left alone, the others are written and
+    // reset, and after one wait checked in a second scan; 1 when any failed.
+    int netsetFrom(const std::string& csvPath, long restartWaitMs);
+
 private:
     // The scan settings for the interfaces asked for; throws for a name that is no usable
     // interface.

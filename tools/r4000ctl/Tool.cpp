@@ -252,20 +252,28 @@ const std::vector<Entry>& commands()
         {Command::Netset,
          {"netset",
           {"MAC"},
-          {{"ip", "ADDRESS", "the new IP address"},
-           {"mask", "MASK", "the new subnet mask"},
-           {"gateway", "ADDRESS", "the new default gateway (0.0.0.0 for none)"},
+          {{"ip", "ADDRESS", "the new IP address", Kind::Optional},
+           {"mask", "MASK", "the new subnet mask", Kind::Optional},
+           {"gateway", "ADDRESS", "the new default gateway (0.0.0.0 for none)", Kind::Optional},
            {"name", "NAME", "the new unit name, up to 8 characters (default: kept)",
             Kind::Optional},
            {"port", "PORT", "the new web port (default: kept)", Kind::Optional},
-           {"restart-wait", "MS", "how long the unit may take to restart (default 30000)",
+           {"from", "FILE", "every unit of a scan list (scan --csv), edited, instead of MAC",
+            Kind::Optional},
+           {"restart-wait", "MS", "how long the units may take to restart (default 30000)",
             Kind::Optional},
            kInterface},
-          "give a unit found by scan a new address",
+          "give units found by scan new addresses",
           "Scans, writes the new settings into the unit with that MAC address (like\n"
-          "00-1A-2B-3C-4D-5E), resets it, waits for it to restart and scans again to show\n"
-          "its new settings. Exit status 1 when the unit does not answer, does not\n"
-          "acknowledge, or does not come back with the new settings.\n"}},
+          "00-1A-2B-3C-4D-5E; --ip, --mask and --gateway are needed), resets it, waits for it\n"
+          "to restart and scans again to show its new settings. Exit status 1 when the unit\n"
+          "does not answer, does not acknowledge, or does not come back with the new settings.\n"
+          "--from FILE does the same for every row of a scan list as scan --csv writes it,\n"
+          "with its addresses, masks, gateways, ports and names edited: every row is checked\n"
+          "first (nothing is sent when one is refused), a unit already so set is left\n"
+          "unchanged, the others are written and reset, and after one wait a second scan\n"
+          "shows each as ok or failed with the reason.\n",
+          1}},
         {Command::Message,
          {"msg",
           {"ACTION", "FILE"},
@@ -599,6 +607,23 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return PrintCommand(store, out_)
             .print(line.operand(0), line.option("pdf"), optional("pages"));
     case Command::Netset:
+        if (line.has("from")) {
+            if (line.operandCount() > 0)
+                throw CommandError("netset: give a MAC or --from FILE, not both");
+            for (const char* single : {"ip", "mask", "gateway", "name", "port"}) {
+                if (line.has(single))
+                    throw CommandError(std::string("netset: --from takes every setting from the "
+                                                   "file, not from --") +
+                                       single);
+            }
+            return scans.netsetFrom(line.option("from"), restartWait(optional("restart-wait")));
+        }
+        if (line.operandCount() == 0)
+            throw CommandError("netset: missing MAC (see 'r4000ctl netset --help')");
+        for (const char* needed : {"ip", "mask", "gateway"}) {
+            if (!line.has(needed))
+                throw CommandError(std::string("netset: missing option '--") + needed + "'");
+        }
         return scans.netset(line.operand(0), line.option("ip"), line.option("mask"),
                             line.option("gateway"), optional("name"), optional("port"),
                             restartWait(optional("restart-wait")));

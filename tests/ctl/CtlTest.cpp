@@ -364,8 +364,11 @@ TEST_F(CtlTest, MessageFilesFromWaveAndBack)
         {{"msg", "info", (root / "nothing.pmf").string()}, "cannot be read"},
         {{"msg", "info", "/dev/zero"}, "cannot be read"},
         {{"msg", "info", message.string(), "--to", (root / "x.wav").string()},
-         "msg info takes no --to"},
-        {{"msg", "play", message.string(), "--seconds", "3"}, "msg play takes no --seconds"},
+         "msg info: unknown option '--to'"},
+        {{"msg", "play", message.string(), "--seconds", "3"},
+         "msg play: unknown option '--seconds'"},
+        {{"msg", "import", wave.string()}, "msg import: missing option '--to FILE.pmf'"},
+        {{"msg"}, "msg: missing ACTION"},
         {{"msg", "dance", message.string()},
          "ACTION is import, export, info, record, play, list or send"},
     };
@@ -492,7 +495,8 @@ TEST_F(CtlTest, HelpForTheToolAndEveryCommand)
         // Help needs none of the command's operands or options.
         const Result run = ctlRaw({command, "--help"});
         EXPECT_EQ(run.status, 0) << command;
-        EXPECT_EQ(run.out.rfind("usage: r4000ctl [--data-dir DIR] " + std::string(command), 0), 0u)
+        EXPECT_EQ(run.out.rfind("usage: r4000ctl [-v] [--data-dir DIR] " + std::string(command), 0),
+                  0u)
             << run.out;
         EXPECT_EQ(run.err, "");
     }

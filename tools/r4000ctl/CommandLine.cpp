@@ -2,20 +2,46 @@
 
 #include "CommandError.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 
-namespace {
-
-const CommandLine::Option* findOption(const CommandLine::Syntax& syntax, std::string_view name)
+QStringList CommandLine::arguments(const std::vector<std::string>& words)
 {
-    for (const CommandLine::Option& option : syntax.options) {
-        if (option.name == name)
-            return &option;
-    }
-    return nullptr;
+    // The parser takes a whole command line: the program's name first.
+    QStringList arguments{QStringLiteral("r4000ctl")};
+    for (const std::string& word : words)
+        arguments.append(QString::fromStdString(word));
+    return arguments;
 }
 
-} // namespace
+std::string CommandLine::failure(const QCommandLineParser& parser,
+                                 const std::vector<Option>& options)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const std::string name = unknown.first().toStdString();
+        return "unknown option '" + std::string(name.size() == 1 ? "-" : "--") + name + "'";
+    }
+    // The parser's own words name the option between quotes: "Missing value after '--to'.",
+    // "Unexpected value after '--json=1'."
+    const std::string text = parser.errorText().toStdString();
+    const std::size_t open = text.find('\'');
+    const std::size_t close = text.rfind('\'');
+    if (open == std::string::npos || close <= open)
+        return text;
+    std::string word = text.substr(open + 1, close - open - 1);
+    word = word.substr(0, word.find('='));
+    if (text.rfind("Missing value", 0) == 0) {
+        const auto option = std::find_if(options.begin(), options.end(), [&word](const Option& o) {
+            return "--" + o.name == word;
+        });
+        return "option '" + word + "' needs a value" +
+               (option == options.end() ? std::string() : " (" + option->value + ")");
+    }
+    if (text.rfind("Unexpected value", 0) == 0)
+        return "option '" + word + "' takes no value";
+    return text;
+}
 
 CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& words)
 {
@@ -27,42 +53,35 @@ CommandLine::CommandLine(const Syntax& syntax, const std::vector<std::string>& w
     }
 
     const std::string context = syntax.name + ": ";
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (!optionsEnded && word == "--") {
-            optionsEnded = true;
+    QCommandLineParser parser;
+    for (const Option& option : syntax.options) {
+        QCommandLineOption declared(QString::fromStdString(option.name));
+        if (option.kind != Kind::Switch)
+            declared.setValueName(QString::fromStdString(option.value));
+        parser.addOption(declared);
+    }
+    if (!parser.parse(arguments(words)))
+        throw CommandError(context + failure(parser, syntax.options));
+
+    for (const QString& operand : parser.positionalArguments()) {
+        if (operands_.size() == syntax.operands.size())
+            throw CommandError(context + "unexpected argument '" + operand.toStdString() + "'");
+        operands_.push_back(operand.toStdString());
+    }
+    for (const Option& option : syntax.options) {
+        const QString name = QString::fromStdString(option.name);
+        if (!parser.isSet(name))
             continue;
+        const QStringList values = parser.values(name);
+        if (option.kind == Kind::Repeated) {
+            for (const QString& value : values)
+                repeated_[option.name].push_back(value.toStdString());
+        } else if (values.size() > 1 || (option.kind == Kind::Switch &&
+                                         std::count(words.begin(), end, "--" + option.name) > 1)) {
+            throw CommandError(context + "option '--" + option.name + "' given twice");
         }
-        if (optionsEnded || word.size() < 2 || word[0] != '-') {
-            if (operands_.size() == syntax.operands.size())
-                throw CommandError(context + "unexpected argument '" + word + "'");
-            operands_.push_back(word);
-            continue;
-        }
-        if (word.compare(0, 2, "--") != 0)
-            throw CommandError(context + "unknown option '" + word + "'");
-        const std::size_t equals = word.find('=');
-        const std::string name = word.substr(2, equals == std::string::npos ? equals : equals - 2);
-        const Option* option = findOption(syntax, name);
-        if (!option)
-            throw CommandError(context + "unknown option '--" + name + "'");
-        std::string value;
-        if (option->kind == Kind::Switch) {
-            if (equals != std::string::npos)
-                throw CommandError(context + "option '--" + name + "' takes no value");
-        } else if (equals != std::string::npos) {
-            value = word.substr(equals + 1);
-        } else if (i + 1 < words.size()) {
-            value = words[++i];
-        } else {
-            throw CommandError(context + "option '--" + name + "' needs a value (" + option->value +
-                               ")");
-        }
-        if (option->kind == Kind::Repeated)
-            repeated_[name].push_back(value);
-        if (!options_.emplace(name, value).second && option->kind != Kind::Repeated)
-            throw CommandError(context + "option '--" + name + "' given twice");
+        options_.emplace(option.name,
+                         values.isEmpty() ? std::string() : values.first().toStdString());
     }
 
     if (operands_.size() + syntax.optionalOperands < syntax.operands.size())
@@ -83,7 +102,7 @@ std::vector<std::string> CommandLine::all(const std::string& name) const
 
 std::string CommandLine::usage(const Syntax& syntax)
 {
-    std::string text = "usage: r4000ctl [--data-dir DIR] " + syntax.name;
+    std::string text = "usage: r4000ctl [-v] [--data-dir DIR] " + syntax.name;
     for (std::size_t i = 0; i < syntax.operands.size(); ++i) {
         const bool optional = i + syntax.optionalOperands >= syntax.operands.size();
         text += optional ? " [" + syntax.operands[i] + "]" : " " + syntax.operands[i];

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QtContainerFwd>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class QCommandLineParser;
+
 // The words after a command name, read against what the command takes: operands in a fixed
 // order, "--name VALUE" (or "--name=VALUE") options, required unless declared optional,
-// "--name" switches without a value, and "--help".
+// "--name" switches without a value, and "--help". Qt's command-line parser splits the words;
+// this class holds the commands' rules and says what is wrong in the program's words.
 // "--" ends the options, so an operand may begin with a dash.
 class CommandLine
 {
@@ -43,10 +47,17 @@ public:
     // Every value of a repeated option, in the order given.
     std::vector<std::string> all(const std::string& name) const;
 
-    // "usage: r4000ctl [--data-dir DIR] NAME OPERANDS --OPTION VALUE"
+    // "usage: r4000ctl [-v] [--data-dir DIR] NAME OPERANDS --OPTION VALUE"
     static std::string usage(const Syntax& syntax);
     // The usage line, the details and the options, for "COMMAND --help".
     static std::string help(const Syntax& syntax);
+
+    // words as the parser takes them.
+    static QStringList arguments(const std::vector<std::string>& words);
+    // What is wrong, after the parser refused the words: "unknown option '--x'", "option
+    // '--to' needs a value (OUTDIR)", "option '--json' takes no value".
+    static std::string failure(const QCommandLineParser& parser,
+                               const std::vector<Option>& options);
 
 private:
     bool help_ = false;

@@ -76,10 +76,11 @@ CR4700RecordData readMessage(FileOps& files, const std::string& path)
 {
     CR4700RecordData record;
     if (!MessageFile::read(files, path, record))
-        throw CommandError("msg: " + path + (record.LastProblem().empty()
-                                                 ? " cannot be read (no file, or larger than a "
-                                                   "message file can be)"
-                                                 : ": " + record.LastProblem()));
+        throw CommandError("msg: " + path +
+                           (record.LastProblem().empty()
+                                ? " cannot be read (no file, or larger than a "
+                                  "message file can be)"
+                                : ": " + record.LastProblem()));
     return record;
 }
 
@@ -87,12 +88,10 @@ CR4700RecordData readMessage(FileOps& files, const std::string& path)
 
 MessageCommands::MessageCommands(FileOps& files, std::ostream& out) : files_(files), out_(out) {}
 
-int MessageCommands::importWave(const std::string& wave, const std::optional<std::string>& to,
+int MessageCommands::importWave(const std::string& wave, const std::string& to,
                                 const std::optional<std::string>& name,
                                 const std::optional<std::string>& gain)
 {
-    if (!to)
-        throw CommandError("msg import: give --to FILE.pmf");
     CR4700RecordData record;
     if (!record.ImportWave(wave))
         throw CommandError("msg import: " + wave + " " + waveProblem(record.LastError()));
@@ -100,21 +99,18 @@ int MessageCommands::importWave(const std::string& wave, const std::optional<std
         throw CommandError("msg import: a name has at most 128 bytes");
     if (gain && !record.ApplyGain(gainStep("msg import", *gain)))
         throw CommandError(std::string("msg import") + kGainSteps);
-    writeMessage(files_, record, *to, "msg import");
-    out_ << "wrote " << *to << ": \"" << record.Name() << "\", "
+    writeMessage(files_, record, to, "msg import");
+    out_ << "wrote " << to << ": \"" << record.Name() << "\", "
          << MessageFile::lengthText(record.WidebandLength(), 32000) << '\n';
     return 0;
 }
 
-int MessageCommands::exportWave(const std::string& message, const std::optional<std::string>& to,
-                                bool narrowband)
+int MessageCommands::exportWave(const std::string& message, const std::string& to, bool narrowband)
 {
-    if (!to)
-        throw CommandError("msg export: give --to FILE.wav");
     CR4700RecordData record = readMessage(files_, message);
-    if (!record.ExportWave(*to, !narrowband))
-        throw CommandError("msg export: cannot write " + *to);
-    out_ << "wrote " << *to << '\n';
+    if (!record.ExportWave(to, !narrowband))
+        throw CommandError("msg export: cannot write " + to);
+    out_ << "wrote " << to << '\n';
     return 0;
 }
 
@@ -131,15 +127,12 @@ int MessageCommands::info(const std::string& message)
     return 0;
 }
 
-int MessageCommands::record(const std::optional<std::string>& seconds,
-                            const std::optional<std::string>& to,
-                            const std::optional<std::string>& name)
+int MessageCommands::record(const std::string& seconds, const std::string& to,
+                            const std::string& name)
 {
-    if (!seconds || !to || !name)
-        throw CommandError("msg record: give --seconds N, --to FILE.pmf and --name NAME");
     char* end = nullptr;
-    const long length = std::strtol(seconds->c_str(), &end, 10);
-    if (seconds->empty() || *end || length < 1 || length > 20)
+    const long length = std::strtol(seconds.c_str(), &end, 10);
+    if (seconds.empty() || *end || length < 1 || length > 20)
         throw CommandError("msg record: --seconds must be 1 to 20");
     CR4700Recorder recorder;
     Finished finished;
@@ -151,10 +144,10 @@ int MessageCommands::record(const std::optional<std::string>& seconds,
     if (recorder.InputFailed())
         throw CommandError("msg record: the sound input failed before the time was up");
     CR4700RecordData message;
-    if (!recorder.BuildRecord(&message) || !message.SetName(*name))
+    if (!recorder.BuildRecord(&message) || !message.SetName(name))
         throw CommandError("msg record: nothing was recorded, or the name is over 128 bytes");
-    writeMessage(files_, message, *to, "msg record");
-    out_ << "wrote " << *to << ": \"" << message.Name() << "\", "
+    writeMessage(files_, message, to, "msg record");
+    out_ << "wrote " << to << ": \"" << message.Name() << "\", "
          << MessageFile::lengthText(message.WidebandLength(), 32000) << '\n';
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "TextRules.h"
 #include "UnitCommands.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -44,7 +45,13 @@ enum class Command {
     ScanUnits,
     Survey,
     Netset,
-    Message,
+    MsgImport,
+    MsgExport,
+    MsgInfo,
+    MsgRecord,
+    MsgPlay,
+    MsgList,
+    MsgSend,
     Print
 };
 
@@ -71,6 +78,17 @@ constexpr const char* kUnitsNote =
     "counts ok, failed and unchanged. A unit that refuses the system's credentials is\n"
     "tried with the factory ones (R-4000, r4000), then the name and password are asked\n"
     "for on the terminal, twice at most.\n";
+
+const CommandLine::Option kGain{"gain", "DB", "louder or softer: -15 to 15 dB in steps of 3",
+                                Kind::Optional};
+const CommandLine::Option kNarrowband{"narrowband", "", "the 8 kHz track instead of the 16 kHz one",
+                                      Kind::Switch};
+const CommandLine::Option kStandardMessages{
+    "messages", "DIR", "the standard messages (default: the folder Message beside r4000ctl)",
+    Kind::Optional};
+constexpr const char* kMessageNote =
+    "A file that is not what it should be is named with the reason (exit status 2), and\n"
+    "nothing is written.\n";
 
 struct Entry {
     Command command;
@@ -274,44 +292,68 @@ const std::vector<Entry>& commands()
           "unchanged, the others are written and reset, and after one wait a second scan\n"
           "shows each as ok or failed with the reason.\n",
           1}},
-        {Command::Message,
-         {"msg",
-          {"ACTION", "FILE"},
-          {{"to", "FILE", "the file to write (import: .pmf, export: .wav)", Kind::Optional},
-           {"name", "NAME", "import: the message's name (default: the WAVE file's title)",
-            Kind::Optional},
-           {"gain", "DB", "import, play: louder or softer, -15 to 15 dB in steps of 3",
-            Kind::Optional},
-           {"narrowband", "", "export, play: the 8 kHz track instead of the 16 kHz one",
-            Kind::Switch},
-           {"seconds", "N", "record: how long, 1 to 20 seconds", Kind::Optional},
-           {"siren", "VALUE",
-            "send: the system's new siren: 1 zone paging chime, 0 all-call chime, 32-36 "
+        {Command::MsgImport,
+         {"msg import",
+          {"WAVE"},
+          {{"to", "FILE.pmf", "the message file to write"},
+           {"name", "NAME", "the message's name (default: the WAVE file's title)", Kind::Optional},
+           kGain},
+          "make a message file of a WAVE file",
+          "WAVE is a 16 kHz, 16-bit mono WAVE file of at most 20 s (longer ones are cut);\n"
+          "writes the message file --to FILE.pmf.\n" +
+              std::string(kMessageNote)}},
+        {Command::MsgExport,
+         {"msg export",
+          {"MESSAGE"},
+          {{"to", "FILE.wav", "the WAVE file to write"}, kNarrowband},
+          "write a message's track as a WAVE file",
+          "Writes the track of the message file MESSAGE --to FILE.wav.\n" +
+              std::string(kMessageNote)}},
+        {Command::MsgInfo,
+         {"msg info",
+          {"MESSAGE"},
+          {},
+          "describe a message file",
+          "Prints the name, date, track lengths and sizes of the message file MESSAGE.\n" +
+              std::string(kMessageNote)}},
+        {Command::MsgRecord,
+         {"msg record",
+          {},
+          {{"seconds", "N", "how long, 1 to 20 seconds"},
+           {"to", "FILE.pmf", "the message file to write"},
+           {"name", "NAME", "the message's name"}},
+          "record a message from the sound input",
+          "Records --seconds N from the default sound input into the message file --to\n"
+          "FILE.pmf, named --name NAME.\n"}},
+        {Command::MsgPlay,
+         {"msg play",
+          {"MESSAGE"},
+          {kNarrowband, kGain},
+          "play a message on the sound output",
+          "Plays the message file MESSAGE on the default sound output.\n" +
+              std::string(kMessageNote)}},
+        {Command::MsgList,
+         {"msg list",
+          {"SYSTEM"},
+          {kStandardMessages},
+          "list the message each station is given",
+          "Lists the IP master stations of SYSTEM with the message msglist.csv gives each\n"
+          "(and where it is found), and the system's siren.\n"}},
+        {Command::MsgSend,
+         {"msg send",
+          {"SYSTEM"},
+          {{"siren", "VALUE",
+            "first give every unit this siren: 1 zone paging chime, 0 all-call chime, 32-36 "
             "sirens 1-5, 255 none",
             Kind::Optional},
-           {"messages", "DIR",
-            "send, list: the standard messages (default: the folder Message beside r4000ctl)",
-            Kind::Optional},
-           {"json", "", "send: one JSON document instead of lines", Kind::Switch},
+           kStandardMessages,
+           kJson,
            kNoPrompt},
-          "make, describe and send voice messages",
-          "ACTION is one of:\n"
-          "  import  FILE is a 16 kHz, 16-bit mono WAVE file of at most 20 s (longer ones are\n"
-          "          cut); writes the message file --to FILE.pmf\n"
-          "  export  FILE is a message file; writes its track --to FILE.wav\n"
-          "  info    FILE is a message file; prints its name, date, track lengths and sizes\n"
-          "  record  records --seconds N from the default sound input --to FILE.pmf, named\n"
-          "          --name NAME (no FILE)\n"
-          "  play    FILE is a message file; plays it on the default sound output\n"
-          "  list    FILE is a system; lists its IP master stations with the message\n"
-          "          msglist.csv gives each, and the system's siren\n"
-          "  send    FILE is a system; sends each of those stations its message (the\n"
-          "          system's own messages first, then the standard ones); with --siren,\n"
-          "          first gives every unit the new siren and saves the system\n"
-          "A file that is not what it should be is named with the reason (exit status 2),\n"
-          "and nothing is written. send prints one line per unit and names the units that\n"
-          "failed on stderr (exit status 1), as the other unit commands do.\n",
-          1}},
+          "send each station its message",
+          std::string("Sends each IP master station of SYSTEM the message msglist.csv gives it\n"
+                      "(the system's own messages first, then the standard ones); with --siren,\n"
+                      "first gives every unit the new siren and saves the system.\n") +
+              kUnitsNote}},
         {Command::Print,
          {"print",
           {"SYSTEM"},
@@ -348,54 +390,30 @@ struct GlobalOptions {
 
 GlobalOptions readGlobalOptions(const std::vector<std::string>& args)
 {
+    static const std::vector<CommandLine::Option> taken = {
+        {"data-dir", "DIR", "", Kind::Optional},
+    };
+    QCommandLineParser parser;
+    // The first word that is no option is the command; the words after it are its own.
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addOptions(
+        {{{"h", "help"}, {}}, {"version", {}}, {{"v", "verbose"}, {}}, {"data-dir", {}, "DIR"}});
+    if (!parser.parse(CommandLine::arguments(args))) {
+        const bool unknown = !parser.unknownOptionNames().isEmpty();
+        throw CommandError(CommandLine::failure(parser, taken) +
+                           (unknown ? " (see 'r4000ctl --help')" : ""));
+    }
     GlobalOptions options;
-    std::size_t& i = options.command;
-    for (; i < args.size() && args[i].size() > 1 && args[i][0] == '-'; ++i) {
-        const std::string& word = args[i];
-        if (word == "--help" || word == "-h") {
-            options.help = true;
-            return options;
-        }
-        if (word == "--version") {
-            options.version = true;
-            return options;
-        }
-        if (word == "-v" || word == "--verbose") {
-            options.verbose = true;
-            continue;
-        }
-        if (word == "--data-dir")
-            options.dataFolder = i + 1 < args.size() ? args[++i] : std::string();
-        else if (word.compare(0, 11, "--data-dir=") == 0)
-            options.dataFolder = word.substr(11);
-        else
-            throw CommandError("unknown option '" + word + "' (see 'r4000ctl --help')");
+    options.help = parser.isSet("help");
+    options.version = parser.isSet("version");
+    options.verbose = parser.isSet("verbose");
+    if (parser.isSet("data-dir")) {
+        options.dataFolder = parser.value("data-dir").toStdString();
         if (options.dataFolder.empty())
             throw CommandError("option '--data-dir' needs a value (DIR)");
     }
+    options.command = args.size() - std::size_t(parser.positionalArguments().size());
     return options;
-}
-
-// The options each msg action takes; the others of the command are refused, not ignored.
-void refuseOtherOptions(const Entry& entry, const CommandLine& line, const std::string& action)
-{
-    static const std::map<std::string, std::set<std::string>> taken = {
-        {"import", {"to", "name", "gain"}},
-        {"export", {"to", "narrowband"}},
-        {"info", {}},
-        {"record", {"seconds", "to", "name"}},
-        {"play", {"narrowband", "gain"}},
-        {"list", {"messages"}},
-        {"send", {"siren", "messages", "json", "no-prompt"}},
-    };
-    const auto options = taken.find(action);
-    if (options == taken.end())
-        return;
-    for (const CommandLine::Option& option : entry.syntax.options) {
-        if (line.has(option.name) && !options->second.count(option.name))
-            throw CommandError("msg " + action + " takes no --" + option.name +
-                               " (see 'r4000ctl msg --help')");
-    }
 }
 
 const Entry* find(const std::string& name)
@@ -448,6 +466,20 @@ std::string Tool::help() const
     return text;
 }
 
+std::string Tool::messageHelp() const
+{
+    std::string text = "usage: r4000ctl msg ACTION ...\n"
+                       "\n"
+                       "Makes, describes and sends voice messages. ACTION is one of:\n";
+    for (const Entry& entry : commands()) {
+        if (entry.syntax.name.rfind("msg ", 0) == 0)
+            text += "  " + entry.syntax.name.substr(4) +
+                    std::string(10 - (entry.syntax.name.size() - 4), ' ') + entry.syntax.summary +
+                    "\n";
+    }
+    return text + "\n'r4000ctl msg ACTION --help' tells more of each.\n";
+}
+
 int Tool::run(const std::vector<std::string>& args)
 {
     int status = BadUsage;
@@ -482,12 +514,28 @@ int Tool::runCommand(const std::vector<std::string>& args)
     const std::size_t i = options.command;
     if (i == args.size())
         throw CommandError("missing command (see 'r4000ctl --help')");
-    const Entry* entry = find(args[i]);
+    // msg has subcommands of its own: "msg import", "msg send", ...
+    std::string name = args[i];
+    std::size_t words = i + 1;
+    if (name == "msg") {
+        if (words == args.size())
+            throw CommandError("msg: missing ACTION (see 'r4000ctl msg --help')");
+        if (args[words] == "--help" || args[words] == "-h") {
+            out_ << messageHelp();
+            return Success;
+        }
+        name += " " + args[words++];
+    }
+    const Entry* entry = find(name);
+    if (!entry && name.rfind("msg ", 0) == 0)
+        throw CommandError(
+            "msg: ACTION is import, export, info, record, play, list or send, not '" +
+            name.substr(4) + "' (see 'r4000ctl msg --help')");
     if (!entry)
-        throw CommandError("unknown command '" + args[i] + "' (see 'r4000ctl --help')");
+        throw CommandError("unknown command '" + name + "' (see 'r4000ctl --help')");
 
     const CommandLine line(entry->syntax,
-                           std::vector<std::string>(args.begin() + long(i) + 1, args.end()));
+                           std::vector<std::string>(args.begin() + long(words), args.end()));
     if (line.helpRequested()) {
         out_ << CommandLine::help(entry->syntax);
         return Success;
@@ -517,6 +565,9 @@ int Tool::runCommand(const std::vector<std::string>& args)
                        {line.has("json"), isatty(STDERR_FILENO) != 0}, out_, err_);
     const auto optional = [&line](const char* name) {
         return line.has(name) ? std::optional<std::string>(line.option(name)) : std::nullopt;
+    };
+    const auto standardMessages = [&line] {
+        return line.has("messages") ? line.option("messages") : MessageFolder::standardFolder();
     };
     // A password for the system: typed when the command needs one and none was given.
     const auto newPassword = [&](const std::string& action, bool needed) {
@@ -576,33 +627,24 @@ int Tool::runCommand(const std::vector<std::string>& args)
         return scans.scan(optional("csv"), line.has("json"));
     case Command::Survey:
         return scans.survey(store, line.operand(0), line.has("json"));
-    case Command::Message: {
-        MessageCommands messages(files, out_);
-        const std::string& action = line.operand(0);
-        refuseOtherOptions(*entry, line, action);
-        if (action != "record" && line.operandCount() < 2)
-            throw CommandError("msg " + action + ": missing FILE (see 'r4000ctl msg --help')");
-        if (action == "import")
-            return messages.importWave(line.operand(1), optional("to"), optional("name"),
-                                       optional("gain"));
-        if (action == "export")
-            return messages.exportWave(line.operand(1), optional("to"), line.has("narrowband"));
-        if (action == "info")
-            return messages.info(line.operand(1));
-        if (action == "record")
-            return messages.record(optional("seconds"), optional("to"), optional("name"));
-        if (action == "play")
-            return messages.play(line.operand(1), line.has("narrowband"), optional("gain"));
-        const std::string standard =
-            line.has("messages") ? line.option("messages") : MessageFolder::standardFolder();
-        if (action == "send")
-            return units.sendMessages(line.operand(1), optional("siren"), standard);
-        if (action == "list")
-            return units.listMessages(line.operand(1), standard);
-        throw CommandError("msg: ACTION is import, export, info, record, play, list or send, "
-                           "not '" +
-                           action + "'");
-    }
+    case Command::MsgImport:
+        return MessageCommands(files, out_)
+            .importWave(line.operand(0), line.option("to"), optional("name"), optional("gain"));
+    case Command::MsgExport:
+        return MessageCommands(files, out_)
+            .exportWave(line.operand(0), line.option("to"), line.has("narrowband"));
+    case Command::MsgInfo:
+        return MessageCommands(files, out_).info(line.operand(0));
+    case Command::MsgRecord:
+        return MessageCommands(files, out_)
+            .record(line.option("seconds"), line.option("to"), line.option("name"));
+    case Command::MsgPlay:
+        return MessageCommands(files, out_)
+            .play(line.operand(0), line.has("narrowband"), optional("gain"));
+    case Command::MsgList:
+        return units.listMessages(line.operand(0), standardMessages());
+    case Command::MsgSend:
+        return units.sendMessages(line.operand(0), optional("siren"), standardMessages());
     case Command::Print:
         return PrintCommand(store, out_)
             .print(line.operand(0), line.option("pdf"), optional("pages"));

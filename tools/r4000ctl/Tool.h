@@ -21,6 +21,8 @@ public:
 private:
     int runCommand(const std::vector<std::string>& args);
     std::string help() const;
+    // The msg actions, for "msg --help".
+    std::string messageHelp() const;
 
     std::ostream& out_;
     std::ostream& err_;

@@ -142,6 +142,54 @@ TEST_F(CtlUnitsTest, RenameOnEveryUnitThenUploadAndDownloadUnderTheNewName)
     EXPECT_EQ(load("Annex")->registeredCount(), 2);
 }
 
+// Every process's command line, as any user of the machine can read it.
+std::string everyCommandLine()
+{
+    std::string all;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::string line = readWholeFile(entry.path().string() + "/cmdline");
+        std::replace(line.begin(), line.end(), '\0', ' ');
+        all += line + "\n";
+    }
+    return all;
+}
+
+// A password read from standard input is in no process's command line while the run goes
+// on, and in nothing the run prints, however verbose.
+TEST_F(CtlUnitsTest, PasswordFromStandardInputIsSeenNowhere)
+{
+    addUnits(2);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{2, "delay-ms=1500"}}));
+    const std::string secret = "Quiet-7731";
+    const std::string input = temp.path() + "/input";
+    const std::string errors = temp.path() + "/errors";
+    writeWholeFile(input, secret + "\n");
+    const std::string command = std::string(R4000CTL_PATH) + " -v --data-dir '" + data() +
+                                "' passwd Tower --password-file - --no-prompt --json < '" + input +
+                                "' 2> '" + errors + "'";
+    FILE* run = popen(command.c_str(), "r");
+    ASSERT_NE(run, nullptr);
+    std::string seen;
+    for (int i = 0; i < 10; ++i) {
+        seen += everyCommandLine();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_NE(seen.find("--password-file"), std::string::npos) << "the run was watched";
+    std::string out;
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, run))
+        out.append(buffer, n);
+    EXPECT_EQ(pclose(run), 0) << out << readWholeFile(errors);
+    EXPECT_EQ(seen.find(secret), std::string::npos);
+    EXPECT_EQ(out.find(secret), std::string::npos);
+    EXPECT_EQ(readWholeFile(errors).find(secret), std::string::npos);
+    EXPECT_NE(readWholeFile(errors).find("http 198.18.0.12:80 POST /file_upload.cgi 200"),
+              std::string::npos);
+    ASSERT_TRUE(restarted(2, 1));
+    EXPECT_EQ(state(2, "password"), secret);
+}
+
 TEST_F(CtlUnitsTest, PasswordRulesAreCheckedBeforeAnythingIsSent)
 {
     addUnits(1);

@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <sstream>
 #include <unistd.h>
@@ -199,6 +200,32 @@ TEST_F(DiscoveryTest, NetsetGivesAUnitItsNewAddressAndTellsWhenOneDoesNotAnswer)
                                    "255.255.255.0", "--gateway", "0.0.0.0", "--restart-wait", "0"});
     EXPECT_EQ(silent.status, 1);
     EXPECT_EQ(silent.err, "r4000ctl: netset: the unit did not acknowledge the new settings\n");
+}
+
+// A unit that cannot be reached is told apart from one that refuses the connection (its
+// web server down while it restarts).
+TEST_F(DiscoveryTest, UnitsThatCannotBeReachedSayWhy)
+{
+    const std::string data = temp.path() + "/data";
+    const auto inData = [&](std::vector<std::string> args, const std::string& input = {}) {
+        args.insert(args.begin(), {"--data-dir", data});
+        return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment(), input);
+    };
+    ASSERT_EQ(inData({"new", "Site", "--password-file", "-"}, "secret\n").status, 0);
+    // The units' side takes every address of the test range and refuses a connection
+    // nothing listens for; the program's side has no way to a fourth LAN.
+    for (const char* address : {"198.18.1.11", "198.18.1.99", "198.18.4.99"})
+        ASSERT_EQ(inData({"add", "Site", "R-4100EX", "--ip", address}).status, 0);
+    const ProgramRun run = inData({"login", "Site", "--json", "--no-prompt"});
+    EXPECT_EQ(run.status, 1);
+    const QJsonArray units =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out))["units"].toArray();
+    std::map<int, std::string> reasons;
+    for (const QJsonValue& unit : units)
+        reasons[unit["number"].toInt()] = unit["reason"].toString().toStdString();
+    EXPECT_EQ(reasons[1], "") << run.out;
+    EXPECT_EQ(reasons[2], "restarting") << run.out;
+    EXPECT_EQ(reasons[3], "unreachable") << run.out;
 }
 
 // A scan list, edited, gives many units their new settings in one run: the units left as

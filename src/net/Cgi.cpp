@@ -176,7 +176,7 @@ UnitFailure attemptFailure(CURL* curl, CURLcode code, const Attempt& a, const Cg
     case CURLE_COULDNT_CONNECT:
         // A unit that is up but has its web server down (restarting) refuses at once.
         if (osError == ECONNREFUSED)
-            return {Reason::Restarting, std::strerror(int(osError))};
+            return {Reason::Restarting, {}};
         return {Reason::Unreachable,
                 osError ? std::strerror(int(osError)) : curl_easy_strerror(code)};
     case CURLE_COULDNT_RESOLVE_HOST:

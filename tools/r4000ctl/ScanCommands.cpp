@@ -315,11 +315,24 @@ int ScanCommands::survey(const SystemStore& store, const std::string& name, bool
             out_ << '\n';
         }
     }
-    out_ << survey.units().size() << " units: " << counts[SiteSurvey::Status::Found] << " found, "
-         << counts[SiteSurvey::Status::ModelDiffers] << " of another model, "
-         << counts[SiteSurvey::Status::Elsewhere] << " at another address, "
-         << counts[SiteSurvey::Status::Missing] << " missing; " << survey.unknown().size()
-         << " not in the system, " << survey.sharedAddresses().size() << " address(es) shared\n";
+    // The counts there are, found first.
+    std::string recap = std::to_string(survey.units().size()) +
+                        " units: " + std::to_string(counts[SiteSurvey::Status::Found]) + " found";
+    const std::pair<SiteSurvey::Status, const char*> kinds[] = {
+        {SiteSurvey::Status::ModelDiffers, " of another model"},
+        {SiteSurvey::Status::Elsewhere, " at another address"},
+        {SiteSurvey::Status::Missing, " missing"},
+    };
+    for (const auto& [status, words] : kinds) {
+        if (counts[status])
+            recap += ", " + std::to_string(counts[status]) + words;
+    }
+    if (!survey.unknown().empty())
+        recap += "; " + std::to_string(survey.unknown().size()) + " not in the system";
+    if (!survey.sharedAddresses().empty())
+        recap += "; " + std::to_string(survey.sharedAddresses().size()) +
+                 " address(es) answered by more than one unit";
+    out_ << recap << '\n';
     return survey.differs() ? 1 : 0;
 }
 

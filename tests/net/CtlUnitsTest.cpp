@@ -307,6 +307,23 @@ TEST_F(CtlUnitsTest, LinesComeAsTheUnitsEnd)
     EXPECT_GT(all - first, std::chrono::milliseconds(1500));
 }
 
+// On a terminal a counter stands on its own line while units are at work, and is gone
+// before the recap.
+TEST_F(CtlUnitsTest, CounterOnATerminal)
+{
+    addUnits(2);
+    saveSystem();
+    ASSERT_TRUE(startUnits({{2, "delay-ms=1500"}}));
+    const ProgramRun run = ctlOnTerminal({"login", "Tower", "--no-prompt"}, "");
+    EXPECT_EQ(run.status, 0) << run.out;
+    const std::size_t counter = run.out.find("1/2 done, 0 failed");
+    ASSERT_NE(counter, std::string::npos) << run.out;
+    EXPECT_LT(run.out.find(" 1  EX1"), counter);
+    EXPECT_GT(run.out.find(" 2  EX2"), counter);
+    // The counter's line is wiped before the next line goes out.
+    EXPECT_NE(run.out.find("\r\033[K 2  EX2"), std::string::npos) << run.out;
+}
+
 // download and firmware take lists of units too; only those are reached.
 TEST_F(CtlUnitsTest, DownloadAndFirmwareToTheUnitsNamed)
 {

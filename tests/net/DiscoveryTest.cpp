@@ -58,6 +58,19 @@ protected:
         return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment());
     }
 
+    // r4000ctl on a data folder of the test's own.
+    ProgramRun inData(std::vector<std::string> args, const std::string& input = {})
+    {
+        args.insert(args.begin(), {"--data-dir", temp.path() + "/data"});
+        return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment(), input);
+    }
+
+    // An empty system "Site" in it.
+    void newSite()
+    {
+        ASSERT_EQ(inData({"new", "Site", "--password-file", "-"}, "secret\n").status, 0);
+    }
+
     TempFolder temp;
     std::unique_ptr<UnitSimProcess> sim;
 };
@@ -139,12 +152,7 @@ TEST_F(DiscoveryTest, CommandLineScanAsksEveryInterfaceAtOnce)
 // should, and what else is there.
 TEST_F(DiscoveryTest, SurveyHoldsTheSiteAgainstTheSystem)
 {
-    const std::string data = temp.path() + "/data";
-    const auto inData = [&](std::vector<std::string> args, const std::string& input = {}) {
-        args.insert(args.begin(), {"--data-dir", data});
-        return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment(), input);
-    };
-    ASSERT_EQ(inData({"new", "Site", "--password-file", "-"}, "secret\n").status, 0);
+    ASSERT_NO_FATAL_FAILURE(newSite());
     for (const std::vector<std::string>& unit : {
              std::vector<std::string>{"R-4100EX", "198.18.1.11", "Office"},
              std::vector<std::string>{"R-4100EX", "198.18.1.12", "Annex"},
@@ -206,12 +214,7 @@ TEST_F(DiscoveryTest, NetsetGivesAUnitItsNewAddressAndTellsWhenOneDoesNotAnswer)
 // web server down while it restarts).
 TEST_F(DiscoveryTest, UnitsThatCannotBeReachedSayWhy)
 {
-    const std::string data = temp.path() + "/data";
-    const auto inData = [&](std::vector<std::string> args, const std::string& input = {}) {
-        args.insert(args.begin(), {"--data-dir", data});
-        return ProgramRun::run(R4000CTL_PATH, args, ProgramRun::inheritedEnvironment(), input);
-    };
-    ASSERT_EQ(inData({"new", "Site", "--password-file", "-"}, "secret\n").status, 0);
+    ASSERT_NO_FATAL_FAILURE(newSite());
     // The units' side takes every address of the test range and refuses a connection
     // nothing listens for; the program's side has no way to a fourth LAN.
     for (const char* address : {"198.18.1.11", "198.18.1.99", "198.18.4.99"})

@@ -5,13 +5,13 @@
 #include "ConfigView.h"
 #include "DataFolder.h"
 #include "DlgMsg.h"
+#include "MaintenanceJobs.h"
 #include "MessageView.h"
 #include "ModelText.h"
 #include "PosixFileOps.h"
 #include "R4000ConfigDoc.h"
 #include "R4000Doc.h"
 #include "R4000System.h"
-#include "MaintenanceJobs.h"
 #include "R4000View.h"
 #include "ResourceChain.h"
 #include "ResourceIds.h"
@@ -21,10 +21,12 @@
 #include "WidgetDialogs.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
-
 #include <cstdlib>
 
 R4000App::R4000App(Options options)
@@ -35,6 +37,15 @@ R4000App::R4000App(Options options)
 }
 
 R4000App::~R4000App() = default;
+
+QIcon R4000App::windowIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/res/icon"));
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    return icon;
+}
 
 bool R4000App::initInstance()
 {
@@ -47,6 +58,9 @@ bool R4000App::initInstance()
     locale_ = Locale::fromCode(LanguageChoice::activate(requested, options_.libraryDirectory));
     resources_ = std::make_unique<ResourceChain>(QString::fromStdString(locale_.code()));
     system_ = std::make_unique<R4000System>(locale_);
+    QGuiApplication::setWindowIcon(windowIcon());
+    // Ties the windows to the desktop entry, for the icon and name a Wayland desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.co.zun.R4000"));
     // Qt's own texts (the buttons of message boxes, the file and print dialogs) in the same
     // language, where Qt's translations are installed.
     qtTexts_ = std::make_unique<QTranslator>();
@@ -78,9 +92,8 @@ bool R4000App::initInstance()
     frame_ = std::make_unique<CMainFrame>();
     launcher_ = new R4000View(*this);
     scanView_ = new ScanView(*this, options_.scanOptions, options_.restartWaitMs);
-    configView_ =
-        new ConfigView(*this, *configDoc_, options_.unitOptions, options_.scanOptions,
-                       options_.restartWaitMs);
+    configView_ = new ConfigView(*this, *configDoc_, options_.unitOptions, options_.scanOptions,
+                                 options_.restartWaitMs);
     const std::string programFolder =
         !options_.programFolder.empty()
             ? options_.programFolder

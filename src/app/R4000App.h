@@ -18,6 +18,7 @@ class CredentialsPrompt;
 class MaintenanceJobs;
 class FileOps;
 class MessageView;
+class QIcon;
 class QTranslator;
 class R4000ConfigDoc;
 class R4000Doc;
@@ -77,6 +78,8 @@ public:
     CredentialsPrompt& credentialsPrompt() const override;
     SystemDocument& document() const override;
     const CAboutDlg::Info& aboutInfo() const { return about_; }
+    // The program's icon at every size drawn for it; every window shows it.
+    static QIcon windowIcon();
 
     // Empty when no system is chosen (a new system).
     const std::string& currentSystemName() const;

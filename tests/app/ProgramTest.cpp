@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QtTest>
 #include <fstream>
@@ -120,6 +121,21 @@ private slots:
         QVERIFY(resources.bitmapPath(210).startsWith(QStringLiteral(":/res/en/")));
         QVERIFY(!QPixmap(resources.bitmapPath(210)).isNull());
         QCOMPARE(button(R4000View::End)->text(), QStringLiteral("종료"));
+    }
+
+    // Every window shows the program's icon, drawn at each size, whatever the language.
+    void everyWindowShowsTheProgramsIcon()
+    {
+        for (const QStringList& arguments : {QStringList(), QStringList{"-ja"}}) {
+            QVERIFY(start(arguments));
+            const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
+            QVERIFY(sizes.contains(QSize(16, 16)));
+            QVERIFY(sizes.contains(QSize(256, 256)));
+            QCOMPARE(app_->frame()->windowIcon().cacheKey(),
+                     QGuiApplication::windowIcon().cacheKey());
+            QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("jp.co.zun.R4000"));
+            app_.reset();
+        }
     }
 
     void cancelledSelectionEndsTheProgramWithoutAWindow()

@@ -2,10 +2,14 @@
 # The real program, started as a user starts it: on a virtual display with an empty data
 # folder it must reach its first window, the system selection; Escape there cancels it, and
 # the program ends by itself with status 0 and writes nothing into the data folder.
-# Usage: smoke.sh PROGRAM
+# Usage: smoke.sh PROGRAM [TITLE [ARGUMENT...]]
+#   TITLE: the first window's title as a regular expression (default: the English one);
+#   ARGUMENTs go to the program, e.g. -ko, whose window is then titled in Korean.
 set -euo pipefail
 
 program="$1"
+title="${2:-^R-4000 Software\$}"
+shift $(($# < 2 ? $# : 2))
 for tool in xvfb-run xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "smoke: $tool is missing (scripts/setup installs it)"
@@ -18,15 +22,15 @@ export LSAN_OPTIONS="suppressions=$(dirname "$0")/system-leaks.supp${LSAN_OPTION
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-export R4000_DATA_DIR="$work/data" LC_ALL=C.UTF-8 PROGRAM="$program" WORK="$work"
+export R4000_DATA_DIR="$work/data" LC_ALL=C.UTF-8 PROGRAM="$program" WORK="$work" TITLE="$title"
 
 xvfb-run -a bash -c '
     set -uo pipefail
-    "$PROGRAM" >"$WORK/out" 2>&1 &
+    "$PROGRAM" "$@" >"$WORK/out" 2>&1 &
     pid=$!
-    window="$(timeout 30 xdotool search --sync --onlyvisible --name "^R-4000 Software$" | head -n 1)"
+    window="$(timeout 30 xdotool search --sync --onlyvisible --name "$TITLE" | head -n 1)"
     if [[ -z "$window" ]]; then
-        echo "smoke: no system-selection window within 30 s"
+        echo "smoke: no window titled $TITLE within 30 s"
         kill "$pid" 2>/dev/null
         cat "$WORK/out"
         exit 1
@@ -48,7 +52,7 @@ xvfb-run -a bash -c '
         cat "$WORK/out"
         exit 1
     fi
-'
+' smoke "$@"
 if [[ -e "$work/data/R4000.ini" ]]; then
     echo "smoke: a cancelled start wrote the initial file"
     exit 1

@@ -1,7 +1,9 @@
 // r4000_artwork: draws the launcher's pictures into a folder, for the build to embed them in a
 // language's resources. The texts come from the resource tables; later files replace earlier
-// ones key by key, so the English tables go first and the language's own after them.
+// ones key by key, so the English tables go first and the language's own after them. With
+// --icon it draws the program's icon at every size instead.
 
+#include "IconPainter.h"
 #include "LauncherArtwork.h"
 #include "TextTable.h"
 
@@ -43,8 +45,23 @@ int main(int argc, char* argv[])
                                      QStringLiteral("file"));
     const QCommandLineOption withMessage(QStringLiteral("with-message"),
                                          QStringLiteral("Also draw the Message button."));
-    parser.addOptions({out, dialogs, strings, withMessage});
+    const QCommandLineOption icon(QStringLiteral("icon"),
+                                  QStringLiteral("Draw the program's icon, <size>.png each."));
+    parser.addOptions({out, dialogs, strings, withMessage, icon});
     parser.process(app);
+
+    QString error;
+    if (parser.isSet(icon)) {
+        if (!parser.isSet(out) || !parser.positionalArguments().isEmpty()) {
+            std::fprintf(stderr, "r4000_artwork: usage: r4000_artwork --icon --out DIR\n");
+            return 2;
+        }
+        if (!IconPainter::write(parser.value(out), &error)) {
+            std::fprintf(stderr, "r4000_artwork: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
 
     if (!parser.isSet(out) || !parser.isSet(dialogs) || !parser.isSet(strings) ||
         !parser.positionalArguments().isEmpty()) {
@@ -53,7 +70,6 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    QString error;
     TextTable dialogTable;
     TextTable stringTable;
     if (!readAll(dialogTable, parser.values(dialogs), &error) ||

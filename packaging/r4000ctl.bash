@@ -59,7 +59,13 @@ _r4000ctl()
             sed -n 's/^  \(--[a-z-]*\).*/\1/p')" -- "$cur"))
         return
     fi
-    COMPREPLY=($(compgen -W "$(r4000ctl "${data[@]}" systems 2>/dev/null)" -- "$cur"))
+    # System names are anybody's text: matched here, never expanded by compgen.
+    local name names
+    mapfile -t names < <(r4000ctl "${data[@]}" systems 2>/dev/null)
+    COMPREPLY=()
+    for name in "${names[@]}"; do
+        [[ $name == "$cur"* ]] && COMPREPLY+=("$(printf '%q' "$name")")
+    done
     [[ ${#COMPREPLY[@]} -gt 0 ]] || _filedir
 }
 complete -F _r4000ctl r4000ctl

@@ -3,6 +3,8 @@
 #include "TextLines.h"
 #include "TextRules.h"
 
+#include <cstdlib>
+
 namespace ScanCsv {
 
 namespace {
@@ -24,6 +26,29 @@ std::string field(const std::string& value)
         quoted += c;
     }
     return quoted + '"';
+}
+
+// "\xHH" back into the control character the writer escaped; anything else as it is.
+std::string unescapeControls(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned long byte = 256;
+        if (text.compare(i, 2, "\\x") == 0 && i + 4 <= text.size()) {
+            char* end = nullptr;
+            const std::string hex = text.substr(i + 2, 2);
+            byte = std::strtoul(hex.c_str(), &end, 16);
+            if (end != hex.c_str() + 2 || !TextRules::isControl(static_cast<unsigned char>(byte)))
+                byte = 256;
+        }
+        if (byte < 256) {
+            out += char(byte);
+            i += 3;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 // The fields of one line; false when a quoted field does not end.
@@ -52,6 +77,7 @@ bool splitFields(std::string_view line, std::vector<std::string>& fields)
         if (field.size() > 1 && field[0] == '\'' &&
             std::string_view("=+-@").find(field[1]) != std::string_view::npos)
             field.erase(0, 1);
+        field = unescapeControls(field);
     }
     return !quoted;
 }
@@ -74,6 +100,13 @@ bool read(std::string_view text, std::vector<Row>& rows, std::string& error)
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     if (text.substr(0, bom.size()) == bom)
         text.remove_prefix(bom.size());
+    // Some spreadsheets end lines with a CR alone.
+    std::string lines(text);
+    for (std::size_t at = 0; (at = lines.find('\r', at)) != std::string::npos; ++at) {
+        if (at + 1 == lines.size() || lines[at + 1] != '\n')
+            lines[at] = '\n';
+    }
+    text = lines;
     rows.clear();
     error.clear();
     int number = 0;
@@ -111,6 +144,8 @@ bool read(std::string_view text, std::vector<Row>& rows, std::string& error)
     });
     if (error.empty() && !header)
         error = "the file is empty";
+    else if (error.empty() && rows.empty())
+        error = "the list holds no unit";
     return error.empty();
 }
 

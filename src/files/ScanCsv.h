@@ -22,11 +22,12 @@ struct Row {
 
 std::string write(const std::vector<Row>& rows);
 
-// Reads such a file back, as a spreadsheet may have saved it after editing: LF or CR LF line
-// ends, a UTF-8 byte order mark, fields quoted or not, the "'" before a formula character
-// taken off again. Blank lines are skipped. False, with "line N: why" in error, for a file
-// without the header line, a row without its seven fields, or a web port that is no number;
-// the values themselves are the caller's to check.
+// Reads such a file back, as a spreadsheet may have saved it after editing: LF, CR LF or CR
+// line ends, a UTF-8 byte order mark, fields quoted or not, the "'" before a formula character
+// and the escapes of control characters undone. Blank lines are skipped. False, with "line
+// N: why" in error, for a file without the header line or without a unit, a row without its
+// seven fields, or a web port that is no number; the values themselves are the caller's to
+// check.
 bool read(std::string_view text, std::vector<Row>& rows, std::string& error);
 
 } // namespace ScanCsv

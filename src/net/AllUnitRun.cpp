@@ -63,6 +63,19 @@ void AllUnitRun::runUnit(std::size_t index)
     --running_;
 }
 
+void AllUnitRun::skipUnit(std::size_t index, int failedUnit)
+{
+    succeeded_[index] = 0;
+    reasons_[index] = {UnitFailure::Reason::Other,
+                       "not tried: unit " + std::to_string(failedUnit) + " failed before it"};
+    {
+        const std::lock_guard<std::mutex> lock(endedMutex_);
+        ended_.push_back(index);
+    }
+    endedSignal_.notify_one();
+    --running_;
+}
+
 void AllUnitRun::start()
 {
     succeeded_.assign(units_.size(), 0);
@@ -75,8 +88,12 @@ void AllUnitRun::start()
         return;
     if (pace_ == Pace::OneAtATime) {
         workers_.emplace_back([this] {
-            for (std::size_t i = 0; i < units_.size(); ++i)
-                runUnit(i);
+            for (std::size_t i = 0; i < units_.size(); ++i) {
+                if (i == 0 || succeeded_[i - 1])
+                    runUnit(i);
+                else
+                    skipUnit(i, units_[i - 1]);
+            }
         });
         return;
     }

@@ -37,7 +37,8 @@ public:
     enum class FailureFormat { WithBlank, WithoutBlank };
     // How the caller waits: r4000ctl blocks, the window keeps processing its events.
     enum class WaitMode { Blocking, ProcessingEvents };
-    // Firmware may be sent to one unit after the other, so a bad image stops at the first.
+    // Firmware may be sent to one unit after the other, so a bad image stops at the first:
+    // once a unit fails, the ones after it are not tried (and fail, saying so).
     enum class Pace { AllAtOnce, OneAtATime };
 
     // Hears the run on the waiting thread: each unit as its job ends, and about once a
@@ -89,6 +90,8 @@ public:
 private:
     // The job on the unit at index of the run, timed, with its reason on failure.
     void runUnit(std::size_t index);
+    // A unit of a one-at-a-time run that comes after a failed one.
+    void skipUnit(std::size_t index, int failedUnit);
     // Tells the listener of the units that ended since the last call; false when none had.
     bool tellEnded(Listener* listener);
     void collect();

@@ -45,18 +45,25 @@ SiteSurvey::SiteSurvey(const System& system, const std::map<std::string, ScanEle
             units_.push_back({n, Status::Missing, {}});
         }
     }
-    // Units not at their address may have moved: the same name elsewhere, answered by no
-    // unit of the system at its own address.
+    // Units not at their address may have moved: the one unit of the same name and model
+    // elsewhere that no unit of the system answered for. Names repeat (a new unit is called
+    // after its model), so a name that more than one unit answers with tells nothing.
     for (UnitResult& result : units_) {
         if (result.status != Status::Missing)
             continue;
-        const std::string& name = system.equipment(result.number)->exchangeName();
+        const Exchange& unit = *system.equipment(result.number);
+        const ScanElement* moved = nullptr;
+        int sameName = 0;
         for (const auto& [mac, element] : scanned) {
-            if (!matched.count(&element) && !name.empty() && element.unitName == name) {
-                result.status = Status::Elsewhere;
-                result.found = take(&element);
-                break;
+            if (!matched.count(&element) && !unit.exchangeName().empty() &&
+                element.unitName == unit.exchangeName()) {
+                ++sameName;
+                moved = &element;
             }
+        }
+        if (sameName == 1 && moved->modelName == unit.modelName()) {
+            result.status = Status::Elsewhere;
+            result.found = take(moved);
         }
     }
     for (const auto& [mac, element] : scanned) {

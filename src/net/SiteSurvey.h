@@ -12,14 +12,14 @@ class System;
 // system has them, which answered at another address, which are missing, which units
 // answered that the system does not have, and which addresses more than one unit claims.
 // A unit is matched by its address first, then, among the units no address matched, by its
-// unit name.
+// unit name when exactly one answered with it, of the unit's model.
 class SiteSurvey
 {
 public:
     enum class Status {
         Found,        // at its address, of its model
         ModelDiffers, // at its address, of another model
-        Elsewhere,    // found by its name at another address
+        Elsewhere,    // found by its name (and model) at another address
         Missing,
     };
     struct UnitResult {

@@ -510,8 +510,8 @@ TEST_F(CtlTest, HelpForTheToolAndEveryCommand)
 
 struct BadCase {
     // "@OUT", "@PLANT", "@OTHER" (the folder of a second system), "@FULL" (a folder of
-    // somebody's files), "@NOTES" (a file in it) and "@SCAN" (a scan list with a bad row)
-    // stand for paths of the test
+    // somebody's files), "@NOTES" (a file in it), "@SCAN" (a scan list with a bad row) and
+    // "@TWICE" (one that gives two units one address) stand for paths of the test
     std::vector<std::string> args;
     const char* error; // part of the one line on stderr
     std::vector<std::string> env = {};
@@ -546,6 +546,12 @@ TEST_P(CtlBadUsage, ExitsWithTwoAndWritesNothing)
                         "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
                         "02-00-00-00-00-01,R-4100EX,198.18.1.5,255.255.255.0,0.0.0.0,80,EX1\r\n"
                         "02-00-00-00-00-02,R-4100EX,198.18.1.6,255.0.255.0,0.0.0.0,80,EX2\r\n"));
+    // One whose two units are to take the same address.
+    ASSERT_TRUE(
+        files.writeFile((root / "twice.csv").string(),
+                        "MAC Address,Type,IP Address,Subnet mask,Default gateway,Web port,Name\r\n"
+                        "02-00-00-00-00-01,R-4100EX,198.18.1.5,255.255.255.0,0.0.0.0,80,EX1\r\n"
+                        "02-00-00-00-00-02,R-4100EX,198.18.1.5,255.255.255.0,0.0.0.0,80,EX2\r\n"));
     std::vector<std::string> args;
     for (const std::string& arg : c.args) {
         args.push_back(arg == "@OUT"     ? (root / "out").string()
@@ -553,6 +559,7 @@ TEST_P(CtlBadUsage, ExitsWithTwoAndWritesNothing)
                        : arg == "@OTHER" ? (data / "Other").string()
                        : arg == "@FULL"  ? (root / "full").string()
                        : arg == "@SCAN"  ? (root / "scan.csv").string()
+                       : arg == "@TWICE" ? (root / "twice.csv").string()
                        : arg == "@NOTES" ? (root / "full" / "notes.txt").string()
                                          : arg);
     }
@@ -624,7 +631,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "scan.csv: unit 2 (02-00-00-00-00-02): Invalid subnet mask.\n"},
         BadCase{{"netset", "--from", "@SCAN", "--ip", "198.18.1.5"}, "not from --ip"},
         BadCase{{"netset", "02-00-00-00-00-01", "--from", "@SCAN"}, "not both"},
-        BadCase{{"netset", "--from", "@NOTES"}, "line 1: no scan list"}));
+        BadCase{{"netset", "--from", "@NOTES"}, "line 1: no scan list"},
+        BadCase{{"netset", "--from", "@TWICE"}, "198.18.1.5 is given to 02-00-00-00-00-01 too"},
+        BadCase{{"export", "Plant", "--to", "\xb0\xa1"}, "no UTF-8 text"}));
 
 } // namespace
 

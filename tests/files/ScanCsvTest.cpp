@@ -58,6 +58,18 @@ TEST(ScanCsv, ReadsWhatWasWrittenAndEdited)
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].mac, "02-00-00-00-00-0B");
     EXPECT_EQ(read[0].ipAddress, "198.18.1.21");
+
+    // Lines ended by a CR alone, and a name whose control character the writer escaped.
+    const std::string written = ScanCsv::write(
+        {{"02-00-00-00-00-0B", "R-4100EX", "198.18.1.11", "255.255.255.0", "0.0.0.0", 80, "A\nB"}});
+    std::string crOnly;
+    for (const char c : written) {
+        if (c != '\n')
+            crOnly += c;
+    }
+    ASSERT_TRUE(ScanCsv::read(crOnly, read, error)) << error;
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].name, "A\nB");
 }
 
 TEST(ScanCsv, RefusesWhatIsNoScanList)
@@ -69,6 +81,7 @@ TEST(ScanCsv, RefusesWhatIsNoScanList)
         const char* error;
     } cases[] = {
         {"", "empty"},
+        {header, "no unit"},
         {"02-00-00-00-00-0B,R-4100EX\r\n", "line 1: no scan list"},
         {header + "02-00-00-00-00-0B,R-4100EX,198.18.1.11\r\n", "line 2: 7 values expected"},
         {header + "02-00-00-00-00-0B,R-4100EX,198.18.1.11,255.255.255.0,0.0.0.0,http,A\r\n",

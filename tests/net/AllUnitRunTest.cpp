@@ -131,6 +131,19 @@ TEST_F(AllUnitRunTest, OneAtATimeRunsTheUnitsInTurn)
     EXPECT_EQ(most.load(), 1);
     EXPECT_EQ(order, (std::vector<int>{3, 1, 4}));
     EXPECT_EQ(report.results.size(), 3u);
+
+    // After a failure the units still to come are not tried.
+    order.clear();
+    const auto stopped = AllUnitRun::runOn(
+        system, {2, 3, 4},
+        [&](Exchange& unit) {
+            order.push_back(unit.exchangeNumber());
+            return unit.exchangeNumber() != 3;
+        },
+        AllUnitRun::WaitMode::Blocking, AllUnitRun::Pace::OneAtATime);
+    EXPECT_EQ(order, (std::vector<int>{2, 3}));
+    EXPECT_EQ(stopped.results, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(stopped.reasons[2].text(), "failed (not tried: unit 3 failed before it)");
 }
 
 TEST_F(AllUnitRunTest, NoUnitsNothingToDo)

@@ -90,4 +90,18 @@ TEST_F(SiteSurveyTest, AddressComesBeforeName)
     EXPECT_FALSE(survey.differs());
 }
 
+// A name says where a unit went only when one unit of its model answers with it.
+TEST_F(SiteSurveyTest, AMovedUnitIsTakenByANameOnlyOneUnitHas)
+{
+    scanned(answered(1, "198.18.1.11", "R-4100EX", "Hall"));
+    scanned(answered(2, "198.18.1.12", "R-4100EX", "Annex"));
+    scanned(answered(3, "198.18.2.40", "R-4100EX", "Gate"));  // another model than unit 3
+    scanned(answered(4, "198.18.2.41", "R-4100EX", "Store")); // two answer as Store
+    scanned(answered(5, "198.18.2.42", "R-4100EX", "Store"));
+    const SiteSurvey survey(system, site);
+    EXPECT_EQ(survey.units()[2].status, SiteSurvey::Status::Missing);
+    EXPECT_EQ(survey.units()[3].status, SiteSurvey::Status::Missing);
+    EXPECT_EQ(survey.unknown().size(), 3u);
+}
+
 } // namespace

@@ -9,7 +9,7 @@ set -euo pipefail
 build="$1"
 smoke="$2"
 version="$3"
-for tool in cpack dpkg-deb desktop-file-validate appstreamcli man lintian xvfb-run; do
+for tool in cpack dpkg-deb desktop-file-validate appstreamcli man lintian xvfb-run xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "package-test: $tool is missing (scripts/setup installs it)"
         exit 77

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CommandError.h"
+#include "TextRules.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -9,8 +10,13 @@ QStringList CommandLine::arguments(const std::vector<std::string>& words)
 {
     // The parser takes a whole command line: the program's name first.
     QStringList arguments{QStringLiteral("r4000ctl")};
-    for (const std::string& word : words)
+    for (const std::string& word : words) {
         arguments.append(QString::fromStdString(word));
+        // The parser holds text: a word that is no UTF-8 would come back as other bytes.
+        if (arguments.back().toStdString() != word)
+            throw CommandError("an argument is no UTF-8 text: '" + TextRules::escapeControls(word) +
+                               "'");
+    }
     return arguments;
 }
 

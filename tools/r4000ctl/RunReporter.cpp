@@ -3,11 +3,13 @@
 #include "Exchange.h"
 #include "SystemStore.h"
 #include "TerminalColumns.h"
+#include "TextRules.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <ostream>
 
@@ -21,9 +23,14 @@ QString text(const std::string& utf8)
 } // namespace
 
 RunReporter::RunReporter(const SystemStore& store, std::ostream& out, std::ostream& err, bool json,
-                         bool counter)
-    : store_(store), out_(out), err_(err), json_(json), counter_(counter)
+                         bool counter, std::mutex* terminal)
+    : store_(store), out_(out), err_(err), json_(json), counter_(counter), terminal_(terminal)
 {
+}
+
+std::unique_lock<std::mutex> RunReporter::holdTerminal() const
+{
+    return terminal_ ? std::unique_lock<std::mutex>(*terminal_) : std::unique_lock<std::mutex>();
 }
 
 void RunReporter::beginComparing(std::size_t units, const std::string& step,
@@ -43,6 +50,7 @@ void RunReporter::beginVerifying(std::size_t units, const std::string& step,
 
 void RunReporter::beginRun(std::size_t units, const std::string& step)
 {
+    const auto hold = holdTerminal();
     step_ = step;
     comparisons_ = nullptr;
     comparing_ = false;
@@ -58,6 +66,7 @@ void RunReporter::beginRun(std::size_t units, const std::string& step)
 void RunReporter::unitEnded(const Exchange& unit, bool ok, const UnitFailure& failure,
                             long elapsedMs)
 {
+    const auto hold = holdTerminal();
     ++runEnded_;
     if (!ok)
         ++runFailed_;
@@ -82,11 +91,13 @@ void RunReporter::unitEnded(const Exchange& unit, bool ok, const UnitFailure& fa
 
 void RunReporter::stillRunning()
 {
+    const auto hold = holdTerminal();
     drawCounter();
 }
 
 void RunReporter::failed(const Exchange& unit, const UnitFailure& failure)
 {
+    const auto hold = holdTerminal();
     add({unit.exchangeNumber(),
          store_.toTerminal(unit.exchangeName()),
          unit.targetAddressText(),
@@ -120,14 +131,21 @@ void RunReporter::add(Entry entry)
 
 RunReporter::Shown RunReporter::shown(const SettingsDiff::Change& change) const
 {
-    // Passwords stay off the screen, even in the stored form, which decodes.
-    const bool secret = change.key.find("passwd") != std::string::npos;
+    // Passwords stay off the screen, even in the stored form, which decodes; what a unit
+    // sent is shown with its control characters escaped.
+    std::string key = change.key;
+    for (char& c : key)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    const bool secret = key.find("passwd") != std::string::npos;
+    const auto text = [this](const std::string& bytes) {
+        return TextRules::escapeControls(store_.toTerminal(bytes));
+    };
     const auto value = [&](const std::string& bytes, bool missing) {
         if (missing)
             return std::string("(none)");
-        return secret ? std::string("(hidden)") : "\"" + store_.toTerminal(bytes) + "\"";
+        return secret ? std::string("(hidden)") : "\"" + text(bytes) + "\"";
     };
-    return {change.section, store_.toTerminal(change.key), value(change.before, change.onlyAfter),
+    return {text(change.section), text(change.key), value(change.before, change.onlyAfter),
             value(change.after, change.onlyBefore)};
 }
 
@@ -161,6 +179,7 @@ std::size_t RunReporter::failedCount() const
 
 void RunReporter::finish(const std::string& command, const std::string& system)
 {
+    const auto hold = holdTerminal();
     clearCounter();
     if (!json_) {
         // One recap per run of its own name, in the order they ran.

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <iosfwd>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,10 @@ public:
     // before its job ends.
     using Comparisons = std::map<int, std::vector<SettingsDiff::Change>>;
 
-    // counter: show the counter (stderr is a terminal).
+    // counter: show the counter (stderr is a terminal). terminal, when given, is held while
+    // anything is printed, so the login prompt is never written over.
     RunReporter(const SystemStore& store, std::ostream& out, std::ostream& err, bool json,
-                bool counter);
+                bool counter, std::mutex* terminal = nullptr);
 
     // The next run, of units units; step names it when a command makes more than one run
     // ("siren", "messages"), and heads its lines.
@@ -70,14 +72,17 @@ private:
     void add(Entry entry);
     // "3 units: 2 ok, 1 failed", of the entries of one step.
     std::string recap(const std::string& step) const;
+    // The unlocked halves of what is printed; the callers hold the terminal.
     void drawCounter();
     void clearCounter();
+    std::unique_lock<std::mutex> holdTerminal() const;
 
     const SystemStore& store_;
     std::ostream& out_;
     std::ostream& err_;
     bool json_;
     bool counter_;
+    std::mutex* terminal_;
     bool counterShown_ = false;
     std::string step_;
     const Comparisons* comparisons_ = nullptr;

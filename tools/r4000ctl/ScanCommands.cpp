@@ -364,6 +364,12 @@ int ScanCommands::netsetFrom(const std::string& csvPath, long restartWaitMs)
             check(ScanCellRules::kInvalidSubnetMask, where);
         check(ScanCellRules::ipAddress(row.ipAddress, element.subnetMask, element.ipAddress),
               where);
+        for (const ScanElement& other : wanted) {
+            if (other.ipAddress == element.ipAddress)
+                throw CommandError(where + "its new address " + element.ipAddress.toText() +
+                                   " is given to " + ScanElement::macText(other.macAddress) +
+                                   " too");
+        }
         check(ScanCellRules::gateway(row.gateway, element.subnetMask, element.gateway), where);
         unsigned port = 0;
         check(ScanCellRules::webPort(std::to_string(row.webPort), port), where);

@@ -9,8 +9,11 @@ std::optional<Credentials> TerminalPrompt::ask(const std::string& address, int w
 {
     if (!isatty(fileno(in_)))
         return std::nullopt;
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard<std::mutex> lock(terminal_);
     const auto deadline = std::chrono::steady_clock::now() + wait_;
+    // A progress counter may stand on the line: the question starts on a clean one.
+    if (isatty(fileno(out_)))
+        std::fputs("\r\033[K", out_);
     std::fprintf(out_,
                  "Enter system name and password.\n(IP Address:%s, Web port:%d)\n"
                  "System name [%s]: ",

@@ -547,22 +547,26 @@ int Tool::runCommand(const std::vector<std::string>& args)
         LanguageChoice::requested({}, [](const char* name) { return std::getenv(name); }));
     const SystemStore store(files, dataFolder.empty() ? DataFolder::resolve() : dataFolder, locale);
     Commands run(store, out_, err_);
-    TerminalPrompt terminal(stdin, stderr, UnitClient::Options().cgi.watchdogMs);
+    // Held by whatever writes to the terminal while units are at work.
+    std::mutex terminalLock;
+    TerminalPrompt terminal(stdin, stderr, UnitClient::Options().cgi.watchdogMs, terminalLock);
     ScanCommands scans(files, locale, line.all("interface"), out_, err_);
     UnitClient::Options unitOptions;
-    std::mutex logMutex;
     if (options.verbose)
-        unitOptions.cgi.log = [this, &logMutex](const Cgi::Request& request) {
+        unitOptions.cgi.log = [this, &terminalLock](const Cgi::Request& request) {
             char line[512];
             std::snprintf(line, sizeof line, "http %s:%d %s %s %03ld %ld ms%s%s\n",
                           request.server.c_str(), request.port, request.method,
                           request.path.c_str(), request.status, request.elapsedMs,
                           request.error.empty() ? "" : "  ", request.error.c_str());
-            const std::lock_guard<std::mutex> lock(logMutex);
+            const std::lock_guard<std::mutex> lock(terminalLock);
             err_ << line << std::flush;
         };
-    UnitCommands units(store, line.has("no-prompt") ? nullptr : &terminal, unitOptions,
-                       {line.has("json"), isatty(STDERR_FILENO) != 0}, out_, err_);
+    // The request log goes to stderr line by line: no counter there to write over.
+    UnitCommands units(
+        store, line.has("no-prompt") ? nullptr : &terminal, unitOptions,
+        {line.has("json"), isatty(STDERR_FILENO) != 0 && !options.verbose, &terminalLock}, out_,
+        err_);
     const auto optional = [&line](const char* name) {
         return line.has(name) ? std::optional<std::string>(line.option(name)) : std::nullopt;
     };

@@ -77,7 +77,7 @@ UnitCommands::UnitCommands(const SystemStore& store, CredentialsPrompt* prompt,
 
 RunReporter UnitCommands::reporter() const
 {
-    return RunReporter(store_, out_, err_, output_.json, output_.counter);
+    return RunReporter(store_, out_, err_, output_.json, output_.counter, output_.terminal);
 }
 
 int UnitCommands::finish(RunReporter& reporter, const std::string& command,
@@ -159,7 +159,7 @@ AllUnitRun::Report UnitCommands::compare(System& system, const std::vector<int>&
                                  std::string current;
                                  if (!client.checkLogin() || !client.fetchSettings(current))
                                      return false;
-                                 found[unit.exchangeNumber()] = SettingsDiff::compare(
+                                 found.at(unit.exchangeNumber()) = SettingsDiff::compare(
                                      current,
                                      settingsToSend(unit, context.system, context.options.stamp));
                                  return true;
@@ -239,7 +239,7 @@ int UnitCommands::upload(const std::string& name, const std::optional<std::strin
                             return true;
                         UnitFailure::note(UnitFailure::Reason::NotTaken,
                                           std::to_string(changes.size()) + " settings differ");
-                        leftovers[unit.exchangeNumber()] = std::move(changes);
+                        leftovers.at(unit.exchangeNumber()) = std::move(changes);
                     }
                     if (std::chrono::steady_clock::now() >= deadline)
                         return false;
@@ -342,7 +342,8 @@ int UnitCommands::passwd(const std::string& name, const std::optional<std::strin
                                                      store_.files(), store_.dataFolder(),
                                                      SystemStore::stamp(), {kBlocking, &progress});
     if (!outcome.sent) {
-        out_ << "nothing changed; nothing sent\n";
+        err_ << "r4000ctl: passwd: nothing changed; nothing sent\n";
+        progress.finish("passwd", system.systemName());
         return 0;
     }
     const int status = finish(progress, "passwd", system.systemName(), outcome.report.failures);

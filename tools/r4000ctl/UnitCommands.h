@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
         bool json = false;
         // A counter of the units done while waiting (stderr is a terminal).
         bool counter = false;
+        // Held while anything goes to the terminal, shared with the login prompt.
+        std::mutex* terminal = nullptr;
     };
 
     // prompt: asks for credentials a unit wants; null to fail instead.

@@ -231,8 +231,8 @@ const std::vector<Entry>& commands()
           std::string(
               "Sends the firmware image FILE to the units N of SYSTEM: a number, numbers and\n"
               "ranges like 1,3,5-7, or all. Each unit is sent the image, waited for while it\n"
-              "answers BUSY, and reset when it took the image; one unit after the other, or\n"
-              "all of them at once with --all-at-once.\n") +
+              "answers BUSY, and reset when it took the image; one unit after the other,\n"
+              "stopping at the first that fails, or all of them at once with --all-at-once.\n") +
               kUnitsNote}},
         {Command::Login,
          {"login",

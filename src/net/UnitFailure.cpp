@@ -1,73 +1,51 @@
 #include "UnitFailure.h"
 
+#include <iterator>
+
 namespace {
 
 thread_local UnitFailure::Scope* current = nullptr;
+
+// Each reason's word for scripts and its words for people.
+struct Words {
+    UnitFailure::Reason reason;
+    const char* key;
+    const char* text;
+};
+
+constexpr Words kWords[] = {
+    {UnitFailure::Reason::None, "", ""},
+    {UnitFailure::Reason::Unreachable, "unreachable", "unreachable"},
+    {UnitFailure::Reason::Restarting, "restarting", "refused the connection (still restarting?)"},
+    {UnitFailure::Reason::LoginRefused, "login-refused", "login refused"},
+    {UnitFailure::Reason::TimedOut, "timed-out", "timed out"},
+    {UnitFailure::Reason::UnexpectedReply, "unexpected-reply", "unexpected reply"},
+    {UnitFailure::Reason::Busy, "busy", "busy"},
+    {UnitFailure::Reason::NotTaken, "not-taken", "settings did not take"},
+    {UnitFailure::Reason::LocalFile, "local-file", "local file"},
+    {UnitFailure::Reason::Other, "failed", "failed"},
+};
+
+const Words& wordsOf(UnitFailure::Reason reason)
+{
+    for (const Words& words : kWords) {
+        if (words.reason == reason)
+            return words;
+    }
+    return kWords[std::size(kWords) - 1];
+}
 
 } // namespace
 
 const char* UnitFailure::key(Reason reason)
 {
-    switch (reason) {
-    case Reason::None:
-        return "";
-    case Reason::Unreachable:
-        return "unreachable";
-    case Reason::Restarting:
-        return "restarting";
-    case Reason::LoginRefused:
-        return "login-refused";
-    case Reason::TimedOut:
-        return "timed-out";
-    case Reason::UnexpectedReply:
-        return "unexpected-reply";
-    case Reason::Busy:
-        return "busy";
-    case Reason::NotTaken:
-        return "not-taken";
-    case Reason::LocalFile:
-        return "local-file";
-    case Reason::Other:
-        break;
-    }
-    return "failed";
+    return wordsOf(reason).key;
 }
 
 std::string UnitFailure::text() const
 {
-    std::string words;
-    switch (reason) {
-    case Reason::None:
-        return {};
-    case Reason::Unreachable:
-        words = "unreachable";
-        break;
-    case Reason::Restarting:
-        words = "refused the connection (still restarting?)";
-        break;
-    case Reason::LoginRefused:
-        words = "login refused";
-        break;
-    case Reason::TimedOut:
-        words = "timed out";
-        break;
-    case Reason::UnexpectedReply:
-        words = "unexpected reply";
-        break;
-    case Reason::Busy:
-        words = "busy";
-        break;
-    case Reason::NotTaken:
-        words = "settings did not take";
-        break;
-    case Reason::LocalFile:
-        words = "local file";
-        break;
-    case Reason::Other:
-        words = "failed";
-        break;
-    }
-    return detail.empty() ? words : words + " (" + detail + ")";
+    const std::string words = wordsOf(reason).text;
+    return detail.empty() || reason == Reason::None ? words : words + " (" + detail + ")";
 }
 
 void UnitFailure::note(Reason reason, std::string detail)

@@ -188,4 +188,72 @@ void BM_CopyFolderWithCp(benchmark::State& state)
 }
 BENCHMARK(BM_CopyFolderWithCp)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The goals side by side, in one run on one disk: save and reload against copying the folder
+// and making the copy durable (cp -r, then sync -f), and load alone against reading the same
+// files into memory. "cycle_per_copy" and "load_per_read" are the ratios the goals are set in.
+void BM_Goals(benchmark::State& state)
+{
+    TempFolder temp;
+    R4000System* sys = systemWithFolder(state, temp);
+    if (!sys)
+        return;
+    PosixFileOps files;
+    const std::string source = SystemFolder::folderFor(temp.path(), sys->systemName());
+    const std::string copy = temp.path() + "/copy";
+    SystemFolder folder(files, source, sys->systemName());
+    std::string error;
+    if (!folder.save(*sys, kStamp, error)) {
+        state.SkipWithError(("save failed: " + error).c_str());
+        return;
+    }
+    const std::string command = "cp -r '" + source + "' '" + copy + "' && sync -f '" + copy + "'";
+    std::vector<std::string> names;
+    files.list(source, names);
+
+    double copyMs = 0, cycleMs = 0, readMs = 0, loadMs = 0;
+    for (auto _ : state) {
+        std::filesystem::remove_all(copy);
+        Clock::time_point start = Clock::now();
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError(("failed: " + command).c_str());
+            return;
+        }
+        copyMs += msBetween(start, Clock::now());
+
+        start = Clock::now();
+        R4000System loaded;
+        if (!folder.save(*sys, kStamp, error) || !folder.load(loaded, error)) {
+            state.SkipWithError(("save or load failed: " + error).c_str());
+            return;
+        }
+        cycleMs += msBetween(start, Clock::now());
+
+        start = Clock::now();
+        std::size_t bytes = 0;
+        for (const std::string& name : names) {
+            std::string text;
+            files.readFile(source + "/" + name, text);
+            bytes += text.size();
+        }
+        benchmark::DoNotOptimize(bytes);
+        readMs += msBetween(start, Clock::now());
+
+        start = Clock::now();
+        R4000System reloaded;
+        if (!folder.load(reloaded, error)) {
+            state.SkipWithError(("load failed: " + error).c_str());
+            return;
+        }
+        loadMs += msBetween(start, Clock::now());
+    }
+    const double rounds = double(state.iterations());
+    state.counters["copy_ms"] = copyMs / rounds;
+    state.counters["cycle_ms"] = cycleMs / rounds;
+    state.counters["read_ms"] = readMs / rounds;
+    state.counters["load_ms"] = loadMs / rounds;
+    state.counters["cycle_per_copy"] = cycleMs / copyMs;
+    state.counters["load_per_read"] = loadMs / readMs;
+}
+BENCHMARK(BM_Goals)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
 } // namespace

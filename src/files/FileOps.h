@@ -38,4 +38,14 @@ public:
     virtual bool exists(const std::string& path) = 0;
     // Makes the folder's entries (renames, removals) durable.
     virtual bool syncDirectory(const std::string& path) = 0;
+
+    // One of many files written together and made durable together afterwards: the same as
+    // writeFile, but the data may still be on its way to the disk until syncFileSystem.
+    virtual bool writeFileLater(const std::string& path, std::string_view data)
+    {
+        return writeFile(path, data);
+    }
+    // Makes everything written on the file system that holds path durable: one wait for the
+    // disk instead of one per file.
+    virtual bool syncFileSystem(const std::string& /*path*/) { return true; }
 };

@@ -69,6 +69,16 @@ bool PosixFileOps::readFile(const std::string& path, std::string& data, std::siz
 
 bool PosixFileOps::writeFile(const std::string& path, std::string_view data)
 {
+    return replaceFile(path, data, true);
+}
+
+bool PosixFileOps::writeFileLater(const std::string& path, std::string_view data)
+{
+    return replaceFile(path, data, false);
+}
+
+bool PosixFileOps::replaceFile(const std::string& path, std::string_view data, bool durable)
+{
     // Written beside the target and renamed over it: the old file stays whole until the new
     // one is complete on the disk (a full disk leaves the old one), and a link in the
     // target's place is replaced, never written through.
@@ -86,7 +96,7 @@ bool PosixFileOps::writeFile(const std::string& path, std::string_view data)
         if (ok)
             done += std::size_t(n);
     }
-    ok = ok && ::fsync(fd.get()) == 0;
+    ok = ok && (!durable || ::fsync(fd.get()) == 0);
     ok = fd.close() && ok;
     ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
     if (!ok)
@@ -159,4 +169,10 @@ bool PosixFileOps::syncDirectory(const std::string& path)
 {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return fd.get() >= 0 && ::fsync(fd.get()) == 0;
+}
+
+bool PosixFileOps::syncFileSystem(const std::string& path)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.get() >= 0 && ::syncfs(fd.get()) == 0;
 }

@@ -18,4 +18,10 @@ public:
     bool isLink(const std::string& path) override;
     bool exists(const std::string& path) override;
     bool syncDirectory(const std::string& path) override;
+    bool writeFileLater(const std::string& path, std::string_view data) override;
+    bool syncFileSystem(const std::string& path) override;
+
+private:
+    // Written beside path and renamed into place; synced first when durable.
+    static bool replaceFile(const std::string& path, std::string_view data, bool durable);
 };

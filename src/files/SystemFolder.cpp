@@ -161,7 +161,7 @@ bool SystemFolder::stage(const std::vector<File>& rendered, Commit& commit, std:
         return false;
     }
     for (const File& file : rendered) {
-        if (!files_.writeFile(staged(file.name), file.text)) {
+        if (!files_.writeFileLater(staged(file.name), file.text)) {
             error = "cannot write " + staged(file.name);
             discardStaging();
             return false;
@@ -169,9 +169,9 @@ bool SystemFolder::stage(const std::vector<File>& rendered, Commit& commit, std:
         commit.names.push_back(file.name);
     }
     // The commit point: once the list is in place under its final name, the new files win.
-    // The staged files' entries are made durable first, so a commit never names a file
-    // that a crash could lose.
-    if (!files_.syncDirectory(staging) ||
+    // The staged files and their entries are made durable first, all in one wait, so a
+    // commit never names a file that a crash could lose.
+    if (!files_.syncFileSystem(staging) || !files_.syncDirectory(staging) ||
         !files_.writeFile(staged(std::string(kCommit) + ".new"), commit.text()) ||
         !files_.rename(staged(std::string(kCommit) + ".new"), staged(kCommit)) ||
         !files_.syncDirectory(staging)) {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-CategoryData::CategoryData(std::string section, std::vector<Line> lines)
-    : section_(std::move(section)), lines_(std::move(lines))
+CategoryData::CategoryData(std::string_view section, std::vector<Line> lines)
+    : section_(section), lines_(std::move(lines))
 {
     // Both sorts are stable, so equal keys stay in file order. Most records are a few lines
     // long, where sorting by insertion needs no buffer.
@@ -20,7 +20,7 @@ CategoryData::CategoryData(std::string section, std::vector<Line> lines)
     }
 }
 
-const std::string* CategoryData::find(std::string_view key) const
+const std::string_view* CategoryData::find(std::string_view key) const
 {
     for (const Line& line : lines_) {
         if (TextRules::equalsIgnoreCase(line.first, key))

@@ -26,8 +26,7 @@ SectionTable SectionTable::parse(std::string_view text)
     TextLines::forEach(text, [&](std::string_view line) {
         const std::size_t equals = line.find('=');
         if (equals != std::string_view::npos) {
-            lines.emplace_back(std::string(line.substr(0, equals)),
-                               std::string(line.substr(equals + 1)));
+            lines.emplace_back(line.substr(0, equals), line.substr(equals + 1));
         } else if (line.substr(0, 2) == "--") {
             store();
         } else if (!line.empty() && line.front() == '[') {

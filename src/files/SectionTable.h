@@ -8,7 +8,8 @@
 #include <vector>
 
 // A settings file split into records, kept per section name (brackets included) in file
-// order. Splitting never fails: lines it cannot place are ignored.
+// order. Splitting never fails: lines it cannot place are ignored. The records view the
+// text: it must outlive the table.
 class SectionTable
 {
 public:

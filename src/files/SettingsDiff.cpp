@@ -11,18 +11,18 @@ namespace SettingsDiff {
 namespace {
 
 // A record's values by key; a key that comes more than once is told apart by its place.
-using Values = std::map<std::pair<std::string, int>, std::string>;
+using Values = std::map<std::pair<std::string_view, int>, std::string_view>;
 
 Values valuesOf(const CategoryData& record)
 {
     Values values;
-    std::map<std::string, int> seen;
+    std::map<std::string_view, int> seen;
     for (const CategoryData::Line& line : record.lines())
         values[{line.first, seen[line.first]++}] = line.second;
     return values;
 }
 
-bool isStamp(const std::string& section, const std::string& key)
+bool isStamp(const std::string& section, std::string_view key)
 {
     return section == "[header]" && key == "update";
 }
@@ -54,13 +54,16 @@ std::vector<Change> compare(std::string_view before, std::string_view after)
             while (i != a.end() || j != b.end()) {
                 Change change;
                 if (j == b.end() || (i != a.end() && i->first < j->first)) {
-                    change = {where, i->first.first, i->second, {}, false, true};
+                    change = {where, std::string(i->first.first), std::string(i->second), {},
+                              false, true};
                     ++i;
                 } else if (i == a.end() || j->first < i->first) {
-                    change = {where, j->first.first, {}, j->second, true, false};
+                    change = {where, std::string(j->first.first), {}, std::string(j->second),
+                              true, false};
                     ++j;
                 } else {
-                    change = {where, i->first.first, i->second, j->second, false, false};
+                    change = {where, std::string(i->first.first), std::string(i->second),
+                              std::string(j->second), false, false};
                     const bool same = i->second == j->second;
                     ++i;
                     ++j;

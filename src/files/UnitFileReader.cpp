@@ -45,7 +45,7 @@ bool switchValue(std::string_view text, std::string_view on, std::string_view of
 // The line number of a record's id key ("X:n") when X is the reading unit.
 bool ownLine(const CategoryData& record, std::string_view idKey, const Exchange& unit, int& line)
 {
-    const std::string* id = record.find(idKey);
+    const std::string_view* id = record.find(idKey);
     int x = 0;
     return id && LineReference::split(*id, x, line) && x == unit.exchangeNumber();
 }
@@ -91,7 +91,7 @@ public:
 private:
     // Calls apply for every key line the table names, in the record's order.
     void each(const CategoryData& record,
-              const std::function<void(std::string_view key, const std::string& value)>& apply)
+              const std::function<void(std::string_view key, std::string_view value)>& apply)
     {
         for (const auto& [key, value] : record.lines())
             apply(key, value);
@@ -100,7 +100,7 @@ private:
     void network(const CategoryData& record)
     {
         const bool first = unit_.exchangeNumber() == 1;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int port = 0;
             if (equalsIgnoreCase(key, "ip_address"))
                 unit_.setIpAddressText(value);
@@ -126,7 +126,7 @@ private:
 
     void wanAccess(const CategoryData& record)
     {
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int n = 0;
             if (equalsIgnoreCase(key, "wan_ip_addr"))
                 unit_.setWanIpAddressText(value);
@@ -143,11 +143,11 @@ private:
 
     void streamSpec(const CategoryData& record)
     {
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "fs") || equalsIgnoreCase(key, "len")) {
                 // The pair is tested together; one without the other sets nothing.
-                const std::string* fs = record.find("fs");
-                const std::string* len = record.find("len");
+                const std::string_view* fs = record.find("fs");
+                const std::string_view* len = record.find("len");
                 int f = 0, l = 0;
                 if (fs && len && number(*fs, f) && number(*len, l))
                     unit_.setStreamSpec(f, l);
@@ -167,11 +167,11 @@ private:
 
     void otherExchange(const CategoryData& record)
     {
-        const std::string* id = record.find("ex_id");
+        const std::string_view* id = record.find("ex_id");
         int peer = 0;
         if (!id || !number(*id, peer) || peer == unit_.exchangeNumber())
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "is_receive_multicast"))
                 unit_.setReceiveMulticast(peer, equalsIgnoreCase(value, "ENABLE"));
             else if (equalsIgnoreCase(key, "is_connectable"))
@@ -181,7 +181,7 @@ private:
 
     void systemSection(const CategoryData& record)
     {
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int digits = 0;
             if (equalsIgnoreCase(key, "ex_name"))
                 unit_.setExchangeName(value);
@@ -200,7 +200,7 @@ private:
         });
     }
 
-    void joinGroup(BlockGroupMember* member, const std::string& value)
+    void joinGroup(BlockGroupMember* member, std::string_view value)
     {
         int g = 0;
         if (!value.empty() && number(value, g))
@@ -214,7 +214,7 @@ private:
         if (!ownLine(record, "sta_id", unit_, id) || !unit_.station(id))
             return;
         Station& s = *unit_.station(id);
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "sta_no"))
                 s.setNumber(value);
             else if (equalsIgnoreCase(key, "sta_name"))
@@ -230,7 +230,7 @@ private:
         AudioIn* input = ownLine(record, "audio_in_id", unit_, n) ? unit_.audioIn(n) : nullptr;
         if (!input)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "access"))
                 input->setAccessNumber(value);
             else if (equalsIgnoreCase(key, "block_gr_no"))
@@ -244,7 +244,7 @@ private:
         ContactOut* output = ownLine(record, "eout_id", unit_, n) ? unit_.contactOut(n) : nullptr;
         if (!output)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "operation_number"))
                 output->setOperationNumber(value);
             else if (equalsIgnoreCase(key, "block_gr_no"))
@@ -254,12 +254,12 @@ private:
 
     void groupBlock(const CategoryData& record)
     {
-        const std::string* id = record.find("block_gr_no");
+        const std::string_view* id = record.find("block_gr_no");
         int g = 0;
         BlockGroup* group = id && number(*id, g) ? system_.blockGroup(g) : nullptr;
         if (!group)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int n = 0;
             if (equalsIgnoreCase(key, "call_block_no") && number(value, n))
                 group->addCallBlock(n);
@@ -270,12 +270,12 @@ private:
 
     void paging(const CategoryData& record)
     {
-        const std::string* id = record.find("pag_id");
+        const std::string_view* id = record.find("pag_id");
         int z = 0;
         Paging* zone = id && number(*id, z) ? system_.paging(z) : nullptr;
         if (!zone)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "pag_name"))
                 zone->setName(value);
             else if (equalsIgnoreCase(key, "pag_sta"))
@@ -287,7 +287,7 @@ private:
 
     void function(const CategoryData& record)
     {
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int n = 0;
             if (equalsIgnoreCase(key, "is_abs_xfer"))
                 unit_.setCallForwardingText(value);
@@ -324,8 +324,8 @@ private:
 
     void bgm(const CategoryData& record)
     {
-        const std::string* id = record.find("bgm_id");
-        const std::string* source = record.find("bgm_input_no");
+        const std::string_view* id = record.find("bgm_id");
+        const std::string_view* source = record.find("bgm_input_no");
         int k = 0;
         if (!id || !source || !number(*id, k))
             return;
@@ -334,7 +334,7 @@ private:
 
     Station* ownStation(const CategoryData& record)
     {
-        const std::string* id = record.find("sta_id");
+        const std::string_view* id = record.find("sta_id");
         int x = 0, line = 0;
         return id && LineReference::split(*id, x, line) ? unit_.station(line) : nullptr;
     }
@@ -345,12 +345,12 @@ private:
         if (!s)
             return;
         // The model comes first: the other keys follow the rules of the new model.
-        if (const std::string* type = record.find("sta_type")) {
+        if (const std::string_view* type = record.find("sta_type")) {
             const int id = s->id();
             if (*type != s->modelName() && unit_.changeStationModel(id, *type))
                 s = unit_.station(id);
         }
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             bool on = false;
             int n = 0;
             if (equalsIgnoreCase(key, "is_enable_pag")) {
@@ -402,7 +402,7 @@ private:
     }
 
     // "mon_grpG_staP": an unresolvable value clears the entry.
-    void monitoringEntry(Station& s, std::string_view key, const std::string& value)
+    void monitoringEntry(Station& s, std::string_view key, std::string_view value)
     {
         constexpr std::string_view kPrefix = "mon_grp";
         if (key.size() <= kPrefix.size() ||
@@ -423,7 +423,7 @@ private:
         Station* s = ownStation(record);
         if (!s)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int n = 0;
             if (equalsIgnoreCase(key, "is_enable_msg_pag"))
                 s->setMessagePagingText(value);
@@ -453,7 +453,7 @@ private:
                                                             {"xfer_abs", StationImpl::XferAbs},
                                                             {"xfer_noans", StationImpl::XferNoAns},
                                                             {"xfer_busy", StationImpl::XferBusy}};
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             for (const auto& [name, which] : kKeys) {
                 if (!equalsIgnoreCase(key, name))
                     continue;
@@ -466,7 +466,7 @@ private:
     void oneTouchDial(const CategoryData& record)
     {
         if (Station* s = ownStation(record)) {
-            each(record, [&](std::string_view key, const std::string& value) {
+            each(record, [&](std::string_view key, std::string_view value) {
                 s->setOneTouch(key, value);
             });
         }
@@ -475,7 +475,7 @@ private:
     void autoDial(const CategoryData& record)
     {
         if (Station* s = ownStation(record)) {
-            each(record, [&](std::string_view key, const std::string& value) {
+            each(record, [&](std::string_view key, std::string_view value) {
                 s->setAutoDial(key, value);
             });
         }
@@ -484,20 +484,20 @@ private:
     void bgmMode(const CategoryData& record)
     {
         Station* s = ownStation(record);
-        const std::string* mode = record.find("bgm_mode");
+        const std::string_view* mode = record.find("bgm_mode");
         if (s && mode)
             s->setBgmModeText(*mode);
     }
 
     void remote(const CategoryData& record)
     {
-        const std::string* id = record.find("remote_id");
+        const std::string_view* id = record.find("remote_id");
         if (!id || id->empty())
             return;
         RemoteAnsGroup* group = system_.remoteAnsGroup(system_.stationByNumber(*id));
         if (!group)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             // Repeated records of one group add nothing new.
             if (equalsIgnoreCase(key, "remote_ans"))
                 group->addStation(LineReference::station(system_, value));
@@ -510,7 +510,7 @@ private:
         AudioIn* input = ownLine(record, "audio_in_id", unit_, n) ? unit_.audioIn(n) : nullptr;
         if (!input)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int v = 0;
             if (equalsIgnoreCase(key, "audio_in_mode"))
                 input->setMode(value);
@@ -531,7 +531,7 @@ private:
         AudioOut* output = ownLine(record, "audio_out_id", unit_, n) ? unit_.audioOut(n) : nullptr;
         if (!output)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int v = 0;
             if (equalsIgnoreCase(key, "audio_out_mode"))
                 output->setMode(value);
@@ -546,7 +546,7 @@ private:
         ContactIn* input = ownLine(record, "ein_id", unit_, n) ? unit_.contactIn(n) : nullptr;
         if (!input)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             int v = 0;
             if (equalsIgnoreCase(key, "ein_mode"))
                 input->setMode(value);
@@ -569,7 +569,7 @@ private:
         ContactOut* output = ownLine(record, "eout_id", unit_, n) ? unit_.contactOut(n) : nullptr;
         if (!output)
             return;
-        each(record, [&](std::string_view key, const std::string& value) {
+        each(record, [&](std::string_view key, std::string_view value) {
             if (equalsIgnoreCase(key, "network_surveillance"))
                 output->setNetworkSurveillance(value);
             else if (equalsIgnoreCase(key, "line_surveillance"))
@@ -591,8 +591,8 @@ int unitOf(const SectionTable& table)
     const std::vector<CategoryData>& systemRecords = table.records("[system]");
     if (systemRecords.empty())
         return 0;
-    const std::string* id = systemRecords.front().find("ex_id");
-    const std::string* type = systemRecords.front().find("ex_type");
+    const std::string_view* id = systemRecords.front().find("ex_id");
+    const std::string_view* type = systemRecords.front().find("ex_type");
     unsigned long exId = 0;
     if (!id || !type || !TextRules::parseNumber(*id, 0xffffffffu, exId))
         return 0;
@@ -617,7 +617,7 @@ int UnitFileReader::merge(System& system, std::string_view text)
     const int n = unitOf(table);
     if (n == 0)
         return 0;
-    const std::string* type = systemRecords.front().find("ex_type");
+    const std::string_view* type = systemRecords.front().find("ex_type");
     if (!system.equipment(n))
         return 0;
     system.setChanged();
@@ -636,8 +636,8 @@ int UnitFileReader::merge(System& system, std::string_view text)
 
     // Every file carries the numbers of every station in the system.
     for (const CategoryData& record : table.records("[station]")) {
-        const std::string* sta = record.find("sta_id");
-        const std::string* number = record.find("sta_no");
+        const std::string_view* sta = record.find("sta_id");
+        const std::string_view* number = record.find("sta_no");
         Station* station = sta && number ? LineReference::station(system, *sta) : nullptr;
         if (station && station->setByKey("sta_no", *number))
             system.indexStation(*station);

@@ -7,20 +7,8 @@
 #include <QThread>
 #include <chrono>
 
-namespace {
-
-std::vector<int> allUnits(const System& system)
-{
-    std::vector<int> units;
-    for (int n = 1; n <= system.registeredCount(); ++n)
-        units.push_back(n);
-    return units;
-}
-
-} // namespace
-
 AllUnitRun::AllUnitRun(System& system, Job job, FailureFormat format)
-    : AllUnitRun(system, allUnits(system), std::move(job), format)
+    : AllUnitRun(system, everyUnit(system), std::move(job), format)
 {
 }
 
@@ -36,6 +24,14 @@ AllUnitRun::~AllUnitRun()
         if (worker.joinable())
             worker.join();
     }
+}
+
+std::vector<int> AllUnitRun::everyUnit(const System& system)
+{
+    std::vector<int> units;
+    for (int n = 1; n <= system.registeredCount(); ++n)
+        units.push_back(n);
+    return units;
 }
 
 std::string AllUnitRun::failureLine(const Exchange& unit, FailureFormat format)

@@ -86,6 +86,8 @@ public:
     const Report& report() const { return report_; }
 
     static std::string failureLine(const Exchange& unit, FailureFormat format);
+    // The equipment numbers of every registered unit, unit 1 first.
+    static std::vector<int> everyUnit(const System& system);
 
 private:
     // The job on the unit at index of the run, timed, with its reason on failure.

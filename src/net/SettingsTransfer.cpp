@@ -21,10 +21,8 @@ AllUnitRun::Report downloadAll(System& system, const UnitJobs::Context& context,
     SystemFolder folder(files, SystemFolder::folderFor(dataFolder, name), name);
     if (!files.makeDirectory(folder.folder()))
         error = "cannot create " + folder.folder();
-    if (units.empty()) {
-        for (int n = 1; n <= system.registeredCount(); ++n)
-            units.push_back(n);
-    }
+    if (units.empty())
+        units = AllUnitRun::everyUnit(system);
     // Every unit at once, so a download takes as long as its slowest unit: the credential
     // check, then its own file, which replaces the local one only when whole and its own. A
     // unit that fails is named once and keeps its local file.

@@ -171,10 +171,16 @@ void RunReporter::clearCounter()
     counterShown_ = false;
 }
 
+std::size_t RunReporter::count(std::string_view result, const std::string* step) const
+{
+    return std::size_t(std::count_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
+        return (result.empty() || e.result == result) && (!step || e.step == *step);
+    }));
+}
+
 std::size_t RunReporter::failedCount() const
 {
-    return std::size_t(std::count_if(entries_.begin(), entries_.end(),
-                                     [](const Entry& e) { return e.result == "failed"; }));
+    return count("failed");
 }
 
 void RunReporter::finish(const std::string& command, const std::string& system)
@@ -217,17 +223,13 @@ void RunReporter::finish(const std::string& command, const std::string& system)
         }
         units.append(unit);
     }
-    const auto count = [this](const char* result) {
-        return qint64(std::count_if(entries_.begin(), entries_.end(),
-                                    [result](const Entry& e) { return e.result == result; }));
-    };
     out_ << QJsonDocument(QJsonObject{{"command", text(command)},
                                       {"system", text(store_.toTerminal(system))},
                                       {"units", units},
-                                      {"ok", count("ok")},
-                                      {"failed", count("failed")},
-                                      {"unchanged", count("unchanged")},
-                                      {"differs", count("differs")}})
+                                      {"ok", qint64(count("ok"))},
+                                      {"failed", qint64(count("failed"))},
+                                      {"unchanged", qint64(count("unchanged"))},
+                                      {"differs", qint64(count("differs"))}})
                 .toJson()
                 .toStdString()
          << std::flush;
@@ -235,24 +237,13 @@ void RunReporter::finish(const std::string& command, const std::string& system)
 
 std::string RunReporter::recap(const std::string& step) const
 {
-    std::size_t units = 0;
-    std::size_t ok = 0;
-    std::size_t failures = 0;
-    std::size_t unchanged = 0;
-    std::size_t differ = 0;
-    for (const Entry& entry : entries_) {
-        if (entry.step != step)
-            continue;
-        ++units;
-        ok += entry.result == "ok";
-        failures += entry.result == "failed";
-        unchanged += entry.result == "unchanged";
-        differ += entry.result == "differs";
-    }
+    const std::size_t units = count({}, &step);
+    const std::size_t unchanged = count("unchanged", &step);
+    const std::size_t differ = count("differs", &step);
     std::string line = std::to_string(units) + (units == 1 ? " unit: " : " units: ");
     if (unchanged || differ)
         line += std::to_string(unchanged) + " unchanged, " + std::to_string(differ) + " differ, ";
     else
-        line += std::to_string(ok) + " ok, ";
-    return line + std::to_string(failures) + " failed";
+        line += std::to_string(count("ok", &step)) + " ok, ";
+    return line + std::to_string(count("failed", &step)) + " failed";
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class SystemStore;
@@ -70,6 +71,8 @@ private:
     };
     Shown shown(const SettingsDiff::Change& change) const;
     void add(Entry entry);
+    // The entries of that result (all when empty), of one step when given.
+    std::size_t count(std::string_view result, const std::string* step = nullptr) const;
     // "3 units: 2 ok, 1 failed", of the entries of one step.
     std::string recap(const std::string& step) const;
     // The unlocked halves of what is printed; the callers hold the terminal.

@@ -35,14 +35,6 @@ constexpr std::string_view kFailureHeading = "Connection failure to the followin
 
 using CredentialsList = std::vector<std::pair<std::string, std::string>>;
 
-std::vector<int> everyUnit(const System& system)
-{
-    std::vector<int> units;
-    for (int n = 1; n <= system.registeredCount(); ++n)
-        units.push_back(n);
-    return units;
-}
-
 // The settings file an upload sends the unit: under the system's credentials, which the
 // upload gives a unit that has others.
 std::string settingsToSend(Exchange& unit, const System& system, const std::string& stamp)
@@ -91,9 +83,9 @@ std::vector<int> UnitCommands::chosenUnits(const System& system,
                                            const std::optional<std::string>& numbers,
                                            const std::string& what)
 {
-    std::vector<int> units;
     if (!numbers)
-        return units;
+        return AllUnitRun::everyUnit(system);
+    std::vector<int> units;
     const int count = system.registeredCount();
     const std::string refusal =
         what + " takes unit numbers 1.." + std::to_string(count) + " and ranges, like 1,3,5-7";
@@ -133,11 +125,9 @@ int UnitCommands::runRemembering(
     const CredentialsList before = credentialsOf(system);
     const UnitJobs::Context context{system, prompt_, options_};
     RunReporter progress = reporter();
-    progress.beginRun(units.empty() ? std::size_t(system.registeredCount()) : units.size());
-    const AllUnitRun::Waiting waiting{kBlocking, &progress};
-    const AllUnitRun::Report result = units.empty()
-                                          ? AllUnitRun::runAll(system, job(context), waiting)
-                                          : AllUnitRun::runOn(system, units, job(context), waiting);
+    progress.beginRun(units.size());
+    const AllUnitRun::Report result =
+        AllUnitRun::runOn(system, units, job(context), {kBlocking, &progress});
     if (credentialsOf(system) != before)
         store_.save(system);
     return finish(progress, command, system.systemName(), result.failures);
@@ -172,15 +162,13 @@ int UnitCommands::upload(const std::string& name, const std::optional<std::strin
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    std::vector<int> chosen = chosenUnits(system, units);
+    const std::vector<int> chosen = chosenUnits(system, units);
     const bool comparing = checks.diff || checks.dryRun;
     if (!comparing && !checks.verify) {
         // What is sent is what is saved.
         store_.save(system);
         return runRemembering("upload", system, chosen, UnitJobs::uploadSettings);
     }
-    if (chosen.empty())
-        chosen = everyUnit(system);
 
     RunReporter progress = reporter();
     std::string failures;
@@ -256,9 +244,7 @@ int UnitCommands::check(const std::string& name, const std::optional<std::string
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    std::vector<int> chosen = chosenUnits(system, units);
-    if (chosen.empty())
-        chosen = everyUnit(system);
+    const std::vector<int> chosen = chosenUnits(system, units);
     RunReporter progress = reporter();
     RunReporter::Comparisons differences;
     const AllUnitRun::Report found = compare(system, chosen, progress, "", differences);
@@ -275,7 +261,7 @@ int UnitCommands::download(const std::string& name, long restartWaitMs,
     store_.load(name, system);
     const std::vector<int> chosen = chosenUnits(system, units);
     RunReporter progress = reporter();
-    progress.beginRun(chosen.empty() ? std::size_t(system.registeredCount()) : chosen.size());
+    progress.beginRun(chosen.size());
     std::string error;
     const auto result = SettingsTransfer::downloadAll(
         system, {system, prompt_, options_}, store_.files(), store_.dataFolder(),
@@ -357,12 +343,8 @@ int UnitCommands::firmware(const std::string& name, const std::string& units,
 {
     R4000System system(store_.locale());
     store_.load(name, system);
-    std::vector<int> chosen = chosenUnits(
+    const std::vector<int> chosen = chosenUnits(
         system, units == "all" ? std::nullopt : std::optional<std::string>(units), "firmware: N");
-    if (chosen.empty()) {
-        for (int n = 1; n <= system.registeredCount(); ++n)
-            chosen.push_back(n);
-    }
     std::string image;
     if (!store_.files().readFile(file, image))
         throw CommandError("firmware: cannot read " + file);

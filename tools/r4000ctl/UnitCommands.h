@@ -97,14 +97,13 @@ private:
                const std::string& failures);
     // The failure report on stderr; the exit status.
     int reportFailures(const std::string& failures);
-    // The units --unit names, in the order given; empty without it. what: the option or
+    // The units --unit names, in the order given; every unit without it. what: the option or
     // operand, for the refusal.
     static std::vector<int> chosenUnits(const System& system,
                                         const std::optional<std::string>& numbers,
                                         const std::string& what = "--unit");
-    // Runs a job on the chosen units of the system (every unit when none is chosen) and
-    // reports it; units that took the system's credentials, or logged in with others, are
-    // remembered.
+    // Runs a job on the chosen units of the system and reports it; units that took the
+    // system's credentials, or logged in with others, are remembered.
     int runRemembering(const std::string& command, R4000System& system,
                        const std::vector<int>& units,
                        const std::function<AllUnitRun::Job(const UnitJobs::Context&)>& job);
